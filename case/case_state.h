@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// The patient of one run: what the student is shown (weight, haematocrit,
+// concentrations) and the hidden volumes they were derived from. Answers 1
+// and 3 overwrite totalbodywater and plasmavolume with their worked values.
+struct CaseState {
+    float weight = 0;             // kg
+    float totalbodywater = 0;     // L
+    float extracellularfluid = 0; // L
+    float plasmavolume = 0;       // L
+    float haematocrit = 0;        // fraction
+    float sexdraw = 0;            // 0 to under 2; up to 1 is a man
+    std::string possessive;       // "his" or "her"
+    std::string noun;             // "man" or "woman"
+    std::string pronoun;          // "He" or "She"
+    float antipyrineconc = 0;     // µg per mL
+    float thiosulphateconc = 0;   // µg per mL
+    float evansblueconc = 0;      // µg per mL
+};

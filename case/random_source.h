@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// Where makecase takes its draws from. Tests script the draws; the program
+// uses SystemRandomSource.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Starts a new sequence from the system clock.
+    virtual void reseed() = 0;
+    // The next draw r, 0 <= r < 1.
+    virtual float next() = 0;
+};
+
+// Uniform draws on the grid k / 2^24: every draw is an exact float, and the
+// grid is small enough for tests to visit every draw a step can receive.
+class SystemRandomSource final : public RandomSource {
+public:
+    static constexpr int gridBits = 24;
+    static constexpr std::uint32_t gridSize = 1u << gridBits;
+
+    void reseed() override;
+    float next() override;
+
+    // The draw that grid point k stands for (k < gridSize).
+    static float drawAt(std::uint32_t k);
+
+private:
+    std::mt19937 engine_;
+};

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Compartica and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+build_tree release -DBUILD_TESTING=OFF
+exec build/release/app/compartica

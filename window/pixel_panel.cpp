@@ -1,0 +1,93 @@
+#include "window/pixel_panel.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+PixelPanel::PixelPanel(const QColor& foreColor, QWidget* parent)
+    : QWidget(parent), foreColor_(foreColor), layout_(metrics())
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PixelPanel::Cls()
+{
+    runs_.clear();
+    layout_.home();
+    transcript_.Cls();
+    renderImage();
+    emit textChanged();
+}
+
+void PixelPanel::Print(const PrintItems& items, bool endOfLine)
+{
+    const QList<TextRun> runs = layout_.place(items, endOfLine);
+    runs_.append(runs);
+    drawRuns(runs);
+    transcript_.Print(items, endOfLine);
+    if (!runs.isEmpty())
+        emit textChanged();
+}
+
+PrintLayout::Metrics PixelPanel::metrics() const
+{
+    const QFontMetrics fm = fontMetrics();
+    return {fm.averageCharWidth(), fm.height(),
+            [fm](const QString& text) { return fm.horizontalAdvance(text); }};
+}
+
+void PixelPanel::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect().topLeft(), image_,
+                      QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
+                             QSizeF(event->rect().size()) * image_.devicePixelRatio()));
+}
+
+void PixelPanel::resizeEvent(QResizeEvent*)
+{
+    renderImage();
+}
+
+// A new screen may have another pixel density, and a new font other metrics:
+// the image is redrawn from what has been printed.
+bool PixelPanel::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ScreenChangeInternal:
+    case QEvent::Show:
+        if (image_.devicePixelRatio() != devicePixelRatioF())
+            renderImage();
+        break;
+    case QEvent::FontChange:
+        layout_.setMetrics(metrics());
+        renderImage();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void PixelPanel::renderImage()
+{
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage(size() * ratio, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(Qt::white);
+    drawRuns(runs_);
+    update();
+}
+
+void PixelPanel::drawRuns(const QList<TextRun>& runs)
+{
+    if (image_.isNull() || runs.isEmpty())
+        return;
+    QPainter painter(&image_);
+    painter.setFont(font());
+    painter.setPen(foreColor_);
+    const int ascent = fontMetrics().ascent();
+    for (const TextRun& run : runs)
+        painter.drawText(QPoint(run.x, run.y + ascent), run.text);
+    update();
+}

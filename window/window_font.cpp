@@ -1,0 +1,25 @@
+#include "window/window_font.h"
+
+#include <QFontDatabase>
+
+QStringList windowFaces()
+{
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+            QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+}
+
+QFont windowFont()
+{
+    QFont font;
+    font.setStyleHint(QFont::SansSerif);
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& face : windowFaces()) {
+        if (installed.contains(face, Qt::CaseInsensitive)) {
+            font.setFamily(face);
+            break;
+        }
+    }
+    font.setPixelSize(13);
+    font.setWeight(QFont::Bold);
+    return font;
+}
