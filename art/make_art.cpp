@@ -29,8 +29,7 @@ const QColor tile(0xf4, 0xf8, 0xfc);
 
 // A bracket over [left, right] at height y, its ends turned down.
 void bracket(QPainter& p, const QColor& colour, qreal left, qreal right, qreal y, qreal drop,
-             qreal pen)
-{
+             qreal pen) {
     p.setPen(QPen(colour, pen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     QPainterPath path;
@@ -42,8 +41,7 @@ void bracket(QPainter& p, const QColor& colour, qreal left, qreal right, qreal y
 }
 
 // The design inside a box: the brackets in the top half, the bar beneath.
-void drawDesign(QPainter& p, const QRectF& box)
-{
+void drawDesign(QPainter& p, const QRectF& box) {
     const qreal w = box.width();
     const qreal h = box.height();
     const qreal pen = h / 16;
@@ -68,8 +66,7 @@ void drawDesign(QPainter& p, const QRectF& box)
 }
 
 // The icon in a square of the given side: a light tile with the design.
-void drawIcon(QPainter& p, qreal side)
-{
+void drawIcon(QPainter& p, qreal side) {
     p.scale(side / 32.0, side / 32.0);
     p.setPen(QPen(outline, 1));
     p.setBrush(tile);
@@ -77,8 +74,7 @@ void drawIcon(QPainter& p, qreal side)
     drawDesign(p, QRectF(5, 5, 22, 22));
 }
 
-QImage iconImage(int side, bool antialiased)
-{
+QImage iconImage(int side, bool antialiased) {
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(antialiased ? Qt::transparent : Qt::white);
     QPainter p(&image);
@@ -89,19 +85,17 @@ QImage iconImage(int side, bool antialiased)
 
 // The 32-pixel icon in 16 colours, fully opaque: drawn without smoothing,
 // so every pixel is one of the design's colours.
-QImage sixteenColourIcon()
-{
+QImage sixteenColourIcon() {
     const QList<QRgb> palette = {
-        qRgb(255, 255, 255), outline.rgb(),      cellWater.rgb(), interstitial.rgb(),
-        plasma.rgb(),        antipyrine.rgb(),   thiosulphate.rgb(), evansBlue.rgb(),
-        tile.rgb(),          qRgb(0, 0, 0),      qRgb(128, 128, 128), qRgb(192, 192, 192),
-        qRgb(0, 128, 128),   qRgb(128, 0, 0),    qRgb(0, 0, 128),  qRgb(255, 255, 0)};
+        qRgb(255, 255, 255), outline.rgb(),    cellWater.rgb(),     interstitial.rgb(),
+        plasma.rgb(),        antipyrine.rgb(), thiosulphate.rgb(),  evansBlue.rgb(),
+        tile.rgb(),          qRgb(0, 0, 0),    qRgb(128, 128, 128), qRgb(192, 192, 192),
+        qRgb(0, 128, 128),   qRgb(128, 0, 0),  qRgb(0, 0, 128),     qRgb(255, 255, 0)};
     return iconImage(32, false).convertToFormat(QImage::Format_Indexed8, palette,
                                                 Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QImage emblemImage()
-{
+QImage emblemImage() {
     QImage image(165, 100, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -111,8 +105,7 @@ QImage emblemImage()
     return image.convertToFormat(QImage::Format_Indexed8);
 }
 
-bool writeSvg(const QString& path)
-{
+bool writeSvg(const QString& path) {
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(QSize(128, 128));
@@ -126,8 +119,7 @@ bool writeSvg(const QString& path)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_art FOLDER\n");

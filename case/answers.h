@@ -16,8 +16,8 @@ struct Answer3 {
     float plasmapercent; // % of total body water
 };
 struct Answer4 {
-    float bloodvolume;          // L
-    float oneminushaematocrit;  // the plasma share of blood, as printed
+    float bloodvolume;         // L
+    float oneminushaematocrit; // the plasma share of blood, as printed
 };
 
 // Replaces totalbodywater with 50 / antipyrineconc, to a hundredth.

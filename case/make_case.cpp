@@ -10,14 +10,12 @@ namespace {
 // 24-bit grid the product and sum are exact in double; in single precision
 // the two largest draws would round up to scale + offset and step outside
 // the range (a weight of 95.0, a haematocrit of 0.60).
-float wholeSteps(float r, double scale, double offset, float divisor)
-{
+float wholeSteps(float r, double scale, double offset, float divisor) {
     const double whole = std::floor(static_cast<double>(r) * scale + offset);
     return static_cast<float>(whole) / divisor;
 }
 
-void setSex(CaseState& state, float r)
-{
+void setSex(CaseState& state, float r) {
     state.sexdraw = 2.0f * r;
     if (state.sexdraw <= 1.0f) {
         state.noun = "man";
@@ -33,8 +31,7 @@ void setSex(CaseState& state, float r)
 
 } // namespace
 
-void makecase(CaseState& state, RandomSource& random)
-{
+void makecase(CaseState& state, RandomSource& random) {
     random.reseed();
     setSex(state, random.next());
     state.weight = wholeSteps(random.next(), 350.0, 600.0, 10.0f);

@@ -4,12 +4,10 @@
 
 // Cuts a positive value down to a tenth or a hundredth, every step in single
 // precision: multiply, take the largest whole number not greater, divide back.
-inline float truncateToTenth(float value)
-{
+inline float truncateToTenth(float value) {
     return std::floor(value * 10.0f) / 10.0f;
 }
 
-inline float truncateToHundredth(float value)
-{
+inline float truncateToHundredth(float value) {
     return std::floor(value * 100.0f) / 100.0f;
 }

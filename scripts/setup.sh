@@ -3,7 +3,7 @@
 # What building and running the program needs on Debian.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # What the headless tests need on top.
-TEST_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils)
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils openbox locales)
 
 # Installs the packages that are not yet installed: through apt-get when run
 # as root, otherwise says the one command that would.
@@ -31,4 +31,15 @@ build_tree() {
     shift
     cmake -S . -B "build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "build/$name" --parallel "$(nproc)"
+}
+
+# The number-form test runs once in a locale that writes decimal commas.
+ensure_comma_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    else
+        echo "Please run: sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+        exit 1
+    fi
 }

@@ -5,17 +5,16 @@ namespace {
 constexpr Tab indent{5};
 constexpr Tab listIndent{10};
 
-QString text(const std::string& value)
-{
+QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
 
 } // namespace
 
-void printCase(TextPanel& panel, const CaseState& state)
-{
+void printCase(TextPanel& panel, const CaseState& state) {
     panel.Print();
-    panel.Print({indent, "The patient is a ", text(state.noun), " who weighs", state.weight, " kg"});
+    panel.Print(
+        {indent, "The patient is a ", text(state.noun), " who weighs", state.weight, " kg"});
     panel.Print({indent, text(state.pronoun), " was injected with 50 mg each of:"});
     panel.Print({listIndent, "antipyrine, which distributes throughout total body water"});
     panel.Print({listIndent, "sodium thiosulphate, which does not enter cells"});
@@ -25,16 +24,15 @@ void printCase(TextPanel& panel, const CaseState& state)
     panel.Print({indent, "20 min after the injection a 10 mL blood sample was taken, and the "
                          "concentrations of the three compounds"});
     panel.Print({indent, "and the haematocrit were measured:"});
-    panel.Print({listIndent, "antipyrine = ", state.antipyrineconc, " thiosulphate = ",
-                 state.thiosulphateconc, " Evans blue = ", state.evansblueconc,
+    panel.Print({listIndent, "antipyrine = ", state.antipyrineconc,
+                 " thiosulphate = ", state.thiosulphateconc, " Evans blue = ", state.evansblueconc,
                  "µg /mL, haematocrit = ", state.haematocrit});
     panel.Print();
     panel.Print({"1)", indent, "What is ", text(state.possessive), " total body water?"});
     panel.Print({indent, "What percentage of ", text(state.possessive), " body weight is this?"});
 }
 
-void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answer)
-{
+void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answer) {
     panel.Print();
     panel.Print({indent, "Antipyrine distrubutes throughout total body water."});
     panel.Print({indent, "Therefore total body water = the volume in which 50 mg antipyrine is "
@@ -47,8 +45,7 @@ void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answe
                  " / ", state.weight, ") x 100 = ", answer.tbwpercent, "% of body weight"});
 }
 
-void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answer)
-{
+void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answer) {
     panel.Print();
     panel.Print({indent, "Sodium thiosulphate does not enter cells, but distributes throughout "
                          "extracellular fluid."});
@@ -63,9 +60,9 @@ void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answe
                  "% of total body water"});
 }
 
-void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answer)
-{
-    panel.Print({indent, "Evans blue does not leave blood vessels, so measures only plasma volume."});
+void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answer) {
+    panel.Print(
+        {indent, "Evans blue does not leave blood vessels, so measures only plasma volume."});
     panel.Print({indent, "Therefore plasma volume = the volume in which 50 mg Evans blue is "
                          "dissolved."});
     panel.Print();
@@ -77,8 +74,7 @@ void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answe
                  "% of total body water"});
 }
 
-void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answer)
-{
+void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answer) {
     panel.Print({indent, "The haematocrit is that proportion of the blood that is occupied by "
                          "cells."});
     panel.Print({indent, "Plasma volume = total blood volume x (1 - haematocrit)"});
@@ -87,34 +83,31 @@ void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answe
                  " / ", answer.oneminushaematocrit, " = ", answer.bloodvolume, "L"});
 }
 
-void printQuestion2(TextPanel& panel, const CaseState& state)
-{
+void printQuestion2(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print({"2)", indent, "What is ", text(state.possessive), " extracellular fluid volume?"});
-    panel.Print({indent, "What percentage of ", text(state.possessive), " total body water is this?"});
+    panel.Print(
+        {indent, "What percentage of ", text(state.possessive), " total body water is this?"});
 }
 
-void printQuestion3(TextPanel& panel, const CaseState& state)
-{
+void printQuestion3(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print({"3)", indent, "What is ", text(state.possessive), " plasma volume?"});
-    panel.Print({indent, "What percentage of ", text(state.possessive), " total body water is this?"});
+    panel.Print(
+        {indent, "What percentage of ", text(state.possessive), " total body water is this?"});
 }
 
-void printQuestion4(TextPanel& panel, const CaseState& state)
-{
+void printQuestion4(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print();
     panel.Print({"4)", indent, "What is ", text(state.possessive), " total blood volume?"});
 }
 
-void printEmptyQuestion(TextPanel& panel)
-{
+void printEmptyQuestion(TextPanel& panel) {
     panel.Print();
     panel.Print({indent}, false);
 }
 
-void printEmptyAnswer(TextPanel& panel)
-{
+void printEmptyAnswer(TextPanel& panel) {
     panel.Print({indent}, false);
 }

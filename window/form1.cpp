@@ -13,8 +13,7 @@
 namespace {
 
 // Positions and sizes are laid out in twips, 15 to a logical pixel.
-constexpr QRect twips(int left, int top, int width, int height)
-{
+constexpr QRect twips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
@@ -22,8 +21,7 @@ constexpr int buttonLeft = 13080;
 constexpr int buttonWidth = 1815;
 constexpr int buttonHeight = 495;
 
-void paintWhite(QWidget* widget)
-{
+void paintWhite(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Qt::white);
     widget->setPalette(palette);
@@ -32,8 +30,7 @@ void paintWhite(QWidget* widget)
 
 } // namespace
 
-Form1::Form1(RandomSource& random, QWidget* parent) : QWidget(parent), random_(random)
-{
+Form1::Form1(RandomSource& random, QWidget* parent) : QWidget(parent), random_(random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Compartica"));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon-32.png")));
@@ -47,8 +44,7 @@ Form1::Form1(RandomSource& random, QWidget* parent) : QWidget(parent), random_(r
 }
 
 // Children are created bottom-most first, so later ones stack above.
-void Form1::createControls()
-{
+void Form1::createControls() {
     shape1 = new QWidget(this);
     shape1->setObjectName(QStringLiteral("shape1"));
     shape1->setGeometry(twips(0, 0, 15360, 11520));
@@ -57,7 +53,10 @@ void Form1::createControls()
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(twips(12720, 120, 2415, 1455));
-    Picture2->setFont(QFont(windowFont().family(), 8.25));
+    QFont emblemFont(windowFont().family());
+    emblemFont.setPointSizeF(8.25);
+    emblemFont.setWeight(QFont::Normal);
+    Picture2->setFont(emblemFont);
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setPixmap(QPixmap(QStringLiteral(":/art/emblem.png")));
 
@@ -88,8 +87,8 @@ void Form1::createControls()
     hideanswer6 = addButton("hideanswer6", tr("Hide answer 6"), 8400, false);
 }
 
-QPushButton* Form1::addButton(const char* name, const QString& caption, int topTwips, bool visible)
-{
+QPushButton* Form1::addButton(const char* name, const QString& caption, int topTwips,
+                              bool visible) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(twips(buttonLeft, topTwips, buttonWidth, buttonHeight));
@@ -98,8 +97,7 @@ QPushButton* Form1::addButton(const char* name, const QString& caption, int topT
     return button;
 }
 
-void Form1::connectButtons()
-{
+void Form1::connectButtons() {
     connect(seeanswer1, &QPushButton::clicked, this, &Form1::seeanswer1_Click);
     connect(hideanswer1, &QPushButton::clicked, this, &Form1::hideanswer1_Click);
     connect(seeanswer2, &QPushButton::clicked, this, &Form1::seeanswer2_Click);
@@ -117,38 +115,33 @@ void Form1::connectButtons()
 
 // Keyboard focus follows the controls' tab order; the panels and the emblem
 // take none, so Tab steps through the visible buttons only.
-void Form1::setFocusOrder()
-{
-    const QList<QWidget*> order = {Picture2,    Picture1,    seeanswer1,  Picture3,
-                                   end,         hideanswer1, seeanswer2,  hideanswer2,
-                                   seeanswer3,  hideanswer3, seeanswer4,  hideanswer4,
-                                   seeanswer5,  hideanswer5, seeanswer6,  hideanswer6};
+void Form1::setFocusOrder() {
+    const QList<QWidget*> order = {Picture2,   Picture1,    seeanswer1, Picture3,
+                                   end,        hideanswer1, seeanswer2, hideanswer2,
+                                   seeanswer3, hideanswer3, seeanswer4, hideanswer4,
+                                   seeanswer5, hideanswer5, seeanswer6, hideanswer6};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     makecase(state_, random_);
     printCase(*Picture1, state_);
 }
 
 // The button that leads on also takes the keyboard focus, so Space always
 // presses the next step and never lands on "end" by accident.
-void Form1::reveal(QPushButton* button)
-{
+void Form1::reveal(QPushButton* button) {
     button->show();
     button->setFocus();
 }
 
-void Form1::startAnswer()
-{
+void Form1::startAnswer() {
     Picture3->Cls();
     Picture3->show();
 }
 
-void Form1::seeanswer1_Click()
-{
+void Form1::seeanswer1_Click() {
     startAnswer();
     seeanswer1->hide();
     const Answer1 answer = answer1(state_);
@@ -156,16 +149,14 @@ void Form1::seeanswer1_Click()
     reveal(hideanswer1);
 }
 
-void Form1::hideanswer1_Click()
-{
+void Form1::hideanswer1_Click() {
     Picture3->Cls();
     hideanswer1->hide();
     printQuestion2(*Picture1, state_);
     reveal(seeanswer2);
 }
 
-void Form1::seeanswer2_Click()
-{
+void Form1::seeanswer2_Click() {
     startAnswer();
     const Answer2 answer = answer2(state_);
     printAnswer2(*Picture3, state_, answer);
@@ -173,16 +164,14 @@ void Form1::seeanswer2_Click()
     reveal(hideanswer2);
 }
 
-void Form1::hideanswer2_Click()
-{
+void Form1::hideanswer2_Click() {
     hideanswer2->hide();
     reveal(seeanswer3);
     Picture3->Cls();
     printQuestion3(*Picture1, state_);
 }
 
-void Form1::seeanswer3_Click()
-{
+void Form1::seeanswer3_Click() {
     startAnswer();
     seeanswer3->hide();
     reveal(hideanswer3);
@@ -190,8 +179,7 @@ void Form1::seeanswer3_Click()
     printAnswer3(*Picture3, state_, answer);
 }
 
-void Form1::hideanswer3_Click()
-{
+void Form1::hideanswer3_Click() {
     Picture3->Cls();
     hideanswer3->hide();
     reveal(seeanswer4);
@@ -200,8 +188,7 @@ void Form1::hideanswer3_Click()
 
 // After the last answer no button leads on, so the answer panel takes the
 // focus: a screen reader reads it, and Space presses nothing.
-void Form1::seeanswer4_Click()
-{
+void Form1::seeanswer4_Click() {
     startAnswer();
     seeanswer4->hide();
     const Answer4 answer = answer4(state_);
@@ -209,46 +196,40 @@ void Form1::seeanswer4_Click()
     Picture3->setFocus();
 }
 
-void Form1::hideanswer4_Click()
-{
+void Form1::hideanswer4_Click() {
     Picture3->Cls();
     hideanswer4->hide();
     reveal(seeanswer5);
     printEmptyQuestion(*Picture1);
 }
 
-void Form1::seeanswer5_Click()
-{
+void Form1::seeanswer5_Click() {
     startAnswer();
     seeanswer5->hide();
     reveal(hideanswer5);
     printEmptyAnswer(*Picture3);
 }
 
-void Form1::hideanswer5_Click()
-{
+void Form1::hideanswer5_Click() {
     Picture3->Cls();
     hideanswer5->hide();
     reveal(seeanswer6);
     printEmptyQuestion(*Picture1);
 }
 
-void Form1::seeanswer6_Click()
-{
+void Form1::seeanswer6_Click() {
     startAnswer();
     seeanswer6->hide();
     reveal(hideanswer6);
     printEmptyAnswer(*Picture3);
 }
 
-void Form1::hideanswer6_Click()
-{
+void Form1::hideanswer6_Click() {
     Picture3->Cls();
     hideanswer6->hide();
     Picture3->setFocus();
 }
 
-void Form1::end_Click()
-{
+void Form1::end_Click() {
     QApplication::exit(0);
 }

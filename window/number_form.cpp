@@ -13,8 +13,7 @@ struct Digits {
     int exponent;
 };
 
-Digits significantDigits(float magnitude)
-{
+Digits significantDigits(float magnitude) {
     char buffer[32];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 6);
@@ -26,8 +25,7 @@ Digits significantDigits(float magnitude)
     return {digits, std::stoi(text.substr(e + 1))};
 }
 
-std::string plainDecimal(const Digits& d)
-{
+std::string plainDecimal(const Digits& d) {
     if (d.digits == "0")
         return "0";
     const int wholeCount = d.exponent + 1;
@@ -40,8 +38,7 @@ std::string plainDecimal(const Digits& d)
 
 } // namespace
 
-QString numberForm(float value)
-{
+QString numberForm(float value) {
     if (!std::isfinite(value))
         return QStringLiteral(" %1 ").arg(static_cast<double>(value));
     const char sign = std::signbit(value) && value != 0.0f ? '-' : ' ';

@@ -4,14 +4,12 @@
 #include <QPainter>
 
 PixelPanel::PixelPanel(const QColor& foreColor, QWidget* parent)
-    : QWidget(parent), foreColor_(foreColor), layout_(metrics())
-{
+    : QWidget(parent), foreColor_(foreColor), layout_(metrics()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void PixelPanel::Cls()
-{
+void PixelPanel::Cls() {
     runs_.clear();
     layout_.home();
     transcript_.Cls();
@@ -19,44 +17,42 @@ void PixelPanel::Cls()
     emit textChanged();
 }
 
-void PixelPanel::Print(const PrintItems& items, bool endOfLine)
-{
+void PixelPanel::Print(const PrintItems& items, bool endOfLine) {
     const QList<TextRun> runs = layout_.place(items, endOfLine);
     runs_.append(runs);
-    drawRuns(runs);
+    if (imageIsCurrent())
+        drawRuns(runs);
+    else
+        renderImage();
     transcript_.Print(items, endOfLine);
     if (!runs.isEmpty())
         emit textChanged();
 }
 
-PrintLayout::Metrics PixelPanel::metrics() const
-{
+PrintLayout::Metrics PixelPanel::metrics() const {
     const QFontMetrics fm = fontMetrics();
     return {fm.averageCharWidth(), fm.height(),
             [fm](const QString& text) { return fm.horizontalAdvance(text); }};
 }
 
-void PixelPanel::paintEvent(QPaintEvent* event)
-{
+void PixelPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), image_,
                       QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
                              QSizeF(event->rect().size()) * image_.devicePixelRatio()));
 }
 
-void PixelPanel::resizeEvent(QResizeEvent*)
-{
+void PixelPanel::resizeEvent(QResizeEvent*) {
     renderImage();
 }
 
 // A new screen may have another pixel density, and a new font other metrics:
 // the image is redrawn from what has been printed.
-bool PixelPanel::event(QEvent* event)
-{
+bool PixelPanel::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ScreenChangeInternal:
     case QEvent::Show:
-        if (image_.devicePixelRatio() != devicePixelRatioF())
+        if (!imageIsCurrent())
             renderImage();
         break;
     case QEvent::FontChange:
@@ -69,8 +65,14 @@ bool PixelPanel::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void PixelPanel::renderImage()
-{
+// A hidden widget gets its resize event only when shown, and a screen change
+// may bring another pixel density: the image is checked before drawing.
+bool PixelPanel::imageIsCurrent() const {
+    return image_.devicePixelRatio() == devicePixelRatioF() &&
+           image_.size() == size() * devicePixelRatioF();
+}
+
+void PixelPanel::renderImage() {
     const qreal ratio = devicePixelRatioF();
     image_ = QImage(size() * ratio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
@@ -79,8 +81,7 @@ void PixelPanel::renderImage()
     update();
 }
 
-void PixelPanel::drawRuns(const QList<TextRun>& runs)
-{
+void PixelPanel::drawRuns(const QList<TextRun>& runs) {
     if (image_.isNull() || runs.isEmpty())
         return;
     QPainter painter(&image_);

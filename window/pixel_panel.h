@@ -36,6 +36,7 @@ protected:
 
 private:
     PrintLayout::Metrics metrics() const;
+    bool imageIsCurrent() const;
     void renderImage();
     void drawRuns(const QList<TextRun>& runs);
 

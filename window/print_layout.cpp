@@ -7,19 +7,16 @@
 
 PrintLayout::PrintLayout(Metrics metrics) : metrics_(std::move(metrics)) {}
 
-void PrintLayout::setMetrics(Metrics metrics)
-{
+void PrintLayout::setMetrics(Metrics metrics) {
     metrics_ = std::move(metrics);
 }
 
-void PrintLayout::home()
-{
+void PrintLayout::home() {
     x_ = 0;
     y_ = 0;
 }
 
-QList<TextRun> PrintLayout::place(const PrintItems& items, bool endOfLine)
-{
+QList<TextRun> PrintLayout::place(const PrintItems& items, bool endOfLine) {
     QList<TextRun> runs;
     for (const PrintItem& item : items) {
         std::visit(
@@ -39,23 +36,20 @@ QList<TextRun> PrintLayout::place(const PrintItems& items, bool endOfLine)
     return runs;
 }
 
-void PrintLayout::newLine()
-{
+void PrintLayout::newLine() {
     x_ = 0;
     y_ += metrics_.lineHeight;
 }
 
 // A position already past the column's start goes on to the next line first.
-void PrintLayout::tabTo(int column)
-{
+void PrintLayout::tabTo(int column) {
     const int start = (column - 1) * metrics_.columnWidth;
     if (x_ > start)
         newLine();
     x_ = start;
 }
 
-void PrintLayout::placeText(const QString& text, QList<TextRun>& runs)
-{
+void PrintLayout::placeText(const QString& text, QList<TextRun>& runs) {
     if (text.isEmpty())
         return;
     runs.append({x_, y_, text});

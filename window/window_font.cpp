@@ -2,14 +2,12 @@
 
 #include <QFontDatabase>
 
-QStringList windowFaces()
-{
+QStringList windowFaces() {
     return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
             QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
 }
 
-QFont windowFont()
-{
+QFont windowFont() {
     QFont font;
     font.setStyleHint(QFont::SansSerif);
     const QStringList installed = QFontDatabase::families();

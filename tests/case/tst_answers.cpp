@@ -1,0 +1,113 @@
+#include "case/answers.h"
+#include "case/make_case.h"
+#include "support/exact.h"
+#include "support/scripted_random.h"
+
+#include <QtTest>
+
+namespace {
+
+CaseState workedExampleCase() {
+    ScriptedRandom random(workedExampleDraws());
+    CaseState state;
+    makecase(state, random);
+    return state;
+}
+
+} // namespace
+
+class TestAnswers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workedExample();
+    void singlePrecisionShows_data();
+    void singlePrecisionShows();
+    void wholeExtracellularFluid();
+    void percentagesUseWorkedTotalBodyWater();
+    void bloodVolumeUsesWorkedPlasmaVolume();
+};
+
+void TestAnswers::workedExample() {
+    CaseState state = workedExampleCase();
+
+    const Answer1 a1 = answer1(state);
+    QCOMPARE_EXACT(state.totalbodywater, 43.47f);
+    QCOMPARE_EXACT(a1.tbwpercent, 57.7f);
+
+    const Answer2 a2 = answer2(state);
+    QCOMPARE_EXACT(a2.ecfanswer, 24.15f);
+    QCOMPARE_EXACT(a2.ecfpercent, 55.5f);
+    QCOMPARE_EXACT(state.extracellularfluid, 24.1f);
+
+    const Answer3 a3 = answer3(state);
+    QCOMPARE_EXACT(state.plasmavolume, 2.8f);
+    QCOMPARE_EXACT(a3.plasmapercent, 6.4f);
+
+    const Answer4 a4 = answer4(state);
+    QCOMPARE_EXACT(a4.oneminushaematocrit, 0.55f);
+    QCOMPARE_EXACT(a4.bloodvolume, 5.09f);
+}
+
+// Results that real arithmetic would round differently.
+void TestAnswers::singlePrecisionShows_data() {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<float>("expected");
+
+    QTest::newRow("1.8 / (1 - 0.40) is 2.99, not 3") << "bloodvolume" << 2.99f;
+    QTest::newRow("53.76 of 89.6 kg is 59.9 %, not 60 %") << "tbwpercent" << 59.9f;
+}
+
+void TestAnswers::singlePrecisionShows() {
+    QFETCH(QString, which);
+    QFETCH(float, expected);
+
+    CaseState state = workedExampleCase();
+    if (which == "bloodvolume") {
+        state.evansblueconc = 27.77f; // 50 / 27.77 = 1.80050 -> 1.8
+        state.haematocrit = 0.40f;
+        answer3(state);
+        QCOMPARE_EXACT(state.plasmavolume, 1.8f);
+        QCOMPARE_EXACT(answer4(state).bloodvolume, expected);
+    } else {
+        state.weight = 89.6f;
+        state.antipyrineconc = 0.93f; // 50 / 0.93 = 53.763 -> 53.76
+        const Answer1 a1 = answer1(state);
+        QCOMPARE_EXACT(state.totalbodywater, 53.76f);
+        QCOMPARE_EXACT(a1.tbwpercent, expected);
+    }
+}
+
+void TestAnswers::wholeExtracellularFluid() {
+    CaseState state = workedExampleCase();
+    state.antipyrineconc = 1.25f; // worked total body water 40
+    state.thiosulphateconc = 2.5f;
+    answer1(state);
+    const Answer2 a2 = answer2(state);
+    QCOMPARE_EXACT(a2.ecfanswer, 20.0f);
+    QCOMPARE_EXACT(a2.ecfpercent, 50.0f);
+}
+
+void TestAnswers::percentagesUseWorkedTotalBodyWater() {
+    CaseState state = workedExampleCase();
+    state.totalbodywater = 30.0f; // as drawn
+    state.antipyrineconc = 1.0f;  // worked: 50
+    state.thiosulphateconc = 2.5f;
+    state.evansblueconc = 20.0f;
+    answer1(state);
+    QCOMPARE_EXACT(state.totalbodywater, 50.0f);
+    QCOMPARE_EXACT(answer2(state).ecfpercent, 40.0f);   // 20 of 30 would be 66.6
+    QCOMPARE_EXACT(answer3(state).plasmapercent, 5.0f); // 2.5 of 30 would be 8.3
+}
+
+void TestAnswers::bloodVolumeUsesWorkedPlasmaVolume() {
+    CaseState state = workedExampleCase(); // drawn plasma volume 2.8
+    state.evansblueconc = 17.41f;          // worked: 50 / 17.41 = 2.8719 -> 2.87
+    answer1(state);
+    answer3(state);
+    QCOMPARE_EXACT(state.plasmavolume, 2.87f);
+    QCOMPARE_EXACT(answer4(state).bloodvolume, 5.21f); // 2.8 would give 5.09
+}
+
+QTEST_APPLESS_MAIN(TestAnswers)
+#include "tst_answers.moc"

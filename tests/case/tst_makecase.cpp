@@ -1,0 +1,203 @@
+#include "case/make_case.h"
+#include "case/truncation.h"
+#include "support/exact.h"
+#include "support/scripted_random.h"
+
+#include <QtTest>
+
+#include <array>
+#include <cfenv>
+#include <set>
+
+namespace {
+
+constexpr float topDraw = 1.0f - 0x1p-24f;    // the largest draw below 1
+constexpr float secondDraw = 1.0f - 0x1p-23f; // the one below it
+
+// Gives every draw of one step a chosen value; the other steps get the
+// worked example's draws. Cheap enough to run makecase 2^24 times.
+class OneStepSweep final : public RandomSource {
+public:
+    explicit OneStepSweep(int step) : step_(step) {}
+    void reseed() override { next_ = 0; }
+    float next() override {
+        const int i = next_++;
+        return i == step_ ? value : example_[i];
+    }
+    float value = 0;
+
+private:
+    const int step_;
+    const std::array<float, 6> example_{0.25f, 0.4375f, 0.25f, 0.5f, 0.5f, 0.25f};
+    int next_ = 0;
+};
+
+// Floating-point faults stop the test instead of passing silently.
+class TrappedFaults {
+public:
+    TrappedFaults() { feenableexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID); }
+    ~TrappedFaults() { fedisableexcept(FE_ALL_EXCEPT); }
+};
+
+} // namespace
+
+class TestMakeCase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workedExample();
+    void reseedsBeforeDrawing();
+    void sex_data();
+    void sex();
+    void weightAndHaematocritEdges_data();
+    void weightAndHaematocritEdges();
+    void concentrationsAreTruncated_data();
+    void concentrationsAreTruncated();
+    void everyWeightDrawIsInRange();
+    void everyHaematocritDrawIsInRange();
+};
+
+void TestMakeCase::workedExample() {
+    ScriptedRandom random(workedExampleDraws());
+    CaseState state;
+    makecase(state, random);
+
+    QCOMPARE(state.noun, std::string("man"));
+    QCOMPARE_EXACT(state.sexdraw, 0.5f);
+    QCOMPARE_EXACT(state.weight, 75.3f);
+    QCOMPARE_EXACT(state.haematocrit, 0.45f);
+    // 75.3 x 0.575 = 43.2975, cut to 43.2; the next two steps use 43.2:
+    // 43.2975 x 0.56 would have given 24.2.
+    QCOMPARE_EXACT(state.totalbodywater, 43.2f);
+    QCOMPARE_EXACT(state.extracellularfluid, 24.1f);
+    QCOMPARE_EXACT(state.plasmavolume, 2.8f);
+    // 50 / 2.8 = 17.857 (50 / 2.808 would have given 17.80).
+    QCOMPARE_EXACT(state.antipyrineconc, 1.15f);
+    QCOMPARE_EXACT(state.thiosulphateconc, 2.07f);
+    QCOMPARE_EXACT(state.evansblueconc, 17.85f);
+    QCOMPARE(random.taken(), 6);
+}
+
+void TestMakeCase::reseedsBeforeDrawing() {
+    ScriptedRandom random(workedExampleDraws());
+    CaseState state;
+    makecase(state, random);
+    QCOMPARE(random.reseeds, 1);
+}
+
+void TestMakeCase::sex_data() {
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<QString>("noun");
+    QTest::addColumn<QString>("possessive");
+    QTest::addColumn<QString>("pronoun");
+
+    QTest::newRow("0") << 0.0f << "man"
+                       << "his"
+                       << "He";
+    QTest::newRow("0.25") << 0.25f << "man"
+                          << "his"
+                          << "He";
+    QTest::newRow("exactly 0.5") << 0.5f << "man"
+                                 << "his"
+                                 << "He";
+    QTest::newRow("just above 0.5") << std::nextafter(0.5f, 1.0f) << "woman"
+                                    << "her"
+                                    << "She";
+    QTest::newRow("top draw") << topDraw << "woman"
+                              << "her"
+                              << "She";
+}
+
+void TestMakeCase::sex() {
+    QFETCH(float, draw);
+    QFETCH(QString, noun);
+    QFETCH(QString, possessive);
+    QFETCH(QString, pronoun);
+
+    QList<float> draws = workedExampleDraws();
+    draws[0] = draw;
+    ScriptedRandom random(draws);
+    CaseState state;
+    makecase(state, random);
+
+    QCOMPARE_EXACT(state.sexdraw, 2.0f * draw);
+    QCOMPARE(QString::fromStdString(state.noun), noun);
+    QCOMPARE(QString::fromStdString(state.possessive), possessive);
+    QCOMPARE(QString::fromStdString(state.pronoun), pronoun);
+}
+
+void TestMakeCase::weightAndHaematocritEdges_data() {
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<float>("weight");
+    QTest::addColumn<float>("haematocrit");
+
+    QTest::newRow("0") << 0.0f << 60.0f << 0.40f;
+    QTest::newRow("worked example") << 0.4375f << 75.3f << 0.48f;
+    QTest::newRow("top draw") << topDraw << 94.9f << 0.59f;
+    QTest::newRow("second draw from the top") << secondDraw << 94.9f << 0.59f;
+}
+
+void TestMakeCase::weightAndHaematocritEdges() {
+    QFETCH(float, draw);
+    QFETCH(float, weight);
+    QFETCH(float, haematocrit);
+
+    QList<float> draws = workedExampleDraws();
+    draws[1] = draw;
+    draws[2] = draw;
+    ScriptedRandom random(draws);
+    CaseState state;
+    makecase(state, random);
+    QCOMPARE_EXACT(state.weight, weight);
+    QCOMPARE_EXACT(state.haematocrit, haematocrit);
+}
+
+void TestMakeCase::concentrationsAreTruncated_data() {
+    QTest::addColumn<float>("volume");
+    QTest::addColumn<float>("concentration");
+
+    QTest::newRow("50 / 42.3 = 1.18203") << 42.3f << 1.18f;
+    QTest::newRow("50 / 16.1 = 3.10559") << 16.1f << 3.1f;
+    QTest::newRow("50 / 2.8 = 17.857") << 2.8f << 17.85f;
+    QTest::newRow("50 / 30.0 = 1.6667") << 30.0f << 1.66f;
+}
+
+void TestMakeCase::concentrationsAreTruncated() {
+    QFETCH(float, volume);
+    QFETCH(float, concentration);
+    QCOMPARE_EXACT(truncateToHundredth(indicatorDose / volume), concentration);
+}
+
+void TestMakeCase::everyWeightDrawIsInRange() {
+    TrappedFaults traps;
+    OneStepSweep random(1);
+    CaseState state;
+    std::set<int> tenths;
+    for (std::uint32_t k = 0; k < SystemRandomSource::gridSize; ++k) {
+        random.value = SystemRandomSource::drawAt(k);
+        makecase(state, random);
+        if (state.weight < 60.0f || state.weight > 94.9f)
+            QFAIL(qPrintable(QStringLiteral("draw %1 gives weight %2").arg(k).arg(state.weight)));
+        tenths.insert(static_cast<int>(std::lround(state.weight * 10.0f)));
+    }
+    QCOMPARE(tenths.size(), std::size_t{350});
+}
+
+void TestMakeCase::everyHaematocritDrawIsInRange() {
+    TrappedFaults traps;
+    OneStepSweep random(2);
+    CaseState state;
+    std::set<int> hundredths;
+    for (std::uint32_t k = 0; k < SystemRandomSource::gridSize; ++k) {
+        random.value = SystemRandomSource::drawAt(k);
+        makecase(state, random);
+        if (state.haematocrit < 0.40f || state.haematocrit > 0.59f)
+            QFAIL(qPrintable(
+                QStringLiteral("draw %1 gives haematocrit %2").arg(k).arg(state.haematocrit)));
+        hundredths.insert(static_cast<int>(std::lround(state.haematocrit * 100.0f)));
+    }
+    QCOMPARE(hundredths.size(), std::size_t{20});
+}
+
+QTEST_APPLESS_MAIN(TestMakeCase)
+#include "tst_makecase.moc"

@@ -1,0 +1,79 @@
+#include "support/scripted_random.h"
+#include "window/form1.h"
+#include "window/pixel_panel.h"
+
+#include <QtTest>
+
+namespace {
+
+QStringList firstScreen(const QList<float>& draws) {
+    ScriptedRandom random(draws);
+    Form1 form(random);
+    form.Form_Load();
+    return form.findChild<PixelPanel*>("Picture1")->transcript();
+}
+
+} // namespace
+
+class TestFirstScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workedExampleLetterForLetter();
+    void womansWording();
+    void wholeTenthConcentration();
+    void formLoadMakesOneCase();
+};
+
+void TestFirstScreen::workedExampleLetterForLetter() {
+    const QStringList expected = {
+        "",
+        "    The patient is a man who weighs 75.3  kg",
+        "    He was injected with 50 mg each of:",
+        "         antipyrine, which distributes throughout total body water",
+        "         sodium thiosulphate, which does not enter cells",
+        "         Evans blue, which does not leave blood vessels to any significant extent over "
+        "2 - 3 hours",
+        "",
+        "    20 min after the injection a 10 mL blood sample was taken, and the concentrations of "
+        "the three compounds",
+        "    and the haematocrit were measured:",
+        "         antipyrine =  1.15  thiosulphate =  2.07  Evans blue =  17.85 µg /mL, "
+        "haematocrit =  0.45 ",
+        "",
+        "1)  What is his total body water?",
+        "    What percentage of his body weight is this?",
+    };
+    QCOMPARE(firstScreen(workedExampleDraws()), expected);
+}
+
+void TestFirstScreen::womansWording() {
+    QList<float> draws = workedExampleDraws();
+    draws[0] = 0.75f;
+    const QStringList lines = firstScreen(draws);
+    QCOMPARE(lines[1], QStringLiteral("    The patient is a woman who weighs 75.3  kg"));
+    QCOMPARE(lines[2], QStringLiteral("    She was injected with 50 mg each of:"));
+    QCOMPARE(lines[11], QStringLiteral("1)  What is her total body water?"));
+    QCOMPARE(lines[12], QStringLiteral("    What percentage of her body weight is this?"));
+}
+
+// 60.0 kg x 0.50 = 30.0 L of water, 30.0 x 0.5368 = 16.1 L outside cells,
+// and 50 / 16.1 = 3.1055 prints as 3.1, without a trailing zero.
+void TestFirstScreen::wholeTenthConcentration() {
+    const QList<float> draws = {0.25f, 0.0f, 0.25f, 0.0f, 0.355f, 0.25f};
+    const QStringList lines = firstScreen(draws);
+    QVERIFY2(lines[9].contains(QStringLiteral("thiosulphate =  3.1  Evans")), qPrintable(lines[9]));
+}
+
+void TestFirstScreen::formLoadMakesOneCase() {
+    ScriptedRandom random(workedExampleDraws());
+    Form1 form(random);
+    QCOMPARE(random.taken(), 0);
+    form.Form_Load();
+    QCOMPARE(random.reseeds, 1);
+    QCOMPARE(random.taken(), 6);
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(TestFirstScreen)
+#include "tst_firstscreen.moc"

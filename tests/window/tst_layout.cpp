@@ -1,0 +1,314 @@
+#include "case/answers.h"
+#include "support/scripted_random.h"
+#include "window/exercise_texts.h"
+#include "window/form1.h"
+#include "window/pixel_panel.h"
+#include "window/print_layout.h"
+#include "window/window_font.h"
+
+#include <QAbstractScrollArea>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// Measures how far right each printed line reaches, in pixels of a font.
+class MeasuringPanel final : public TextPanel {
+public:
+    explicit MeasuringPanel(const QFont& font)
+        : metrics_(font),
+          layout_({metrics_.averageCharWidth(), metrics_.height(),
+                   [this](const QString& t) { return metrics_.horizontalAdvance(t); }}) {}
+    void Cls() override { layout_.home(); }
+    void Print(const PrintItems& items, bool endOfLine) override {
+        for (const TextRun& run : layout_.place(items, endOfLine))
+            widest = std::max(widest, run.x + metrics_.horizontalAdvance(run.text));
+    }
+    int widest = 0;
+
+private:
+    QFontMetrics metrics_;
+    PrintLayout layout_;
+};
+
+// The widest number each field can print within the ranges of the case.
+CaseState widestCase() {
+    CaseState state;
+    state.noun = "woman";
+    state.possessive = "her";
+    state.pronoun = "She";
+    state.weight = 94.9f;
+    state.haematocrit = 0.59f;
+    state.antipyrineconc = 1.66f;
+    state.thiosulphateconc = 3.47f;
+    state.evansblueconc = 27.77f;
+    state.totalbodywater = 61.72f; // worked: 50 / 0.81
+    state.plasmavolume = 4.88f;    // worked: 50 / 10.24
+    return state;
+}
+
+QWidget* control(Form1& form, const QString& name) {
+    return form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QList<QRgb> distinctColours(const QImage& image) {
+    QList<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!colours.contains(image.pixel(x, y)))
+                colours.append(image.pixel(x, y));
+    return colours;
+}
+
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void controls_data();
+    void controls();
+    void onlyFourChildrenVisibleAtStart();
+    void focusOrderFollowsTabIndex();
+    void window();
+    void fonts();
+    void panelColours();
+    void emptyAnswerPanelChangesNoPixel();
+    void textPrintedBeforeShowIsOnScreen();
+    void longestLineFitsThePanel();
+    void emblemShowsItsTopLeftCorner();
+    void iconIsSixteenColoursOpaque();
+    void panelImagesFollowPixelRatio();
+
+private:
+    std::unique_ptr<ScriptedRandom> random_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestLayout::init() {
+    random_ = std::make_unique<ScriptedRandom>(workedExampleDraws());
+    form_ = std::make_unique<Form1>(*random_);
+    form_->Form_Load();
+}
+
+void TestLayout::cleanup() {
+    form_.reset();
+    random_.reset();
+}
+
+void TestLayout::controls_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<bool>("visible");
+
+    struct Row {
+        const char* name;
+        const char* kind;
+        const char* caption;
+        int left, top, width, height;
+        bool visible;
+    };
+    const Row rows[] = {
+        {"hideanswer6", "QPushButton", "Hide answer 6", 13080, 8400, 1815, 495, false},
+        {"seeanswer6", "QPushButton", "See answer 6", 13080, 7800, 1815, 495, false},
+        {"hideanswer5", "QPushButton", "Hide answer 5", 13080, 7200, 1815, 495, false},
+        {"seeanswer5", "QPushButton", "See answer 5", 13080, 6600, 1815, 495, false},
+        {"hideanswer4", "QPushButton", "Hide answer 4", 13080, 6000, 1815, 495, false},
+        {"seeanswer4", "QPushButton", "See answer 4", 13080, 5400, 1815, 495, false},
+        {"hideanswer3", "QPushButton", "Hide answer 3", 13080, 4800, 1815, 495, false},
+        {"seeanswer3", "QPushButton", "See answer 3", 13080, 4200, 1815, 495, false},
+        {"hideanswer2", "QPushButton", "Hide answer 2", 13080, 3600, 1815, 495, false},
+        {"seeanswer2", "QPushButton", "See answer 2", 13080, 3000, 1815, 495, false},
+        {"hideanswer1", "QPushButton", "Hide answer 1", 13080, 2400, 1815, 495, false},
+        {"end", "QPushButton", "end", 13080, 10440, 1815, 495, true},
+        {"Picture3", "PixelPanel", "", 120, 9000, 12375, 2415, false},
+        {"seeanswer1", "QPushButton", "See answer 1", 13080, 1800, 1815, 495, true},
+        {"Picture1", "PixelPanel", "", 0, 0, 12375, 8895, true},
+        {"Picture2", "QLabel", "", 12720, 120, 2415, 1455, true},
+        {"shape1", "QWidget", "", 0, 0, 15360, 11520, true},
+    };
+    for (const Row& row : rows)
+        QTest::newRow(row.name) << row.kind << row.caption
+                                << QRect(row.left, row.top, row.width, row.height) << row.visible;
+}
+
+void TestLayout::controls() {
+    QFETCH(QString, kind);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    QFETCH(bool, visible);
+
+    QWidget* widget = control(*form_, QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(widget);
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QCOMPARE(button->text(), caption);
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+        QVERIFY(button->isEnabled());
+    }
+    const QRect pixels(twips.left() / 15, twips.top() / 15, twips.width() / 15,
+                       twips.height() / 15);
+    QCOMPARE(widget->geometry(), pixels);
+    QCOMPARE(!widget->isHidden(), visible);
+}
+
+void TestLayout::onlyFourChildrenVisibleAtStart() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QStringList visible;
+    int children = 0;
+    for (QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName() == "shape1")
+            continue;
+        ++children;
+        if (child->isVisible())
+            visible.append(child->objectName());
+    }
+    visible.sort();
+    QCOMPARE(children, 16);
+    QCOMPARE(visible, (QStringList{"Picture1", "Picture2", "end", "seeanswer1"}));
+    QVERIFY(!control(*form_, "hideanswer4")->isVisible());
+}
+
+void TestLayout::focusOrderFollowsTabIndex() {
+    const QStringList byTabIndex = {"Picture2",   "Picture1",    "seeanswer1", "Picture3",
+                                    "end",        "hideanswer1", "seeanswer2", "hideanswer2",
+                                    "seeanswer3", "hideanswer3", "seeanswer4", "hideanswer4",
+                                    "seeanswer5", "hideanswer5", "seeanswer6", "hideanswer6"};
+    QStringList chain;
+    QWidget* widget = control(*form_, byTabIndex.first());
+    do {
+        if (byTabIndex.contains(widget->objectName()))
+            chain.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != control(*form_, byTabIndex.first()));
+    QCOMPARE(chain, byTabIndex);
+
+    form_->show();
+    QApplication::setActiveWindow(form_.get());
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QCOMPARE(QApplication::focusWidget(), control(*form_, "seeanswer1"));
+}
+
+void TestLayout::window() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Compartica"));
+    QCOMPARE(form_->size(), QSize(312, 206));
+    QCOMPARE(form_->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(form_->autoFillBackground());
+    QVERIFY(form_->findChildren<QAbstractScrollArea*>().isEmpty());
+    QVERIFY(!form_->layout());
+    QVERIFY(!form_->windowIcon().isNull());
+}
+
+void TestLayout::fonts() {
+    const QFont expected = windowFont();
+    QCOMPARE(expected.pixelSize(), 13);
+    QCOMPARE(expected.weight(), QFont::Bold);
+    QVERIFY(!expected.italic() && !expected.underline() && !expected.strikeOut());
+    for (QPushButton* button : form_->findChildren<QPushButton*>())
+        QCOMPARE(button->font(), expected);
+    QCOMPARE(control(*form_, "Picture1")->font(), expected);
+    QCOMPARE(control(*form_, "Picture3")->font(), expected);
+    const QFont emblem = control(*form_, "Picture2")->font();
+    QCOMPARE(emblem.pointSizeF(), 8.25);
+    QCOMPARE(emblem.weight(), QFont::Normal);
+    qInfo("window font resolves to %s", qPrintable(QFontInfo(expected).family()));
+}
+
+void TestLayout::panelColours() {
+    auto* answers = form_->findChild<PixelPanel*>("Picture3");
+    answers->Print({"HHHH"});
+    const QList<QRgb> answerColours = distinctColours(answers->image());
+    QVERIFY(answerColours.contains(qRgb(255, 0, 0)));
+    for (QRgb colour : answerColours)
+        QVERIFY2(qRed(colour) == 255 && qGreen(colour) == qBlue(colour), "not red on white");
+
+    auto* questions = form_->findChild<PixelPanel*>("Picture1");
+    const QRgb windowText = form_->palette().color(QPalette::WindowText).rgb();
+    QVERIFY(distinctColours(questions->image()).contains(windowText));
+}
+
+void TestLayout::emptyAnswerPanelChangesNoPixel() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    const QImage before = form_->grab().toImage();
+    control(*form_, "Picture3")->show();
+    QCOMPARE(form_->grab().toImage(), before);
+}
+
+void TestLayout::textPrintedBeforeShowIsOnScreen() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    const QWidget* panel = control(*form_, "Picture1");
+    const QImage screen = form_->grab(panel->geometry()).toImage();
+    const int dark =
+        std::count_if(reinterpret_cast<const QRgb*>(screen.constBits()),
+                      reinterpret_cast<const QRgb*>(screen.constBits()) + screen.sizeInBytes() / 4,
+                      [](QRgb c) { return qGray(c) < 64; });
+    QVERIFY2(dark > 2000, qPrintable(QString::number(dark)));
+}
+
+// Every screen of the exercise printed with the widest numbers the ranges
+// allow, measured with the face the window actually resolved to.
+void TestLayout::longestLineFitsThePanel() {
+    const QFont font = control(*form_, "Picture3")->font();
+    const CaseState state = widestCase();
+    MeasuringPanel panel(font);
+    printCase(panel, state);
+    printQuestion2(panel, state);
+    printQuestion3(panel, state);
+    printQuestion4(panel, state);
+    printAnswer1(panel, state, {64.9f});
+    printAnswer2(panel, state, {39.68f, 64.2f});
+    printAnswer3(panel, state, {7.9f});
+    printAnswer4(panel, state, {11.95f, 0.41f});
+
+    const int panelWidth = control(*form_, "Picture3")->width();
+    qInfo("face %s: longest line %d px of %d", qPrintable(QFontInfo(font).family()), panel.widest,
+          panelWidth);
+    QVERIFY2(panel.widest <= panelWidth,
+             qPrintable(QStringLiteral("%1 px is wider than the panel").arg(panel.widest)));
+}
+
+void TestLayout::emblemShowsItsTopLeftCorner() {
+    const QImage emblem(QStringLiteral(":/art/emblem.png"));
+    QCOMPARE(emblem.size(), QSize(165, 100));
+    QCOMPARE(emblem.format(), QImage::Format_Indexed8);
+    QVERIFY(emblem.colorCount() <= 256);
+
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QWidget* box = control(*form_, "Picture2");
+    const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size() / shown.devicePixelRatio(), QSize(161, 97));
+    // Scaled screens smooth the picture; the pixels compare at scale 1.
+    if (shown.devicePixelRatio() == 1.0)
+        QCOMPARE(shown, emblem.copy(0, 0, 161, 97).convertToFormat(QImage::Format_RGB32));
+}
+
+void TestLayout::iconIsSixteenColoursOpaque() {
+    const QImage icon(QStringLiteral(":/art/icon-32.png"));
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QVERIFY(icon.colorCount() > 0 && icon.colorCount() <= 16);
+    for (QRgb colour : distinctColours(icon))
+        QCOMPARE(qAlpha(colour), 255);
+}
+
+void TestLayout::panelImagesFollowPixelRatio() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    auto* panel = form_->findChild<PixelPanel*>("Picture1");
+    const qreal ratio = form_->devicePixelRatioF();
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2")
+        QCOMPARE(ratio, 2.0);
+    QCOMPARE(panel->image().devicePixelRatio(), ratio);
+    QCOMPARE(panel->image().size(), panel->size() * ratio);
+    QCOMPARE(panel->geometry(), QRect(0, 0, 825, 593));
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

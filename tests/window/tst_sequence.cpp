@@ -1,0 +1,218 @@
+#include "support/scripted_random.h"
+#include "window/form1.h"
+#include "window/pixel_panel.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QStringList sequenceButtons = {"seeanswer1", "hideanswer1", "seeanswer2", "hideanswer2",
+                                     "seeanswer3", "hideanswer3", "seeanswer4", "hideanswer4",
+                                     "seeanswer5", "hideanswer5", "seeanswer6", "hideanswer6"};
+
+const QStringList caseLines = {
+    "",
+    "    The patient is a man who weighs 75.3  kg",
+    "    He was injected with 50 mg each of:",
+    "         antipyrine, which distributes throughout total body water",
+    "         sodium thiosulphate, which does not enter cells",
+    "         Evans blue, which does not leave blood vessels to any significant extent over "
+    "2 - 3 hours",
+    "",
+    "    20 min after the injection a 10 mL blood sample was taken, and the concentrations of "
+    "the three compounds",
+    "    and the haematocrit were measured:",
+    "         antipyrine =  1.15  thiosulphate =  2.07  Evans blue =  17.85 µg /mL, "
+    "haematocrit =  0.45 ",
+    "",
+    "1)  What is his total body water?",
+    "    What percentage of his body weight is this?",
+};
+const QStringList question2Lines = {"", "2)  What is his extracellular fluid volume?",
+                                    "    What percentage of his total body water is this?"};
+const QStringList question3Lines = {"", "3)  What is his plasma volume?",
+                                    "    What percentage of his total body water is this?"};
+const QStringList question4Lines = {"", "", "4)  What is his total blood volume?"};
+
+const QStringList answer1Lines = {
+    "",
+    "    Antipyrine distrubutes throughout total body water.",
+    "    Therefore total body water = the volume in which 50 mg antipyrine is dissolved.",
+    "",
+    "    total body water = 50 / concentration of antipyrine = 50 /  1.15  =  43.47  L",
+    "",
+    "    This is (total body water / body weight) x 100 = ( 43.47  /  75.3 ) x 100 =  57.7 % "
+    "of body weight"};
+const QStringList answer2Lines = {
+    "",
+    "    Sodium thiosulphate does not enter cells, but distributes throughout extracellular "
+    "fluid.",
+    "    Therefore extracellular fluid = the volume in which 50 mg thiosulphate is dissolved.",
+    "",
+    "    extracellular fluid = 50 / concentration of thiosulphate = 50 /  2.07  =  24.15  L",
+    "",
+    "    This is (extracellular fluid / total body water) x 100 = ( 24.15  /  43.47 ) x 100 =  "
+    "55.5 % of total body water"};
+const QStringList answer3Lines = {
+    "    Evans blue does not leave blood vessels, so measures only plasma volume.",
+    "    Therefore plasma volume = the volume in which 50 mg Evans blue is dissolved.",
+    "",
+    "    plasma volume = 50 / concentration of Evans blue = 50 /  17.85  =  2.8  L",
+    "",
+    "    This is (plasma volume / total body water) x 100 = ( 2.8  /  43.47 ) x 100 =  6.4 % of "
+    "total body water"};
+const QStringList answer4Lines = {
+    "    The haematocrit is that proportion of the blood that is occupied by cells.",
+    "    Plasma volume = total blood volume x (1 - haematocrit)",
+    "    plasma volume / (1 - haematocrit) = total blood volume =  2.8  / (1 -  0.45 ) =  2.8  / "
+    " 0.55  =  5.09 L"};
+
+} // namespace
+
+class TestSequence : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void workedExampleClickedThrough_data();
+    void workedExampleClickedThrough();
+    void answerPanelHiddenUntilFirstAnswer();
+    void afterAnswerFourOnlyEndRemains();
+    void slotsFiveAndSixCalledDirectly();
+
+private:
+    PixelPanel* panel(const char* name) { return form_->findChild<PixelPanel*>(name); }
+    QPushButton* button(const QString& name) { return form_->findChild<QPushButton*>(name); }
+    QStringList visibleButtons();
+    void click(const QString& name);
+
+    std::unique_ptr<ScriptedRandom> random_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestSequence::init() {
+    random_ = std::make_unique<ScriptedRandom>(workedExampleDraws());
+    form_ = std::make_unique<Form1>(*random_);
+    form_->Form_Load();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void TestSequence::cleanup() {
+    form_.reset();
+    random_.reset();
+}
+
+QStringList TestSequence::visibleButtons() {
+    QStringList names;
+    for (QPushButton* b : form_->findChildren<QPushButton*>())
+        if (b->isVisible())
+            names.append(b->objectName());
+    names.sort();
+    return names;
+}
+
+void TestSequence::click(const QString& name) {
+    QPushButton* target = button(name);
+    QVERIFY2(target->isVisible(), qPrintable(name + " is not visible"));
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void TestSequence::workedExampleClickedThrough_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<QStringList>("answer");
+    QTest::addColumn<QString>("nextButton");
+
+    const QStringList q1 = caseLines;
+    const QStringList q2 = q1 + question2Lines;
+    const QStringList q3 = q2 + question3Lines;
+    const QStringList q4 = q3 + question4Lines;
+    QTest::newRow("start") << 0 << q1 << QStringList() << "seeanswer1";
+    QTest::newRow("See answer 1") << 1 << q1 << answer1Lines << "hideanswer1";
+    QTest::newRow("Hide answer 1") << 2 << q2 << QStringList() << "seeanswer2";
+    QTest::newRow("See answer 2") << 3 << q2 << answer2Lines << "hideanswer2";
+    QTest::newRow("Hide answer 2") << 4 << q3 << QStringList() << "seeanswer3";
+    QTest::newRow("See answer 3") << 5 << q3 << answer3Lines << "hideanswer3";
+    QTest::newRow("Hide answer 3") << 6 << q4 << QStringList() << "seeanswer4";
+    QTest::newRow("See answer 4") << 7 << q4 << answer4Lines << "";
+}
+
+// Each row clicks the sequence from the start up to its stage, through the
+// real buttons, and checks both panels and the buttons on show.
+void TestSequence::workedExampleClickedThrough() {
+    QFETCH(int, clicks);
+    QFETCH(QStringList, questions);
+    QFETCH(QStringList, answer);
+    QFETCH(QString, nextButton);
+
+    for (int i = 0; i < clicks; ++i) {
+        click(sequenceButtons[i]);
+        QVERIFY2(!button(sequenceButtons[i])->isVisible(), "a clicked button came back");
+    }
+    QCOMPARE(panel("Picture1")->transcript(), questions);
+    QCOMPARE(panel("Picture3")->transcript(), answer);
+    QStringList expected = {"end"};
+    if (!nextButton.isEmpty())
+        expected.append(nextButton);
+    expected.sort();
+    QCOMPARE(visibleButtons(), expected);
+    for (int i = 0; i < clicks; ++i)
+        QVERIFY(!button(sequenceButtons[i])->isVisible());
+
+    const Form1& form = *form_;
+    if (clicks >= 1)
+        QCOMPARE(form.caseState().totalbodywater, 43.47f);
+    if (clicks >= 5)
+        QCOMPARE(form.caseState().plasmavolume, 2.8f);
+}
+
+void TestSequence::answerPanelHiddenUntilFirstAnswer() {
+    QVERIFY(!panel("Picture3")->isVisible());
+    for (int i = 0; i < 7; ++i) {
+        click(sequenceButtons[i]);
+        QVERIFY2(panel("Picture3")->isVisible(), qPrintable(sequenceButtons[i]));
+    }
+}
+
+void TestSequence::afterAnswerFourOnlyEndRemains() {
+    for (int i = 0; i < 7; ++i)
+        click(sequenceButtons[i]);
+    QCOMPARE(visibleButtons(), QStringList{"end"});
+    QVERIFY(!button("hideanswer4")->isVisible());
+    QCOMPARE(panel("Picture3")->transcript(), answer4Lines);
+}
+
+// Nothing on screen leads to slots 5 and 6; their handlers still run as
+// written when called.
+void TestSequence::slotsFiveAndSixCalledDirectly() {
+    for (int i = 0; i < 7; ++i)
+        click(sequenceButtons[i]);
+    const QStringList questions = panel("Picture1")->transcript();
+
+    form_->hideanswer4_Click();
+    QCOMPARE(visibleButtons(), (QStringList{"end", "seeanswer5"}));
+    QCOMPARE(panel("Picture3")->transcript(), QStringList());
+    QCOMPARE(panel("Picture1")->transcript(), questions + QStringList({"", ""}));
+
+    click("seeanswer5");
+    QCOMPARE(visibleButtons(), (QStringList{"end", "hideanswer5"}));
+    QCOMPARE(panel("Picture3")->transcript(), QStringList{""});
+
+    click("hideanswer5");
+    QCOMPARE(visibleButtons(), (QStringList{"end", "seeanswer6"}));
+    // The empty statement of slot 6 ends slot 5's open indent line.
+    QCOMPARE(panel("Picture1")->transcript(), questions + QStringList({"", "", ""}));
+
+    click("seeanswer6");
+    QCOMPARE(visibleButtons(), (QStringList{"end", "hideanswer6"}));
+    click("hideanswer6");
+    QCOMPARE(visibleButtons(), QStringList{"end"});
+    QVERIFY(panel("Picture3")->isVisible());
+    QCOMPARE(panel("Picture3")->transcript(), QStringList());
+}
+
+QTEST_MAIN(TestSequence)
+#include "tst_sequence.moc"
