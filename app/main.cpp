@@ -8,28 +8,25 @@
 
 namespace {
 
-bool isSet(const char* variable)
-{
+bool isSet(const char* variable) {
     const char* value = std::getenv(variable);
     return value && *value;
 }
 
 // Without a display the program cannot do anything; it says so plainly
 // instead of letting the toolkit abort with a core dump.
-bool displayNamed()
-{
+bool displayNamed() {
     return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
 }
 
 // While the application starts, a display that is named but cannot be
 // reached ends the program with one line and status 1, and the toolkit's
 // own chatter about it is kept off the terminal.
-void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
-{
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type != QtFatalMsg)
         return;
-    const char* display = isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY")
-                                                   : std::getenv("DISPLAY");
+    const char* display =
+        isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : std::getenv("DISPLAY");
     std::fprintf(stderr, "compartica: cannot open the display %s to show the window on\n",
                  display ? display : "");
     std::_Exit(1);
@@ -37,8 +34,7 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (!displayNamed()) {
         std::fputs("compartica: no display to show the window on (DISPLAY and WAYLAND_DISPLAY "
                    "are not set)\n",

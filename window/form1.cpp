@@ -57,6 +57,7 @@ void Form1::createControls() {
     emblemFont.setPointSizeF(8.25);
     emblemFont.setWeight(QFont::Normal);
     Picture2->setFont(emblemFont);
+    Picture2->setAccessibleName(tr("Emblem: the body's water compartments"));
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setPixmap(QPixmap(QStringLiteral(":/art/emblem.png")));
 

@@ -1,5 +1,8 @@
 #include "window/pixel_panel.h"
 
+#include "window/panel_accessible.h"
+
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -7,17 +10,20 @@ PixelPanel::PixelPanel(const QColor& foreColor, QWidget* parent)
     : QWidget(parent), foreColor_(foreColor), layout_(metrics()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    PanelAccessible::install();
 }
 
 void PixelPanel::Cls() {
+    const QString before = text();
     runs_.clear();
     layout_.home();
     transcript_.Cls();
     renderImage();
-    emit textChanged();
+    announce(before);
 }
 
 void PixelPanel::Print(const PrintItems& items, bool endOfLine) {
+    const QString before = text();
     const QList<TextRun> runs = layout_.place(items, endOfLine);
     runs_.append(runs);
     if (imageIsCurrent())
@@ -25,8 +31,17 @@ void PixelPanel::Print(const PrintItems& items, bool endOfLine) {
     else
         renderImage();
     transcript_.Print(items, endOfLine);
-    if (!runs.isEmpty())
-        emit textChanged();
+    announce(before);
+}
+
+// Tells assistive technology what the panel now says, so a screen reader
+// can read out a new answer or question as it appears.
+void PixelPanel::announce(const QString& before) {
+    const QString after = text();
+    if (after == before)
+        return;
+    QAccessibleTextUpdateEvent event(this, 0, before, after);
+    QAccessible::updateAccessibility(&event);
 }
 
 PrintLayout::Metrics PixelPanel::metrics() const {

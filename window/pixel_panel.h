@@ -22,12 +22,10 @@ public:
 
     // The printed text, letter by letter, one string a line.
     QStringList transcript() const { return transcript_.lines(); }
+    // The same as one text, lines separated by newlines.
+    QString text() const { return transcript().join(u'\n'); }
     // What the panel shows, at the pixel density it is drawn at.
     const QImage& image() const { return image_; }
-
-signals:
-    // The printed text has changed (printed into or cleared).
-    void textChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +34,7 @@ protected:
 
 private:
     PrintLayout::Metrics metrics() const;
+    void announce(const QString& before);
     bool imageIsCurrent() const;
     void renderImage();
     void drawRuns(const QList<TextRun>& runs);

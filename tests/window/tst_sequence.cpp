@@ -81,6 +81,10 @@ private slots:
     void answerPanelHiddenUntilFirstAnswer();
     void afterAnswerFourOnlyEndRemains();
     void slotsFiveAndSixCalledDirectly();
+    void focusMovesToTheButtonThatLeadsOn();
+    void spacePressesTheNextStepOnly();
+    void tabVisitsVisibleButtonsOnly_data();
+    void tabVisitsVisibleButtonsOnly();
 
 private:
     PixelPanel* panel(const char* name) { return form_->findChild<PixelPanel*>(name); }
@@ -212,6 +216,52 @@ void TestSequence::slotsFiveAndSixCalledDirectly() {
     QCOMPARE(visibleButtons(), QStringList{"end"});
     QVERIFY(panel("Picture3")->isVisible());
     QCOMPARE(panel("Picture3")->transcript(), QStringList());
+}
+
+void TestSequence::focusMovesToTheButtonThatLeadsOn() {
+    QCOMPARE(QApplication::focusWidget(), button("seeanswer1"));
+    for (int i = 0; i < 6; ++i) {
+        click(sequenceButtons[i]);
+        QCOMPARE(QApplication::focusWidget(), button(sequenceButtons[i + 1]));
+    }
+    click("seeanswer4");
+    QCOMPARE(QApplication::focusWidget(), panel("Picture3"));
+}
+
+// Space on whatever has the focus: seven presses reach answer 4, and more
+// presses neither end the program nor change anything.
+void TestSequence::spacePressesTheNextStepOnly() {
+    QSignalSpy ended(button("end"), &QPushButton::clicked);
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(panel("Picture3")->transcript(), answer4Lines);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(panel("Picture3")->transcript(), answer4Lines);
+    QCOMPARE(visibleButtons(), QStringList{"end"});
+}
+
+void TestSequence::tabVisitsVisibleButtonsOnly_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("tabStops");
+
+    QTest::newRow("question 1") << 0 << QStringList{"end", "seeanswer1", "end"};
+    QTest::newRow("answer 1") << 1 << QStringList{"end", "hideanswer1", "end"};
+    QTest::newRow("question 3") << 4 << QStringList{"end", "seeanswer3", "end"};
+    QTest::newRow("answer 4") << 7 << QStringList{"end", "end"};
+}
+
+void TestSequence::tabVisitsVisibleButtonsOnly() {
+    QFETCH(int, clicks);
+    QFETCH(QStringList, tabStops);
+
+    for (int i = 0; i < clicks; ++i)
+        click(sequenceButtons[i]);
+    for (const QString& expected : tabStops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected);
+    }
 }
 
 QTEST_MAIN(TestSequence)

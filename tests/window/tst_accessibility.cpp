@@ -1,0 +1,137 @@
+#include "support/scripted_random.h"
+#include "window/form1.h"
+#include "window/pixel_panel.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// What the platform's screen-reader bridge would be told.
+struct Announcement {
+    QObject* panel;
+    QString text;
+};
+QList<Announcement> announcements;
+
+void recordAnnouncement(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextUpdated)
+        announcements.append(
+            {event->object(), static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted()});
+}
+
+QString readAll(QAccessibleInterface* accessible) {
+    QAccessibleTextInterface* text = accessible->textInterface();
+    return text ? text->text(0, text->characterCount()) : QString();
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void panelsHaveNamesAndText_data();
+    void panelsHaveNamesAndText();
+    void newTextIsAnnounced();
+    void clearedAnswerIsEmptyText();
+    void buttonsAreNamedByCaption();
+
+private:
+    PixelPanel* panel(const char* name) { return form_->findChild<PixelPanel*>(name); }
+    void click(const char* name) {
+        QTest::mouseClick(form_->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+
+    std::unique_ptr<ScriptedRandom> random_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestAccessibility::initTestCase() {
+    QAccessible::installUpdateHandler(recordAnnouncement);
+    QAccessible::setActive(true);
+}
+
+void TestAccessibility::init() {
+    random_ = std::make_unique<ScriptedRandom>(workedExampleDraws());
+    form_ = std::make_unique<Form1>(*random_);
+    form_->Form_Load();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    announcements.clear();
+}
+
+void TestAccessibility::cleanup() {
+    form_.reset();
+    random_.reset();
+}
+
+void TestAccessibility::panelsHaveNamesAndText_data() {
+    QTest::addColumn<QString>("panelName");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("firstWords");
+
+    QTest::newRow("question panel") << "Picture1"
+                                    << "Case and questions"
+                                    << "\n    The patient is a man who weighs 75.3  kg\n";
+    QTest::newRow("answer panel") << "Picture3"
+                                  << "Worked answer"
+                                  << "\n    Antipyrine distrubutes throughout total body water.\n";
+}
+
+void TestAccessibility::panelsHaveNamesAndText() {
+    QFETCH(QString, panelName);
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, firstWords);
+
+    click("seeanswer1");
+    PixelPanel* target = panel(qPrintable(panelName));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(target);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+    QCOMPARE(accessible->role(), QAccessible::StaticText);
+    QVERIFY(accessible->state().readOnly);
+    QVERIFY(accessible->state().multiLine);
+    QCOMPARE(readAll(accessible), target->transcript().join(u'\n'));
+    QVERIFY(readAll(accessible).startsWith(firstWords));
+    QCOMPARE(accessible->text(QAccessible::Value), readAll(accessible));
+}
+
+void TestAccessibility::newTextIsAnnounced() {
+    click("seeanswer1");
+    const auto toAnswers =
+        std::find_if(announcements.cbegin(), announcements.cend(), [&](const Announcement& a) {
+            return a.panel == panel("Picture3") && a.text.contains("57.7 % of body weight");
+        });
+    QVERIFY2(toAnswers != announcements.cend(), "answer 1 was not announced");
+
+    announcements.clear();
+    click("hideanswer1");
+    const bool question2 =
+        std::any_of(announcements.cbegin(), announcements.cend(), [&](const Announcement& a) {
+            return a.panel == panel("Picture1") && a.text.contains("extracellular fluid volume?");
+        });
+    QVERIFY2(question2, "question 2 was not announced");
+}
+
+void TestAccessibility::clearedAnswerIsEmptyText() {
+    click("seeanswer1");
+    click("hideanswer1");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(panel("Picture3"));
+    QCOMPARE(accessible->textInterface()->characterCount(), 0);
+    QVERIFY(!accessible->state().invisible);
+}
+
+void TestAccessibility::buttonsAreNamedByCaption() {
+    auto* button = form_->findChild<QPushButton*>("seeanswer1");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("See answer 1"));
+    QCOMPARE(accessible->role(), QAccessible::Button);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
