@@ -46,6 +46,7 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(toolkitMessages);
 
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon-32.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
     Form1 form(random);
     form.Form_Load();

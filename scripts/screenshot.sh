@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png afresh: the real window under Xvfb, after a
+# click on "See answer 1" (every run invents a new patient).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick x11-utils openbox
+build_tree release -DBUILD_TESTING=OFF
+APP=build/release/app/compartica
+source tests/e2e/xsession.sh
+start_x
+start_app
+click_at 872 120 121 33 # See answer 1
+sleep 1
+shot
+mkdir -p docs
+# The layout's own 1024 x 768; the rest of a maximized window is white.
+convert "$WORK/shot.png" -crop 1024x768+0+0 +repage docs/screenshot.png
+echo "wrote docs/screenshot.png"

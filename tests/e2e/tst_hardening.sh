@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The program binary is hardened as Debian builds its packages.
+# Usage: tst_hardening.sh PATH-TO-COMPARTICA
+set -uo pipefail
+APP=$1
+status=0
+check() { # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>&1; then echo "ok: $what"; else echo "FAIL: $what"; status=1; fi
+}
+check "position-independent executable" bash -c "readelf -h '$APP' | grep -q 'Type:.*DYN'"
+check "read-only relocations (RELRO)" bash -c "readelf -l '$APP' | grep -q GNU_RELRO"
+check "symbols bound at start-up (BIND_NOW)" \
+    bash -c "readelf -d '$APP' | grep -E -q 'BIND_NOW|FLAGS_1.*NOW'"
+check "stack protector" bash -c "readelf -W --dyn-syms '$APP' | grep -q __stack_chk_fail"
+check "fortified library calls" bash -c "readelf -W --dyn-syms '$APP' | grep -E -q '__[a-z]+_chk@'"
+check "no executable stack" bash -c "readelf -l '$APP' | grep GNU_STACK | grep -q -v RWE"
+exit $status

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The installed package: the desktop entry, metadata and icons are in place,
+# and the installed program starts, shows the case and ends on "end".
+# Usage: tst_installed.sh   (after apt-get install ./compartica_*.deb)
+set -uo pipefail
+APP=/usr/bin/compartica
+source "$(dirname "$0")/xsession.sh"
+
+for file in /usr/share/applications/org.compartica.Compartica.desktop \
+    /usr/share/metainfo/org.compartica.Compartica.metainfo.xml \
+    /usr/share/icons/hicolor/32x32/apps/org.compartica.Compartica.png \
+    /usr/share/icons/hicolor/64x64/apps/org.compartica.Compartica.png \
+    /usr/share/icons/hicolor/128x128/apps/org.compartica.Compartica.png \
+    /usr/share/icons/hicolor/scalable/apps/org.compartica.Compartica.svg; do
+    [ -s "$file" ] || fail "$file is not installed"
+done
+echo "ok: desktop entry, metadata and icons installed"
+[ -x "$APP" ] || fail "$APP is not installed"
+
+start_x
+start_app
+shot
+[ "$(count_dark 0 0 825 593)" -gt 1000 ] || fail "the installed program shows no case"
+click_at 872 696 121 33
+expect_exit_zero "a click on end in the installed program"
