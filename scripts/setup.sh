@@ -3,7 +3,7 @@
 # What building and running the program needs on Debian.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # What the headless tests need on top.
-TEST_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils openbox wmctrl locales
+TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils openbox wmctrl locales
                dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev)
 
 # Installs the packages that are not yet installed: through apt-get when run
