@@ -53,8 +53,8 @@ private slots:
     void weightAndHaematocritEdges();
     void concentrationsAreTruncated_data();
     void concentrationsAreTruncated();
-    void everyWeightDrawIsInRange();
-    void everyHaematocritDrawIsInRange();
+    void everyDrawOfAStepIsInRange_data();
+    void everyDrawOfAStepIsInRange();
 };
 
 void TestMakeCase::workedExample() {
@@ -168,35 +168,39 @@ void TestMakeCase::concentrationsAreTruncated() {
     QCOMPARE_EXACT(truncateToHundredth(indicatorDose / volume), concentration);
 }
 
-void TestMakeCase::everyWeightDrawIsInRange() {
-    TrappedFaults traps;
-    OneStepSweep random(1);
-    CaseState state;
-    std::set<int> tenths;
-    for (std::uint32_t k = 0; k < SystemRandomSource::gridSize; ++k) {
-        random.value = SystemRandomSource::drawAt(k);
-        makecase(state, random);
-        if (state.weight < 60.0f || state.weight > 94.9f)
-            QFAIL(qPrintable(QStringLiteral("draw %1 gives weight %2").arg(k).arg(state.weight)));
-        tenths.insert(static_cast<int>(std::lround(state.weight * 10.0f)));
-    }
-    QCOMPARE(tenths.size(), std::size_t{350});
+void TestMakeCase::everyDrawOfAStepIsInRange_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<float>("low");
+    QTest::addColumn<float>("high");
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("values");
+
+    QTest::newRow("weight, 60.0 to 94.9 kg") << 1 << 60.0f << 94.9f << 10.0f << 350;
+    QTest::newRow("haematocrit, 0.40 to 0.59") << 2 << 0.40f << 0.59f << 100.0f << 20;
 }
 
-void TestMakeCase::everyHaematocritDrawIsInRange() {
+// Every one of the 2^24 draws the step can receive, faults trapped: each
+// lands in the range, and every tenth (or hundredth) of the range occurs.
+void TestMakeCase::everyDrawOfAStepIsInRange() {
+    QFETCH(int, step);
+    QFETCH(float, low);
+    QFETCH(float, high);
+    QFETCH(float, scale);
+    QFETCH(int, values);
+
     TrappedFaults traps;
-    OneStepSweep random(2);
+    OneStepSweep random(step);
     CaseState state;
-    std::set<int> hundredths;
+    std::set<long> seen;
     for (std::uint32_t k = 0; k < SystemRandomSource::gridSize; ++k) {
         random.value = SystemRandomSource::drawAt(k);
         makecase(state, random);
-        if (state.haematocrit < 0.40f || state.haematocrit > 0.59f)
-            QFAIL(qPrintable(
-                QStringLiteral("draw %1 gives haematocrit %2").arg(k).arg(state.haematocrit)));
-        hundredths.insert(static_cast<int>(std::lround(state.haematocrit * 100.0f)));
+        const float value = step == 1 ? state.weight : state.haematocrit;
+        if (value < low || value > high)
+            QFAIL(qPrintable(QStringLiteral("draw %1 gives %2").arg(k).arg(value)));
+        seen.insert(std::lround(value * scale));
     }
-    QCOMPARE(hundredths.size(), std::size_t{20});
+    QCOMPARE(seen.size(), static_cast<std::size_t>(values));
 }
 
 QTEST_APPLESS_MAIN(TestMakeCase)

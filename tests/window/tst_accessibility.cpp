@@ -1,4 +1,4 @@
-#include "support/scripted_random.h"
+#include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
 
@@ -47,8 +47,8 @@ private:
         QTest::mouseClick(form_->findChild<QPushButton*>(name), Qt::LeftButton);
     }
 
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<WorkedExampleWindow> window_;
+    Form1* form_ = nullptr;
 };
 
 void TestAccessibility::initTestCase() {
@@ -57,17 +57,15 @@ void TestAccessibility::initTestCase() {
 }
 
 void TestAccessibility::init() {
-    random_ = std::make_unique<ScriptedRandom>(workedExampleDraws());
-    form_ = std::make_unique<Form1>(*random_);
-    form_->Form_Load();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    window_ = std::make_unique<WorkedExampleWindow>();
+    form_ = &window_->form;
+    QVERIFY(window_->show());
     announcements.clear();
 }
 
 void TestAccessibility::cleanup() {
-    form_.reset();
-    random_.reset();
+    window_.reset();
+    form_ = nullptr;
 }
 
 void TestAccessibility::panelsHaveNamesAndText_data() {

@@ -1,5 +1,5 @@
 #include "case/answers.h"
-#include "support/scripted_random.h"
+#include "support/worked_example_window.h"
 #include "window/exercise_texts.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
@@ -84,19 +84,18 @@ private slots:
     void panelImagesFollowPixelRatio();
 
 private:
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<WorkedExampleWindow> window_;
+    Form1* form_ = nullptr;
 };
 
 void TestLayout::init() {
-    random_ = std::make_unique<ScriptedRandom>(workedExampleDraws());
-    form_ = std::make_unique<Form1>(*random_);
-    form_->Form_Load();
+    window_ = std::make_unique<WorkedExampleWindow>();
+    form_ = &window_->form;
 }
 
 void TestLayout::cleanup() {
-    form_.reset();
-    random_.reset();
+    window_.reset();
+    form_ = nullptr;
 }
 
 void TestLayout::controls_data() {
@@ -157,8 +156,7 @@ void TestLayout::controls() {
 }
 
 void TestLayout::onlyFourChildrenVisibleAtStart() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(window_->show());
     QStringList visible;
     int children = 0;
     for (QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -188,9 +186,7 @@ void TestLayout::focusOrderFollowsTabIndex() {
     } while (widget != control(*form_, byTabIndex.first()));
     QCOMPARE(chain, byTabIndex);
 
-    form_->show();
-    QApplication::setActiveWindow(form_.get());
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QVERIFY(window_->show());
     QCOMPARE(QApplication::focusWidget(), control(*form_, "seeanswer1"));
 }
 
@@ -233,16 +229,14 @@ void TestLayout::panelColours() {
 }
 
 void TestLayout::emptyAnswerPanelChangesNoPixel() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(window_->show());
     const QImage before = form_->grab().toImage();
     control(*form_, "Picture3")->show();
     QCOMPARE(form_->grab().toImage(), before);
 }
 
 void TestLayout::textPrintedBeforeShowIsOnScreen() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(window_->show());
     const QWidget* panel = control(*form_, "Picture1");
     const QImage screen = form_->grab(panel->geometry()).toImage();
     const int dark =
@@ -280,8 +274,7 @@ void TestLayout::emblemShowsItsTopLeftCorner() {
     QCOMPARE(emblem.format(), QImage::Format_Indexed8);
     QVERIFY(emblem.colorCount() <= 256);
 
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(window_->show());
     QWidget* box = control(*form_, "Picture2");
     const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size() / shown.devicePixelRatio(), QSize(161, 97));
@@ -299,8 +292,7 @@ void TestLayout::iconIsSixteenColoursOpaque() {
 }
 
 void TestLayout::panelImagesFollowPixelRatio() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(window_->show());
     auto* panel = form_->findChild<PixelPanel*>("Picture1");
     const qreal ratio = form_->devicePixelRatioF();
     if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2")

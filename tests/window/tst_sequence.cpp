@@ -1,5 +1,5 @@
-#include "support/scripted_random.h"
 #include "support/worked_example.h"
+#include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
 
@@ -28,21 +28,19 @@ private:
     QStringList visibleButtons();
     void click(const QString& name);
 
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<WorkedExampleWindow> window_;
+    Form1* form_ = nullptr;
 };
 
 void TestSequence::init() {
-    random_ = std::make_unique<ScriptedRandom>(workedExampleDraws());
-    form_ = std::make_unique<Form1>(*random_);
-    form_->Form_Load();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    window_ = std::make_unique<WorkedExampleWindow>();
+    form_ = &window_->form;
+    QVERIFY(window_->show());
 }
 
 void TestSequence::cleanup() {
-    form_.reset();
-    random_.reset();
+    window_.reset();
+    form_ = nullptr;
 }
 
 QStringList TestSequence::visibleButtons() {
