@@ -130,11 +130,13 @@ void Form1::Form_Load() {
     printCase(*Picture1, state_);
 }
 
-// The button that leads on also takes the keyboard focus, so Space always
-// presses the next step and never lands on "end" by accident.
-void Form1::reveal(QPushButton* button) {
-    button->show();
-    button->setFocus();
+// The button that leads on appears and takes the keyboard focus before the
+// clicked one hides, so Space always presses the next step, and a screen
+// reader never hears the focus pass through "end" on the way.
+void Form1::moveOn(QPushButton* clicked, QWidget* next) {
+    next->show();
+    next->setFocus();
+    clicked->hide();
 }
 
 void Form1::startAnswer() {
@@ -144,91 +146,79 @@ void Form1::startAnswer() {
 
 void Form1::seeanswer1_Click() {
     startAnswer();
-    seeanswer1->hide();
     const Answer1 answer = answer1(state_);
     printAnswer1(*Picture3, state_, answer);
-    reveal(hideanswer1);
+    moveOn(seeanswer1, hideanswer1);
 }
 
 void Form1::hideanswer1_Click() {
     Picture3->Cls();
-    hideanswer1->hide();
     printQuestion2(*Picture1, state_);
-    reveal(seeanswer2);
+    moveOn(hideanswer1, seeanswer2);
 }
 
 void Form1::seeanswer2_Click() {
     startAnswer();
     const Answer2 answer = answer2(state_);
     printAnswer2(*Picture3, state_, answer);
-    seeanswer2->hide();
-    reveal(hideanswer2);
+    moveOn(seeanswer2, hideanswer2);
 }
 
 void Form1::hideanswer2_Click() {
-    hideanswer2->hide();
-    reveal(seeanswer3);
     Picture3->Cls();
     printQuestion3(*Picture1, state_);
+    moveOn(hideanswer2, seeanswer3);
 }
 
 void Form1::seeanswer3_Click() {
     startAnswer();
-    seeanswer3->hide();
-    reveal(hideanswer3);
     const Answer3 answer = answer3(state_);
     printAnswer3(*Picture3, state_, answer);
+    moveOn(seeanswer3, hideanswer3);
 }
 
 void Form1::hideanswer3_Click() {
     Picture3->Cls();
-    hideanswer3->hide();
-    reveal(seeanswer4);
     printQuestion4(*Picture1, state_);
+    moveOn(hideanswer3, seeanswer4);
 }
 
-// After the last answer no button leads on, so the answer panel takes the
-// focus: a screen reader reads it, and Space presses nothing.
+// After the last answer no button leads on: the answer panel takes the
+// focus, so a screen reader reads it and Space presses nothing.
 void Form1::seeanswer4_Click() {
     startAnswer();
-    seeanswer4->hide();
     const Answer4 answer = answer4(state_);
     printAnswer4(*Picture3, state_, answer);
-    Picture3->setFocus();
+    moveOn(seeanswer4, Picture3);
 }
 
 void Form1::hideanswer4_Click() {
     Picture3->Cls();
-    hideanswer4->hide();
-    reveal(seeanswer5);
     printEmptyQuestion(*Picture1);
+    moveOn(hideanswer4, seeanswer5);
 }
 
 void Form1::seeanswer5_Click() {
     startAnswer();
-    seeanswer5->hide();
-    reveal(hideanswer5);
     printEmptyAnswer(*Picture3);
+    moveOn(seeanswer5, hideanswer5);
 }
 
 void Form1::hideanswer5_Click() {
     Picture3->Cls();
-    hideanswer5->hide();
-    reveal(seeanswer6);
     printEmptyQuestion(*Picture1);
+    moveOn(hideanswer5, seeanswer6);
 }
 
 void Form1::seeanswer6_Click() {
     startAnswer();
-    seeanswer6->hide();
-    reveal(hideanswer6);
     printEmptyAnswer(*Picture3);
+    moveOn(seeanswer6, hideanswer6);
 }
 
 void Form1::hideanswer6_Click() {
     Picture3->Cls();
-    hideanswer6->hide();
-    Picture3->setFocus();
+    moveOn(hideanswer6, Picture3);
 }
 
 void Form1::end_Click() {

@@ -43,7 +43,7 @@ private:
     void connectButtons();
     void setFocusOrder();
     QPushButton* addButton(const char* name, const QString& caption, int topTwips, bool visible);
-    void reveal(QPushButton* button);
+    void moveOn(QPushButton* clicked, QWidget* next);
     void startAnswer();
 
     RandomSource& random_;

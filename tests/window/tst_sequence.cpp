@@ -19,6 +19,7 @@ private slots:
     void slotsFiveAndSixCalledDirectly();
     void focusMovesToTheButtonThatLeadsOn();
     void spacePressesTheNextStepOnly();
+    void focusNeverPassesThroughEnd();
     void tabVisitsVisibleButtonsOnly_data();
     void tabVisitsVisibleButtonsOnly();
 
@@ -174,6 +175,18 @@ void TestSequence::spacePressesTheNextStepOnly() {
     QCOMPARE(ended.count(), 0);
     QCOMPARE(panel("Picture3")->transcript(), answer4Lines);
     QCOMPARE(visibleButtons(), QStringList{"end"});
+}
+
+// A screen reader speaks every focus change: a step must not announce
+// "end" on its way to the next button.
+void TestSequence::focusNeverPassesThroughEnd() {
+    QStringList focused;
+    connect(qApp, &QApplication::focusChanged, this,
+            [&](QWidget*, QWidget* now) { focused.append(now ? now->objectName() : QString()); });
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    QCOMPARE(focused, sequenceButtons.mid(1, 6) + QStringList{"Picture3"});
 }
 
 void TestSequence::tabVisitsVisibleButtonsOnly_data() {
