@@ -4,7 +4,7 @@
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # What the headless tests need on top.
 TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils openbox wmctrl locales
-               dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev)
+               dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file)
 
 # Installs the packages that are not yet installed: through apt-get when run
 # as root, otherwise says the one command that would.
