@@ -4,8 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLabel label(QStringLiteral("    The patient is a man who weighs 75.3  kg"));
     label.setWindowTitle(QStringLiteral("Minimal"));
