@@ -45,7 +45,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitMessages);
 
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon-32.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
     Form1 form(random);

@@ -18,7 +18,11 @@ BAND = (0, 0, 400, 60)  # window pixels where the first line of text lands
 
 
 def find_window(root, title):
-    for child in root.query_tree().children:
+    try:
+        children = root.query_tree().children
+    except Exception:  # a window that closed while we looked
+        return None
+    for child in children:
         try:
             if child.get_wm_name() == title:
                 return child
@@ -36,11 +40,8 @@ def has_text(window):
         image = window.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF)
     except Exception:
         return False
-    data = image.data
-    for i in range(0, len(data), 4):
-        if data[i] < 80 and data[i + 1] < 80 and data[i + 2] < 80:
-            return True
-    return False
+    # The backgrounds are white or light grey: any dark byte is text.
+    return min(image.data) < 80
 
 
 def peak_kib(pid):

@@ -33,7 +33,8 @@ void paintWhite(QWidget* widget) {
 Form1::Form1(RandomSource& random, QWidget* parent) : QWidget(parent), random_(random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Compartica"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/icon-32.png")));
+    // From a pixmap: a file name would send QIcon looking for icon plugins.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/art/icon-32.png"))));
     setFont(windowFont());
     paintWhite(this);
     resize(312, 206);

@@ -57,8 +57,10 @@ void PixelPanel::paintEvent(QPaintEvent* event) {
                              QSizeF(event->rect().size()) * image_.devicePixelRatio()));
 }
 
+// Text printed before the first show is already drawn at the right size.
 void PixelPanel::resizeEvent(QResizeEvent*) {
-    renderImage();
+    if (!imageIsCurrent())
+        renderImage();
 }
 
 // A new screen may have another pixel density, and a new font other metrics:
