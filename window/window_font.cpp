@@ -1,17 +1,16 @@
 #include "window/window_font.h"
 
 #include <QFontDatabase>
-
-QStringList windowFaces() {
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-            QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
-}
+#include <QStringList>
 
 QFont windowFont() {
+    const QStringList faces = {QStringLiteral("MS Sans Serif"),
+                               QStringLiteral("Microsoft Sans Serif"),
+                               QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
     QFont font;
     font.setStyleHint(QFont::SansSerif);
     const QStringList installed = QFontDatabase::families();
-    for (const QString& face : windowFaces()) {
+    for (const QString& face : faces) {
         if (installed.contains(face, Qt::CaseInsensitive)) {
             font.setFamily(face);
             break;
