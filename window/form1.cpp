@@ -54,7 +54,7 @@ void Form1::createControls() {
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(twips(12720, 120, 2415, 1455));
-    QFont emblemFont(windowFont().family());
+    QFont emblemFont(font().family());
     emblemFont.setPointSizeF(8.25);
     emblemFont.setWeight(QFont::Normal);
     Picture2->setFont(emblemFont);
