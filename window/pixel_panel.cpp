@@ -57,16 +57,12 @@ void PixelPanel::paintEvent(QPaintEvent* event) {
                              QSizeF(event->rect().size()) * image_.devicePixelRatio()));
 }
 
-// Text printed before the first show is already drawn at the right size.
-void PixelPanel::resizeEvent(QResizeEvent*) {
-    if (!imageIsCurrent())
-        renderImage();
-}
-
-// A new screen may have another pixel density, and a new font other metrics:
-// the image is redrawn from what has been printed.
+// A new size, a new screen with another pixel density, or a new font with
+// other metrics: the image is redrawn from what has been printed. Text
+// printed before the first show is already drawn at the right size.
 bool PixelPanel::event(QEvent* event) {
     switch (event->type()) {
+    case QEvent::Resize:
     case QEvent::ScreenChangeInternal:
     case QEvent::Show:
         if (!imageIsCurrent())
