@@ -6,13 +6,15 @@
 
 namespace {
 
-// The whole part of r * scale + offset, divided by divisor. For a draw on the
-// 24-bit grid the product and sum are exact in double; in single precision
-// the two largest draws would round up to scale + offset and step outside
-// the range (a weight of 95.0, a haematocrit of 0.60).
-float wholeSteps(float r, double scale, double offset, float divisor) {
-    const double whole = std::floor(static_cast<double>(r) * scale + offset);
-    return static_cast<float>(whole) / divisor;
+// The whole part of r * scale + offset, divided by divisor, every step in
+// single precision. For the two largest draws r * scale + offset rounds up
+// to scale + offset itself, one step past the range (a weight of 95.0, a
+// haematocrit of 0.60); only that result is brought back to the top of the
+// range, so every other draw keeps its single-precision value.
+float wholeSteps(float r, float scale, float offset, float divisor) {
+    const float value = std::floor(r * scale + offset) / divisor;
+    const float top = (scale + offset - 1.0f) / divisor;
+    return value > top ? top : value;
 }
 
 void setSex(CaseState& state, float r) {
@@ -34,8 +36,8 @@ void setSex(CaseState& state, float r) {
 void makecase(CaseState& state, RandomSource& random) {
     random.reseed();
     setSex(state, random.next());
-    state.weight = wholeSteps(random.next(), 350.0, 600.0, 10.0f);
-    state.haematocrit = wholeSteps(random.next(), 20.0, 40.0, 100.0f);
+    state.weight = wholeSteps(random.next(), 350.0f, 600.0f, 10.0f);
+    state.haematocrit = wholeSteps(random.next(), 20.0f, 40.0f, 100.0f);
 
     const float waterShare = (random.next() * 15.0f + 50.0f) / 100.0f;
     state.totalbodywater = truncateToTenth(state.weight * waterShare);

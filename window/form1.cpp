@@ -1,25 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
 
-#include "case/answers.h"
-#include "case/make_case.h"
-#include "window/exercise_texts.h"
+#include "core/ink.h"
 #include "window/pixel_panel.h"
 #include "window/window_font.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
-// Positions and sizes are laid out in twips, 15 to a logical pixel.
-constexpr QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
+// A rectangle of the layout table, in logical pixels, drawn at a zoom.
+QRect pixels(const ControlLayout& row, qreal zoom) {
+    const auto at = [zoom](int twips) {
+        return static_cast<int>(std::lround(twips * zoom / twipsPerPixel));
+    };
+    return {at(row.left), at(row.top), at(row.width), at(row.height)};
 }
-
-constexpr int buttonLeft = 13080;
-constexpr int buttonWidth = 1815;
-constexpr int buttonHeight = 495;
 
 void paintWhite(QWidget* widget) {
     QPalette palette = widget->palette();
@@ -28,200 +32,205 @@ void paintWhite(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
+// The panels are white whatever the desktop's colours, so their ink is the
+// desktop's window-text colour only where that reads on white.
+QColor questionInk() {
+    const QColor system = QApplication::palette().color(QPalette::WindowText);
+    const Rgb ink = readableOnWhite({system.red(), system.green(), system.blue()});
+    return QColor(ink.red, ink.green, ink.blue);
+}
+
+// The window is a white page on every desktop: it keeps the style's own
+// light colours, so buttons do not turn dark on it under a dark scheme.
+QPalette lightPalette() {
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, questionInk());
+    return palette;
+}
+
 } // namespace
 
-Form1::Form1(RandomSource& random, QWidget* parent) : QWidget(parent), random_(random) {
+Form1::Form1(RandomSource& random, QWidget* parent)
+    : QWidget(parent), Picture1(new PixelPanel(questionInk())),
+      Picture3(new PixelPanel(Qt::red)), exercise_(random, *Picture1, *Picture3) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Compartica"));
+    setWindowTitle(QString::fromUtf8(formCaption));
     // From a pixmap: a file name would send QIcon looking for icon plugins.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/art/icon-32.png"))));
     setFont(windowFont());
+    setPalette(lightPalette());
     paintWhite(this);
-    resize(312, 206);
+    resize(restoredWidth / twipsPerPixel, restoredHeight / twipsPerPixel);
     createControls();
-    connectButtons();
     setFocusOrder();
-    seeanswer1->setFocus();
+    mirrorExercise();
 }
 
-// Children are created bottom-most first, so later ones stack above.
+// The controls are created bottom-most first, so later ones stack above.
+// The two panels were made first, for the exercise, and join the window in
+// their turn, so stacking and focus order follow the table.
 void Form1::createControls() {
-    shape1 = new QWidget(this);
-    shape1->setObjectName(QStringLiteral("shape1"));
-    shape1->setGeometry(twips(0, 0, 15360, 11520));
-    paintWhite(shape1);
-
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twips(12720, 120, 2415, 1455));
-    QFont emblemFont(font().family());
-    emblemFont.setPointSizeF(8.25);
-    emblemFont.setWeight(QFont::Normal);
-    Picture2->setFont(emblemFont);
-    Picture2->setAccessibleName(tr("Emblem: the body's water compartments"));
-    Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture2->setPixmap(QPixmap(QStringLiteral(":/art/emblem.png")));
-
-    Picture1 = new PixelPanel(palette().color(QPalette::WindowText), this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(tr("Case and questions"));
-    Picture1->setGeometry(twips(0, 0, 12375, 8895));
-
-    seeanswer1 = addButton("seeanswer1", tr("See answer 1"), 1800, true);
-
-    Picture3 = new PixelPanel(QColor(255, 0, 0), this);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setAccessibleName(tr("Worked answer"));
-    Picture3->setGeometry(twips(120, 9000, 12375, 2415));
-    Picture3->hide();
-
-    end = addButton("end", tr("end"), 10440, true);
-    hideanswer1 = addButton("hideanswer1", tr("Hide answer 1"), 2400, false);
-    seeanswer2 = addButton("seeanswer2", tr("See answer 2"), 3000, false);
-    hideanswer2 = addButton("hideanswer2", tr("Hide answer 2"), 3600, false);
-    seeanswer3 = addButton("seeanswer3", tr("See answer 3"), 4200, false);
-    hideanswer3 = addButton("hideanswer3", tr("Hide answer 3"), 4800, false);
-    seeanswer4 = addButton("seeanswer4", tr("See answer 4"), 5400, false);
-    hideanswer4 = addButton("hideanswer4", tr("Hide answer 4"), 6000, false);
-    seeanswer5 = addButton("seeanswer5", tr("See answer 5"), 6600, false);
-    hideanswer5 = addButton("hideanswer5", tr("Hide answer 5"), 7200, false);
-    seeanswer6 = addButton("seeanswer6", tr("See answer 6"), 7800, false);
-    hideanswer6 = addButton("hideanswer6", tr("Hide answer 6"), 8400, false);
+    for (auto row = formLayout.rbegin(); row != formLayout.rend(); ++row) {
+        QWidget* control = createControl(*row);
+        control->setObjectName(QString::fromLatin1(row->name));
+        control->setGeometry(pixels(*row, 1.0));
+        control->setVisible(row->visibleAtStart);
+        controls_[static_cast<std::size_t>(row->control)] = control;
+    }
 }
 
-QPushButton* Form1::addButton(const char* name, const QString& caption, int topTwips,
-                              bool visible) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(twips(buttonLeft, topTwips, buttonWidth, buttonHeight));
+QWidget* Form1::createControl(const ControlLayout& row) {
+    switch (row.kind) {
+    case ControlKind::Button:
+        return createButton(row);
+    case ControlKind::TextPanel:
+        if (row.control == Control::Picture1) {
+            Picture1->setParent(this);
+            Picture1->setAccessibleName(tr("Case and questions"));
+            return Picture1;
+        }
+        Picture3->setParent(this);
+        Picture3->setAccessibleName(tr("Worked answer"));
+        return Picture3;
+    case ControlKind::Emblem: {
+        Picture2 = new QLabel(this);
+        QFont emblemFont(font().family());
+        emblemFont.setPointSizeF(8.25);
+        emblemFont.setWeight(QFont::Normal);
+        Picture2->setFont(emblemFont);
+        Picture2->setAccessibleName(tr("Emblem: the body's water compartments"));
+        Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        Picture2->setPixmap(QPixmap(QStringLiteral(":/art/emblem.png")));
+        return Picture2;
+    }
+    case ControlKind::Backdrop:
+        break;
+    }
+    auto* backdrop = new QWidget(this);
+    paintWhite(backdrop);
+    return backdrop;
+}
+
+QPushButton* Form1::createButton(const ControlLayout& row) {
+    auto* button = new QPushButton(tr(row.caption), this);
     button->setAutoDefault(false);
-    button->setVisible(visible);
+    const Control control = row.control;
+    connect(button, &QPushButton::clicked, this, [this, control] { click(control); });
     return button;
 }
 
-void Form1::connectButtons() {
-    connect(seeanswer1, &QPushButton::clicked, this, &Form1::seeanswer1_Click);
-    connect(hideanswer1, &QPushButton::clicked, this, &Form1::hideanswer1_Click);
-    connect(seeanswer2, &QPushButton::clicked, this, &Form1::seeanswer2_Click);
-    connect(hideanswer2, &QPushButton::clicked, this, &Form1::hideanswer2_Click);
-    connect(seeanswer3, &QPushButton::clicked, this, &Form1::seeanswer3_Click);
-    connect(hideanswer3, &QPushButton::clicked, this, &Form1::hideanswer3_Click);
-    connect(seeanswer4, &QPushButton::clicked, this, &Form1::seeanswer4_Click);
-    connect(hideanswer4, &QPushButton::clicked, this, &Form1::hideanswer4_Click);
-    connect(seeanswer5, &QPushButton::clicked, this, &Form1::seeanswer5_Click);
-    connect(hideanswer5, &QPushButton::clicked, this, &Form1::hideanswer5_Click);
-    connect(seeanswer6, &QPushButton::clicked, this, &Form1::seeanswer6_Click);
-    connect(hideanswer6, &QPushButton::clicked, this, &Form1::hideanswer6_Click);
-    connect(end, &QPushButton::clicked, this, &Form1::end_Click);
-}
-
-// Keyboard focus follows the controls' tab order; the panels and the emblem
-// take none, so Tab steps through the visible buttons only.
+// Keyboard focus follows the controls' tab indexes; the panels and the
+// emblem take none, so Tab steps through the visible buttons only.
 void Form1::setFocusOrder() {
-    const QList<QWidget*> order = {Picture2,   Picture1,    seeanswer1, Picture3,
-                                   end,        hideanswer1, seeanswer2, hideanswer2,
-                                   seeanswer3, hideanswer3, seeanswer4, hideanswer4,
-                                   seeanswer5, hideanswer5, seeanswer6, hideanswer6};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    std::vector<const ControlLayout*> order;
+    for (const ControlLayout& row : formLayout)
+        if (row.tabIndex >= 0)
+            order.push_back(&row);
+    std::sort(order.begin(), order.end(),
+              [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(widget(order[i - 1]->control), widget(order[i]->control));
 }
 
 void Form1::Form_Load() {
-    makecase(state_, random_);
-    printCase(*Picture1, state_);
+    exercise_.Form_Load();
+    if (faulted())
+        reportFault();
+    Picture1->announceChanges();
 }
 
-// The button that leads on appears and takes the keyboard focus before the
-// clicked one hides, so Space always presses the next step, and a screen
-// reader never hears the focus pass through "end" on the way.
-void Form1::moveOn(QPushButton* clicked, QWidget* next) {
-    next->show();
-    next->setFocus();
-    clicked->hide();
+void Form1::click(Control control) {
+    if (control == Control::end)
+        return end_Click();
+    exercise_.click(control);
+    afterStep();
 }
 
-void Form1::startAnswer() {
-    Picture3->Cls();
-    Picture3->show();
-}
+void Form1::seeanswer1_Click() { exercise_.seeanswer1_Click(); afterStep(); }
+void Form1::hideanswer1_Click() { exercise_.hideanswer1_Click(); afterStep(); }
+void Form1::seeanswer2_Click() { exercise_.seeanswer2_Click(); afterStep(); }
+void Form1::hideanswer2_Click() { exercise_.hideanswer2_Click(); afterStep(); }
+void Form1::seeanswer3_Click() { exercise_.seeanswer3_Click(); afterStep(); }
+void Form1::hideanswer3_Click() { exercise_.hideanswer3_Click(); afterStep(); }
+void Form1::seeanswer4_Click() { exercise_.seeanswer4_Click(); afterStep(); }
+void Form1::hideanswer4_Click() { exercise_.hideanswer4_Click(); afterStep(); }
+void Form1::seeanswer5_Click() { exercise_.seeanswer5_Click(); afterStep(); }
+void Form1::hideanswer5_Click() { exercise_.hideanswer5_Click(); afterStep(); }
+void Form1::seeanswer6_Click() { exercise_.seeanswer6_Click(); afterStep(); }
+void Form1::hideanswer6_Click() { exercise_.hideanswer6_Click(); afterStep(); }
 
-void Form1::seeanswer1_Click() {
-    startAnswer();
-    const Answer1 answer = answer1(state_);
-    printAnswer1(*Picture3, state_, answer);
-    moveOn(seeanswer1, hideanswer1);
-}
-
-void Form1::hideanswer1_Click() {
-    Picture3->Cls();
-    printQuestion2(*Picture1, state_);
-    moveOn(hideanswer1, seeanswer2);
-}
-
-void Form1::seeanswer2_Click() {
-    startAnswer();
-    const Answer2 answer = answer2(state_);
-    printAnswer2(*Picture3, state_, answer);
-    moveOn(seeanswer2, hideanswer2);
-}
-
-void Form1::hideanswer2_Click() {
-    Picture3->Cls();
-    printQuestion3(*Picture1, state_);
-    moveOn(hideanswer2, seeanswer3);
-}
-
-void Form1::seeanswer3_Click() {
-    startAnswer();
-    const Answer3 answer = answer3(state_);
-    printAnswer3(*Picture3, state_, answer);
-    moveOn(seeanswer3, hideanswer3);
-}
-
-void Form1::hideanswer3_Click() {
-    Picture3->Cls();
-    printQuestion4(*Picture1, state_);
-    moveOn(hideanswer3, seeanswer4);
-}
-
-// After the last answer no button leads on: the answer panel takes the
-// focus, so a screen reader reads it and Space presses nothing.
-void Form1::seeanswer4_Click() {
-    startAnswer();
-    const Answer4 answer = answer4(state_);
-    printAnswer4(*Picture3, state_, answer);
-    moveOn(seeanswer4, Picture3);
-}
-
-void Form1::hideanswer4_Click() {
-    Picture3->Cls();
-    printEmptyQuestion(*Picture1);
-    moveOn(hideanswer4, seeanswer5);
-}
-
-void Form1::seeanswer5_Click() {
-    startAnswer();
-    printEmptyAnswer(*Picture3);
-    moveOn(seeanswer5, hideanswer5);
-}
-
-void Form1::hideanswer5_Click() {
-    Picture3->Cls();
-    printEmptyQuestion(*Picture1);
-    moveOn(hideanswer5, seeanswer6);
-}
-
-void Form1::seeanswer6_Click() {
-    startAnswer();
-    printEmptyAnswer(*Picture3);
-    moveOn(seeanswer6, hideanswer6);
-}
-
-void Form1::hideanswer6_Click() {
-    Picture3->Cls();
-    moveOn(hideanswer6, Picture3);
-}
-
+// Ends at once: the window takes no more input, so a click already queued
+// behind this one runs no handler while the event loop winds down.
 void Form1::end_Click() {
+    exercise_.end_Click();
+    setEnabled(false);
     QApplication::exit(0);
+}
+
+void Form1::afterStep() {
+    mirrorExercise();
+    Picture1->announceChanges();
+    Picture3->announceChanges();
+    if (faulted())
+        reportFault();
+}
+
+// Shows what the exercise shows. The control that takes the focus appears
+// and takes it before any other hides, so the focus never passes through
+// "end" on the way and a screen reader does not announce it.
+void Form1::mirrorExercise() {
+    for (const ControlLayout& row : formLayout)
+        if (exercise_.isVisible(row.control))
+            widget(row.control)->show();
+    QWidget* focus = widget(exercise_.focus());
+    if (focus->isVisible() && !focus->hasFocus())
+        focus->setFocus();
+    for (const ControlLayout& row : formLayout)
+        if (!exercise_.isVisible(row.control))
+            widget(row.control)->hide();
+}
+
+// A fault in the arithmetic is a run-time error: it is reported, and the
+// program ends with status 1.
+void Form1::reportFault() {
+    setEnabled(false);
+    QMessageBox::critical(
+        this, windowTitle(),
+        tr("Compartica has stopped: the arithmetic of %1 failed (overflow, division by zero or "
+           "an invalid operation).")
+            .arg(QString::fromStdString(exercise_.fault())));
+    QApplication::exit(1);
+}
+
+// A client area smaller than the layout draws the whole layout smaller, as
+// far down as minimumZoom; below that, or at full size, it is drawn as laid
+// out and what lies beyond the client area is cut off.
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const qreal fit = std::min(qreal(width()) * twipsPerPixel / formWidth,
+                               qreal(height()) * twipsPerPixel / formHeight);
+    applyZoom(fit < 1.0 && fit >= minimumZoom ? fit : 1.0);
+}
+
+void Form1::applyZoom(qreal zoom) {
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    QFont captions = windowFont();
+    captions.setPixelSize(std::max(1, static_cast<int>(std::lround(captions.pixelSize() * zoom))));
+    for (const ControlLayout& row : formLayout) {
+        QWidget* control = widget(row.control);
+        control->setGeometry(pixels(row, zoom));
+        if (row.kind == ControlKind::Button)
+            control->setFont(zoom == 1.0 ? QFont() : captions);
+    }
+    Picture1->setZoom(zoom);
+    Picture3->setZoom(zoom);
+    const QPixmap emblem(QStringLiteral(":/art/emblem.png"));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap shown = emblem.scaled(emblem.size() * zoom * ratio, Qt::KeepAspectRatio,
+                                  Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    Picture2->setPixmap(zoom == 1.0 ? emblem : shown);
 }

@@ -1,17 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "case/case_state.h"
 #include "case/random_source.h"
+#include "core/exercise.h"
 
 #include <QWidget>
+
+#include <array>
 
 class PixelPanel;
 class QLabel;
 class QPushButton;
 
 // The exercise window: the question panel, the answer panel, the emblem and
-// the column of answer buttons, laid out once at a fixed size; only the
-// buttons' visibility and the panels' text change while the exercise runs.
+// the column of answer buttons, laid out once from the layout table; the
+// exercise core decides what each click prints and which buttons show.
+// Where the screen is smaller than the layout, the whole layout is drawn
+// smaller to fit (not below 0.7 of its size).
 class Form1 final : public QWidget {
     Q_OBJECT
 
@@ -21,7 +27,14 @@ public:
     // Invents the patient and prints the case and question 1.
     void Form_Load();
 
-    const CaseState& caseState() const { return state_; }
+    const CaseState& caseState() const { return exercise_.caseState(); }
+    // Whether a floating-point fault has stopped the exercise.
+    bool faulted() const { return !exercise_.fault().empty(); }
+    // The fraction of its size the layout is drawn at.
+    qreal zoom() const { return zoom_; }
+
+    // The smallest fraction the layout is drawn at to fit a small screen.
+    static constexpr qreal minimumZoom = 0.7;
 
 public slots:
     void seeanswer1_Click();
@@ -38,32 +51,25 @@ public slots:
     void hideanswer6_Click();
     void end_Click();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void createControls();
-    void connectButtons();
+    QWidget* createControl(const ControlLayout& row);
+    QPushButton* createButton(const ControlLayout& row);
     void setFocusOrder();
-    QPushButton* addButton(const char* name, const QString& caption, int topTwips, bool visible);
-    void moveOn(QPushButton* clicked, QWidget* next);
-    void startAnswer();
+    QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+    void click(Control control);
+    void afterStep();
+    void mirrorExercise();
+    void reportFault();
+    void applyZoom(qreal zoom);
 
-    RandomSource& random_;
-    CaseState state_;
-
-    QWidget* shape1 = nullptr;
-    QLabel* Picture2 = nullptr;
+    std::array<QWidget*, controlCount> controls_{};
     PixelPanel* Picture1 = nullptr;
     PixelPanel* Picture3 = nullptr;
-    QPushButton* seeanswer1 = nullptr;
-    QPushButton* end = nullptr;
-    QPushButton* hideanswer1 = nullptr;
-    QPushButton* seeanswer2 = nullptr;
-    QPushButton* hideanswer2 = nullptr;
-    QPushButton* seeanswer3 = nullptr;
-    QPushButton* hideanswer3 = nullptr;
-    QPushButton* seeanswer4 = nullptr;
-    QPushButton* hideanswer4 = nullptr;
-    QPushButton* seeanswer5 = nullptr;
-    QPushButton* hideanswer5 = nullptr;
-    QPushButton* seeanswer6 = nullptr;
-    QPushButton* hideanswer6 = nullptr;
+    QLabel* Picture2 = nullptr;
+    Exercise exercise_;
+    qreal zoom_ = 1.0;
 };

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/pixel_panel.h"
 
 #include "window/panel_accessible.h"
@@ -14,47 +16,67 @@ PixelPanel::PixelPanel(const QColor& foreColor, QWidget* parent)
 }
 
 void PixelPanel::Cls() {
-    const QString before = text();
     runs_.clear();
     layout_.home();
     transcript_.Cls();
     renderImage();
-    announce(before);
 }
 
 void PixelPanel::Print(const PrintItems& items, bool endOfLine) {
-    const QString before = text();
-    const QList<TextRun> runs = layout_.place(items, endOfLine);
-    runs_.append(runs);
+    const std::vector<TextRun> runs = layout_.place(items, endOfLine);
+    runs_.insert(runs_.end(), runs.begin(), runs.end());
     if (imageIsCurrent())
         drawRuns(runs);
     else
         renderImage();
     transcript_.Print(items, endOfLine);
-    announce(before);
 }
 
-// Tells assistive technology what the panel now says, so a screen reader
-// can read out a new answer or question as it appears.
-void PixelPanel::announce(const QString& before) {
-    const QString after = text();
-    if (after == before)
+QStringList PixelPanel::transcript() const {
+    QStringList lines;
+    for (const std::string& line : transcript_.lines())
+        lines.append(QString::fromStdString(line));
+    return lines;
+}
+
+// A panel only grows until it is cleared, so a change is either text added
+// at the end or the whole text removed (and perhaps new text printed since).
+void PixelPanel::announceChanges() {
+    const QString now = text();
+    if (now == announced_)
         return;
-    QAccessibleTextUpdateEvent event(this, 0, before, after);
-    QAccessible::updateAccessibility(&event);
+    if (!now.startsWith(announced_)) {
+        QAccessibleTextRemoveEvent removed(this, 0, announced_);
+        QAccessible::updateAccessibility(&removed);
+        announced_.clear();
+    }
+    if (now.size() > announced_.size()) {
+        QAccessibleTextInsertEvent inserted(this, static_cast<int>(announced_.size()),
+                                            now.mid(announced_.size()));
+        QAccessible::updateAccessibility(&inserted);
+    }
+    announced_ = now;
+}
+
+void PixelPanel::setZoom(qreal zoom) {
+    zoom_ = zoom;
+    if (!imageIsCurrent())
+        renderImage();
 }
 
 PrintLayout::Metrics PixelPanel::metrics() const {
     const QFontMetrics fm = fontMetrics();
-    return {fm.averageCharWidth(), fm.height(),
-            [fm](const QString& text) { return fm.horizontalAdvance(text); }};
+    return {fm.averageCharWidth(), fm.height(), [fm](const std::string& text) {
+                return fm.horizontalAdvance(QString::fromStdString(text));
+            }};
 }
 
 void PixelPanel::paintEvent(QPaintEvent* event) {
+    const qreal ratio = devicePixelRatioF();
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), image_,
-                      QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
-                             QSizeF(event->rect().size()) * image_.devicePixelRatio()));
+    painter.drawImage(QRectF(event->rect()), image_,
+                      QRectF(QPointF(event->rect().topLeft()) * ratio,
+                             QSizeF(event->rect().size()) * ratio));
 }
 
 // A new size, a new screen with another pixel density, or a new font with
@@ -81,27 +103,29 @@ bool PixelPanel::event(QEvent* event) {
 // A hidden widget gets its resize event only when shown, and a screen change
 // may bring another pixel density: the image is checked before drawing.
 bool PixelPanel::imageIsCurrent() const {
-    return image_.devicePixelRatio() == devicePixelRatioF() &&
-           image_.size() == size() * devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF();
+    return image_.devicePixelRatio() == imageRatio() && image_.size() == size() * ratio;
 }
 
+// The image has one pixel per device pixel of the panel on screen; its
+// device pixel ratio carries the zoom, so text is drawn in layout pixels and
+// rasterized at the size it is shown at.
 void PixelPanel::renderImage() {
-    const qreal ratio = devicePixelRatioF();
-    image_ = QImage(size() * ratio, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
+    image_ = QImage(size() * devicePixelRatioF(), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(imageRatio());
     image_.fill(Qt::white);
     drawRuns(runs_);
     update();
 }
 
-void PixelPanel::drawRuns(const QList<TextRun>& runs) {
-    if (image_.isNull() || runs.isEmpty())
+void PixelPanel::drawRuns(const std::vector<TextRun>& runs) {
+    if (image_.isNull() || runs.empty())
         return;
     QPainter painter(&image_);
     painter.setFont(font());
     painter.setPen(foreColor_);
     const int ascent = fontMetrics().ascent();
     for (const TextRun& run : runs)
-        painter.drawText(QPoint(run.x, run.y + ascent), run.text);
+        painter.drawText(QPoint(run.x, run.y + ascent), QString::fromStdString(run.text));
     update();
 }

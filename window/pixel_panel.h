@@ -1,16 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/print_layout.h"
-#include "window/transcript_panel.h"
+#include "core/print_layout.h"
+#include "core/transcript_panel.h"
 
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 // A borderless white panel that text is printed into. What is printed is
 // kept in an image at the screen's pixel density, so it survives hiding,
 // covering and restoring, and lands even while the panel is not shown.
 // Print columns are the font's average character width; lines are the
-// font's height; text never wraps and is cut at the edges.
+// font's height; text never wraps and is cut at the edges. The layout is
+// worked in unscaled pixels; a zoom below 1 draws it smaller as a whole.
 class PixelPanel final : public QWidget, public TextPanel {
     Q_OBJECT
 
@@ -20,10 +24,16 @@ public:
     void Cls() override;
     void Print(const PrintItems& items = {}, bool endOfLine = true) override;
 
+    // Tells assistive technology what changed since the last call, as one
+    // event: the text added, or the text removed by a clear.
+    void announceChanges();
+    // Draws everything at this fraction of its size (1: as laid out).
+    void setZoom(qreal zoom);
+
     // The printed text, letter by letter, one string a line.
-    QStringList transcript() const { return transcript_.lines(); }
+    QStringList transcript() const;
     // The same as one text, lines separated by newlines.
-    QString text() const { return transcript().join(u'\n'); }
+    QString text() const { return QString::fromStdString(transcript_.text()); }
     // What the panel shows, at the pixel density it is drawn at.
     const QImage& image() const { return image_; }
 
@@ -33,14 +43,16 @@ protected:
 
 private:
     PrintLayout::Metrics metrics() const;
-    void announce(const QString& before);
     bool imageIsCurrent() const;
+    qreal imageRatio() const { return devicePixelRatioF() * zoom_; }
     void renderImage();
-    void drawRuns(const QList<TextRun>& runs);
+    void drawRuns(const std::vector<TextRun>& runs);
 
     QColor foreColor_;
+    qreal zoom_ = 1.0;
     QImage image_;
-    QList<TextRun> runs_; // everything since the last clear, to redraw at a new density
+    std::vector<TextRun> runs_; // everything since the last clear, to redraw at a new density
     PrintLayout layout_;
     TranscriptPanel transcript_;
+    QString announced_; // the text as assistive technology last heard it
 };

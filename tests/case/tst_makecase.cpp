@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cfenv>
+#include <cmath>
 #include <set>
 
 namespace {
@@ -75,14 +76,16 @@ void TestMakeCase::workedExample() {
     QCOMPARE_EXACT(state.antipyrineconc, 1.15f);
     QCOMPARE_EXACT(state.thiosulphateconc, 2.07f);
     QCOMPARE_EXACT(state.evansblueconc, 17.85f);
-    QCOMPARE(random.taken(), 6);
+    QCOMPARE(random.taken(), std::size_t(6));
 }
 
 void TestMakeCase::reseedsBeforeDrawing() {
     ScriptedRandom random(workedExampleDraws());
     CaseState state;
     makecase(state, random);
-    QCOMPARE(random.reseeds, 1);
+    // One reseed, before any draw: a reseed after them would give every run
+    // the same patient.
+    QCOMPARE(random.log, std::string("RDDDDDD"));
 }
 
 void TestMakeCase::sex_data() {
@@ -114,7 +117,7 @@ void TestMakeCase::sex() {
     QFETCH(QString, possessive);
     QFETCH(QString, pronoun);
 
-    QList<float> draws = workedExampleDraws();
+    auto draws = workedExampleDraws();
     draws[0] = draw;
     ScriptedRandom random(draws);
     CaseState state;
@@ -142,7 +145,7 @@ void TestMakeCase::weightAndHaematocritEdges() {
     QFETCH(float, weight);
     QFETCH(float, haematocrit);
 
-    QList<float> draws = workedExampleDraws();
+    auto draws = workedExampleDraws();
     draws[1] = draw;
     draws[2] = draw;
     ScriptedRandom random(draws);
@@ -170,37 +173,44 @@ void TestMakeCase::concentrationsAreTruncated() {
 
 void TestMakeCase::everyDrawOfAStepIsInRange_data() {
     QTest::addColumn<int>("step");
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<float>("offset");
+    QTest::addColumn<float>("divisor");
     QTest::addColumn<float>("low");
     QTest::addColumn<float>("high");
-    QTest::addColumn<float>("scale");
-    QTest::addColumn<int>("values");
 
-    QTest::newRow("weight, 60.0 to 94.9 kg") << 1 << 60.0f << 94.9f << 10.0f << 350;
-    QTest::newRow("haematocrit, 0.40 to 0.59") << 2 << 0.40f << 0.59f << 100.0f << 20;
+    QTest::newRow("weight, 60.0 to 94.9 kg") << 1 << 350.0f << 600.0f << 10.0f << 60.0f << 94.9f;
+    QTest::newRow("haematocrit, 0.40 to 0.59") << 2 << 20.0f << 40.0f << 100.0f << 0.40f << 0.59f;
 }
 
 // Every one of the 2^24 draws the step can receive, faults trapped: each
-// lands in the range, and every tenth (or hundredth) of the range occurs.
+// gives exactly what the step computes in single precision, but the two
+// largest, which would round up out of the range and give its top instead;
+// and every tenth (or hundredth) of the range occurs.
 void TestMakeCase::everyDrawOfAStepIsInRange() {
     QFETCH(int, step);
+    QFETCH(float, scale);
+    QFETCH(float, offset);
+    QFETCH(float, divisor);
     QFETCH(float, low);
     QFETCH(float, high);
-    QFETCH(float, scale);
-    QFETCH(int, values);
 
     TrappedFaults traps;
     OneStepSweep random(step);
     CaseState state;
     std::set<long> seen;
     for (std::uint32_t k = 0; k < SystemRandomSource::gridSize; ++k) {
-        random.value = SystemRandomSource::drawAt(k);
+        const float r = SystemRandomSource::drawAt(k);
+        random.value = r;
         makecase(state, random);
         const float value = step == 1 ? state.weight : state.haematocrit;
-        if (value < low || value > high)
-            QFAIL(qPrintable(QStringLiteral("draw %1 gives %2").arg(k).arg(value)));
-        seen.insert(std::lround(value * scale));
+        const bool topDraws = k >= SystemRandomSource::gridSize - 2;
+        const float expected = topDraws ? high : std::floor(r * scale + offset) / divisor;
+        if (value != expected || value < low || value > high)
+            QFAIL(qPrintable(QStringLiteral("draw %1 gives %2, not %3").arg(k).arg(value).arg(expected)));
+        seen.insert(std::lround(value * divisor));
     }
-    QCOMPARE(seen.size(), static_cast<std::size_t>(values));
+    QCOMPARE(seen.size(), static_cast<std::size_t>(scale));
 }
 
 QTEST_APPLESS_MAIN(TestMakeCase)

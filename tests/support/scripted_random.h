@@ -1,34 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "case/random_source.h"
 
-#include <QList>
-#include <QtTest>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
-// Hands out the draws it was given, in order, and counts the reseeds.
+// Hands out the draws it was given, in order, and keeps a log of what was
+// asked of it: "R" for a reseed, "D" for a draw ("RDDDDDD" for one case).
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(QList<float> draws) : draws_(std::move(draws)) {}
+    explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
 
-    void reseed() override { ++reseeds; }
+    void reseed() override { log += 'R'; }
     float next() override {
-        if (next_ >= draws_.size()) {
-            QTest::qFail("more draws taken than scripted", __FILE__, __LINE__);
-            return 0.0f;
-        }
+        if (next_ >= draws_.size())
+            throw std::out_of_range("more draws taken than scripted");
+        log += 'D';
         return draws_[next_++];
     }
 
-    qsizetype taken() const { return next_; }
-    int reseeds = 0;
+    std::size_t taken() const { return next_; }
+    std::string log;
 
 private:
-    QList<float> draws_;
-    qsizetype next_ = 0;
+    std::vector<float> draws_;
+    std::size_t next_ = 0;
 };
 
 // The draws of the worked example: a man of 75.3 kg, haematocrit 0.45,
 // fractions 0.575, 0.56 and 0.065.
-inline QList<float> workedExampleDraws() {
+inline std::vector<float> workedExampleDraws() {
     return {0.25f, 0.4375f, 0.25f, 0.5f, 0.5f, 0.25f};
 }

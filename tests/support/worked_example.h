@@ -1,15 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
+#include <string>
+#include <vector>
+
+using Lines = std::vector<std::string>;
 
 // The worked example's screens, letter by letter: the case of a man of
 // 75.3 kg with haematocrit 0.45, and what each step prints for him.
 
-inline const QStringList sequenceButtons = {
-    "seeanswer1", "hideanswer1", "seeanswer2", "hideanswer2", "seeanswer3", "hideanswer3",
-    "seeanswer4", "hideanswer4", "seeanswer5", "hideanswer5", "seeanswer6", "hideanswer6"};
-
-inline const QStringList caseLines = {
+inline const Lines caseLines = {
     "",
     "    The patient is a man who weighs 75.3  kg",
     "    He was injected with 50 mg each of:",
@@ -27,13 +28,13 @@ inline const QStringList caseLines = {
     "1)  What is his total body water?",
     "    What percentage of his body weight is this?",
 };
-inline const QStringList question2Lines = {"", "2)  What is his extracellular fluid volume?",
+inline const Lines question2Lines = {"", "2)  What is his extracellular fluid volume?",
                                            "    What percentage of his total body water is this?"};
-inline const QStringList question3Lines = {"", "3)  What is his plasma volume?",
+inline const Lines question3Lines = {"", "3)  What is his plasma volume?",
                                            "    What percentage of his total body water is this?"};
-inline const QStringList question4Lines = {"", "", "4)  What is his total blood volume?"};
+inline const Lines question4Lines = {"", "", "4)  What is his total blood volume?"};
 
-inline const QStringList answer1Lines = {
+inline const Lines answer1Lines = {
     "",
     "    Antipyrine distrubutes throughout total body water.",
     "    Therefore total body water = the volume in which 50 mg antipyrine is dissolved.",
@@ -42,7 +43,7 @@ inline const QStringList answer1Lines = {
     "",
     "    This is (total body water / body weight) x 100 = ( 43.47  /  75.3 ) x 100 =  57.7 % "
     "of body weight"};
-inline const QStringList answer2Lines = {
+inline const Lines answer2Lines = {
     "",
     "    Sodium thiosulphate does not enter cells, but distributes throughout extracellular "
     "fluid.",
@@ -52,7 +53,7 @@ inline const QStringList answer2Lines = {
     "",
     "    This is (extracellular fluid / total body water) x 100 = ( 24.15  /  43.47 ) x 100 =  "
     "55.5 % of total body water"};
-inline const QStringList answer3Lines = {
+inline const Lines answer3Lines = {
     "    Evans blue does not leave blood vessels, so measures only plasma volume.",
     "    Therefore plasma volume = the volume in which 50 mg Evans blue is dissolved.",
     "",
@@ -60,7 +61,7 @@ inline const QStringList answer3Lines = {
     "",
     "    This is (plasma volume / total body water) x 100 = ( 2.8  /  43.47 ) x 100 =  6.4 % of "
     "total body water"};
-inline const QStringList answer4Lines = {
+inline const Lines answer4Lines = {
     "    The haematocrit is that proportion of the blood that is occupied by cells.",
     "    Plasma volume = total blood volume x (1 - haematocrit)",
     "    plasma volume / (1 - haematocrit) = total blood volume =  2.8  / (1 -  0.45 ) =  2.8  / "
@@ -68,18 +69,19 @@ inline const QStringList answer4Lines = {
 
 // The stages of the sequence, 0 (question 1 posed) to 7 (answer 4 shown):
 // what each panel holds there.
-inline QStringList questionsAt(int stage) {
-    QStringList lines = caseLines;
+inline Lines questionsAt(int stage) {
+    Lines lines = caseLines;
+    const auto append = [&lines](const Lines& more) { lines.insert(lines.end(), more.begin(), more.end()); };
     if (stage >= 2)
-        lines += question2Lines;
+        append(question2Lines);
     if (stage >= 4)
-        lines += question3Lines;
+        append(question3Lines);
     if (stage >= 6)
-        lines += question4Lines;
+        append(question4Lines);
     return lines;
 }
 
-inline QStringList answerAt(int stage) {
+inline Lines answerAt(int stage) {
     switch (stage) {
     case 1:
         return answer1Lines;

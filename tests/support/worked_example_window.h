@@ -1,9 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "support/scripted_random.h"
+#include "support/worked_example.h"
 #include "window/form1.h"
 
 #include <QtTest>
+
+// The sequence buttons by name, in the order the exercise visits them.
+inline const QStringList sequenceButtons = [] {
+    QStringList names;
+    for (std::size_t i = 0; i < sequenceButtonCount; ++i)
+        names.append(QString::fromLatin1(layoutOf(static_cast<Control>(i)).name));
+    return names;
+}();
+
+// Lines of the worked example, as the window's transcripts give them.
+inline QStringList qt(const Lines& lines) {
+    QStringList out;
+    for (const std::string& line : lines)
+        out.append(QString::fromStdString(line));
+    return out;
+}
 
 // The exercise window with the worked example's patient, loaded and shown.
 class WorkedExampleWindow {

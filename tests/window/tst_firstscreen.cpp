@@ -1,5 +1,4 @@
-#include "support/scripted_random.h"
-#include "support/worked_example.h"
+#include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
 
@@ -7,7 +6,7 @@
 
 namespace {
 
-QStringList firstScreen(const QList<float>& draws) {
+QStringList firstScreen(const std::vector<float>& draws) {
     ScriptedRandom random(draws);
     Form1 form(random);
     form.Form_Load();
@@ -27,11 +26,11 @@ private slots:
 };
 
 void TestFirstScreen::workedExampleLetterForLetter() {
-    QCOMPARE(firstScreen(workedExampleDraws()), caseLines);
+    QCOMPARE(firstScreen(workedExampleDraws()), qt(caseLines));
 }
 
 void TestFirstScreen::womansWording() {
-    QList<float> draws = workedExampleDraws();
+    auto draws = workedExampleDraws();
     draws[0] = 0.75f;
     const QStringList lines = firstScreen(draws);
     QCOMPARE(lines[1], QStringLiteral("    The patient is a woman who weighs 75.3  kg"));
@@ -43,7 +42,7 @@ void TestFirstScreen::womansWording() {
 // 60.0 kg x 0.50 = 30.0 L of water, 30.0 x 0.5368 = 16.1 L outside cells,
 // and 50 / 16.1 = 3.1055 prints as 3.1, without a trailing zero.
 void TestFirstScreen::wholeTenthConcentration() {
-    const QList<float> draws = {0.25f, 0.0f, 0.25f, 0.0f, 0.355f, 0.25f};
+    const std::vector<float> draws = {0.25f, 0.0f, 0.25f, 0.0f, 0.355f, 0.25f};
     const QStringList lines = firstScreen(draws);
     QVERIFY2(lines[9].contains(QStringLiteral("thiosulphate =  3.1  Evans")), qPrintable(lines[9]));
 }
@@ -51,10 +50,9 @@ void TestFirstScreen::wholeTenthConcentration() {
 void TestFirstScreen::formLoadMakesOneCase() {
     ScriptedRandom random(workedExampleDraws());
     Form1 form(random);
-    QCOMPARE(random.taken(), 0);
+    QCOMPARE(random.log, std::string());
     form.Form_Load();
-    QCOMPARE(random.reseeds, 1);
-    QCOMPARE(random.taken(), 6);
+    QCOMPARE(random.log, std::string("RDDDDDD"));
     QVERIFY(!form.isVisible());
 }
 

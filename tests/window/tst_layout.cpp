@@ -1,9 +1,9 @@
 #include "case/answers.h"
 #include "support/worked_example_window.h"
-#include "window/exercise_texts.h"
+#include "core/exercise_texts.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
-#include "window/print_layout.h"
+#include "core/print_layout.h"
 #include "window/window_font.h"
 
 #include <QAbstractScrollArea>
@@ -19,15 +19,18 @@ public:
     explicit MeasuringPanel(const QFont& font)
         : metrics_(font),
           layout_({metrics_.averageCharWidth(), metrics_.height(),
-                   [this](const QString& t) { return metrics_.horizontalAdvance(t); }}) {}
+                   [this](const std::string& t) { return width(t); }}) {}
     void Cls() override { layout_.home(); }
     void Print(const PrintItems& items, bool endOfLine) override {
         for (const TextRun& run : layout_.place(items, endOfLine))
-            widest = std::max(widest, run.x + metrics_.horizontalAdvance(run.text));
+            widest = std::max(widest, run.x + width(run.text));
     }
     int widest = 0;
 
 private:
+    int width(const std::string& text) const {
+        return metrics_.horizontalAdvance(QString::fromStdString(text));
+    }
     QFontMetrics metrics_;
     PrintLayout layout_;
 };

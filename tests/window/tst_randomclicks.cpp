@@ -1,5 +1,4 @@
-#include "support/scripted_random.h"
-#include "support/worked_example.h"
+#include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
 
@@ -146,8 +145,8 @@ void TestRandomClicks::randomSequences() {
                      qPrintable(where + ": " + visibleButtons(form).join(u' ')));
             const QStringList questions = form.findChild<PixelPanel*>("Picture1")->transcript();
             QVERIFY2(questions.mid(0, before.size()) == before, qPrintable(where));
-            QVERIFY2(questions == questionsAt(stage), qPrintable(where));
-            QVERIFY2(form.findChild<PixelPanel*>("Picture3")->transcript() == answerAt(stage),
+            QVERIFY2(questions == qt(questionsAt(stage)), qPrintable(where));
+            QVERIFY2(form.findChild<PixelPanel*>("Picture3")->transcript() == qt(answerAt(stage)),
                      qPrintable(where));
             QVERIFY2(ended.isEmpty(), qPrintable(where + ": end was clicked"));
         }

@@ -1,4 +1,3 @@
-#include "support/worked_example.h"
 #include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
@@ -65,18 +64,18 @@ void TestSequence::workedExampleClickedThrough_data() {
     QTest::addColumn<QStringList>("answer");
     QTest::addColumn<QString>("nextButton");
 
-    const QStringList q1 = caseLines;
-    const QStringList q2 = q1 + question2Lines;
-    const QStringList q3 = q2 + question3Lines;
-    const QStringList q4 = q3 + question4Lines;
+    const QStringList q1 = qt(questionsAt(0));
+    const QStringList q2 = qt(questionsAt(2));
+    const QStringList q3 = qt(questionsAt(4));
+    const QStringList q4 = qt(questionsAt(6));
     QTest::newRow("start") << 0 << q1 << QStringList() << "seeanswer1";
-    QTest::newRow("See answer 1") << 1 << q1 << answer1Lines << "hideanswer1";
+    QTest::newRow("See answer 1") << 1 << q1 << qt(answer1Lines) << "hideanswer1";
     QTest::newRow("Hide answer 1") << 2 << q2 << QStringList() << "seeanswer2";
-    QTest::newRow("See answer 2") << 3 << q2 << answer2Lines << "hideanswer2";
+    QTest::newRow("See answer 2") << 3 << q2 << qt(answer2Lines) << "hideanswer2";
     QTest::newRow("Hide answer 2") << 4 << q3 << QStringList() << "seeanswer3";
-    QTest::newRow("See answer 3") << 5 << q3 << answer3Lines << "hideanswer3";
+    QTest::newRow("See answer 3") << 5 << q3 << qt(answer3Lines) << "hideanswer3";
     QTest::newRow("Hide answer 3") << 6 << q4 << QStringList() << "seeanswer4";
-    QTest::newRow("See answer 4") << 7 << q4 << answer4Lines << "";
+    QTest::newRow("See answer 4") << 7 << q4 << qt(answer4Lines) << "";
 }
 
 // Each row clicks the sequence from the start up to its stage, through the
@@ -121,7 +120,7 @@ void TestSequence::afterAnswerFourOnlyEndRemains() {
         click(sequenceButtons[i]);
     QCOMPARE(visibleButtons(), QStringList{"end"});
     QVERIFY(!button("hideanswer4")->isVisible());
-    QCOMPARE(panel("Picture3")->transcript(), answer4Lines);
+    QCOMPARE(panel("Picture3")->transcript(), qt(answer4Lines));
 }
 
 // Nothing on screen leads to slots 5 and 6; their handlers still run as
@@ -169,11 +168,11 @@ void TestSequence::spacePressesTheNextStepOnly() {
     QSignalSpy ended(button("end"), &QPushButton::clicked);
     for (int i = 0; i < 7; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(panel("Picture3")->transcript(), answer4Lines);
+    QCOMPARE(panel("Picture3")->transcript(), qt(answer4Lines));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(ended.count(), 0);
-    QCOMPARE(panel("Picture3")->transcript(), answer4Lines);
+    QCOMPARE(panel("Picture3")->transcript(), qt(answer4Lines));
     QCOMPARE(visibleButtons(), QStringList{"end"});
 }
 

@@ -1,5 +1,4 @@
 #include "window/pixel_panel.h"
-#include "window/transcript_panel.h"
 #include "window/window_font.h"
 
 #include <QtTest>
@@ -31,64 +30,12 @@ class TestTextPanel : public QObject {
     Q_OBJECT
 
 private slots:
-    void transcript_data();
-    void transcript();
-    void clearStartsAgainAtTheTop();
     void tabColumnsAreAverageCharacterWidths();
     void linesAreTheFontHeight();
     void textIsCutAtTheRightEdge();
     void printingWhileHiddenShowsLater();
     void clearPaintsWhite();
 };
-
-void TestTextPanel::transcript_data() {
-    QTest::addColumn<QList<PrintItems>>("statements");
-    QTest::addColumn<QList<bool>>("endsLine");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("empty statement leaves an empty first line")
-        << QList<PrintItems>{{}, {"text"}} << QList<bool>{true, true} << QStringList{"", "text"};
-    QTest::newRow("question number in the margin") << QList<PrintItems>{{"1)", Tab{5}, "What"}}
-                                                   << QList<bool>{true} << QStringList{"1)  What"};
-    QTest::newRow("tab alone without end of line, then more text")
-        << QList<PrintItems>{{Tab{5}}, {"next"}} << QList<bool>{false, true}
-        << QStringList{"    next"};
-    QTest::newRow("tab alone draws nothing")
-        << QList<PrintItems>{{}, {Tab{5}}} << QList<bool>{true, false} << QStringList{"", ""};
-    QTest::newRow("tab behind the position goes to the next line")
-        << QList<PrintItems>{{"a long start", Tab{5}, "x"}} << QList<bool>{true}
-        << QStringList{"a long start", "    x"};
-    QTest::newRow("tab to the position itself stays")
-        << QList<PrintItems>{{"abcd", Tab{5}, "x"}} << QList<bool>{true} << QStringList{"abcdx"};
-    QTest::newRow("numbers bring their own spaces")
-        << QList<PrintItems>{{" who weighs", 75.3f, " kg"}} << QList<bool>{true}
-        << QStringList{" who weighs 75.3  kg"};
-    QTest::newRow("negative number")
-        << QList<PrintItems>{{"=", -2.5f, "L"}} << QList<bool>{true} << QStringList{"=-2.5 L"};
-    QTest::newRow("two tabs on one line") << QList<PrintItems>{{Tab{5}, "a", Tab{10}, "b"}}
-                                          << QList<bool>{true} << QStringList{"    a    b"};
-}
-
-void TestTextPanel::transcript() {
-    QFETCH(QList<PrintItems>, statements);
-    QFETCH(QList<bool>, endsLine);
-    QFETCH(QStringList, lines);
-
-    TranscriptPanel panel;
-    for (qsizetype i = 0; i < statements.size(); ++i)
-        panel.Print(statements[i], endsLine[i]);
-    QCOMPARE(panel.lines(), lines);
-}
-
-void TestTextPanel::clearStartsAgainAtTheTop() {
-    TranscriptPanel panel;
-    panel.Print({"first"});
-    panel.Print({Tab{5}}, false);
-    panel.Cls();
-    panel.Print();
-    panel.Print({"second"});
-    QCOMPARE(panel.lines(), (QStringList{"", "second"}));
-}
 
 void TestTextPanel::tabColumnsAreAverageCharacterWidths() {
     PixelPanel panel(Qt::black);
@@ -127,7 +74,7 @@ void TestTextPanel::textIsCutAtTheRightEdge() {
     PixelPanel panel(Qt::black);
     panel.setFont(windowFont());
     panel.resize(60, 60);
-    panel.Print({QString(40, u'W')});
+    panel.Print({std::string(40, 'W')});
     const int height = QFontMetrics(windowFont()).height();
     const QList<int> firstLine = inkColumns(panel.image(), 0, height);
     QVERIFY(!firstLine.isEmpty());

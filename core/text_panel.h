@@ -1,19 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QList>
-#include <QString>
-
+#include <string>
 #include <variant>
+#include <vector>
 
 // Moves the print position to column n (column 1 is the left edge).
 struct Tab {
     int column;
 };
 
-// One item of a print statement: text as it stands, a number in the number
-// form, or a move to a print column.
-using PrintItem = std::variant<QString, float, Tab>;
-using PrintItems = QList<PrintItem>;
+// One item of a print statement: UTF-8 text as it stands, a number in the
+// number form, or a move to a print column.
+using PrintItem = std::variant<std::string, float, Tab>;
+using PrintItems = std::vector<PrintItem>;
 
 // A surface that text is printed onto line by line, like a teletype on paper.
 class TextPanel {

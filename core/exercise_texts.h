@@ -1,8 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "case/answers.h"
 #include "case/case_state.h"
-#include "window/text_panel.h"
+#include "core/text_panel.h"
 
 // The texts of the exercise, printed statement by statement into a panel.
 

@@ -1,21 +1,19 @@
-#include "window/exercise_texts.h"
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/exercise_texts.h"
 
 namespace {
 
 constexpr Tab indent{5};
 constexpr Tab listIndent{10};
 
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
 } // namespace
 
 void printCase(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print(
-        {indent, "The patient is a ", text(state.noun), " who weighs", state.weight, " kg"});
-    panel.Print({indent, text(state.pronoun), " was injected with 50 mg each of:"});
+        {indent, "The patient is a ", state.noun, " who weighs", state.weight, " kg"});
+    panel.Print({indent, state.pronoun, " was injected with 50 mg each of:"});
     panel.Print({listIndent, "antipyrine, which distributes throughout total body water"});
     panel.Print({listIndent, "sodium thiosulphate, which does not enter cells"});
     panel.Print({listIndent, "Evans blue, which does not leave blood vessels to any significant "
@@ -28,8 +26,8 @@ void printCase(TextPanel& panel, const CaseState& state) {
                  " thiosulphate = ", state.thiosulphateconc, " Evans blue = ", state.evansblueconc,
                  "µg /mL, haematocrit = ", state.haematocrit});
     panel.Print();
-    panel.Print({"1)", indent, "What is ", text(state.possessive), " total body water?"});
-    panel.Print({indent, "What percentage of ", text(state.possessive), " body weight is this?"});
+    panel.Print({"1)", indent, "What is ", state.possessive, " total body water?"});
+    panel.Print({indent, "What percentage of ", state.possessive, " body weight is this?"});
 }
 
 void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answer) {
@@ -85,22 +83,22 @@ void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answe
 
 void printQuestion2(TextPanel& panel, const CaseState& state) {
     panel.Print();
-    panel.Print({"2)", indent, "What is ", text(state.possessive), " extracellular fluid volume?"});
+    panel.Print({"2)", indent, "What is ", state.possessive, " extracellular fluid volume?"});
     panel.Print(
-        {indent, "What percentage of ", text(state.possessive), " total body water is this?"});
+        {indent, "What percentage of ", state.possessive, " total body water is this?"});
 }
 
 void printQuestion3(TextPanel& panel, const CaseState& state) {
     panel.Print();
-    panel.Print({"3)", indent, "What is ", text(state.possessive), " plasma volume?"});
+    panel.Print({"3)", indent, "What is ", state.possessive, " plasma volume?"});
     panel.Print(
-        {indent, "What percentage of ", text(state.possessive), " total body water is this?"});
+        {indent, "What percentage of ", state.possessive, " total body water is this?"});
 }
 
 void printQuestion4(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print();
-    panel.Print({"4)", indent, "What is ", text(state.possessive), " total blood volume?"});
+    panel.Print({"4)", indent, "What is ", state.possessive, " total blood volume?"});
 }
 
 void printEmptyQuestion(TextPanel& panel) {

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/print_layout.h"
+#include "core/print_layout.h"
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
 // A text panel that keeps what is printed as plain text, one character to a
 // column and one line to a row: the printed screen, letter by letter.
@@ -13,12 +16,14 @@ public:
     void Cls() override;
     void Print(const PrintItems& items = {}, bool endOfLine = true) override;
 
-    // Every line the print position has reached, in order.
-    QStringList lines() const { return lines_; }
+    // Every line the print position has reached, in order, as UTF-8.
+    std::vector<std::string> lines() const;
+    // The same as one text, lines separated by "\n".
+    std::string text() const;
 
 private:
     void write(const TextRun& run);
 
     PrintLayout layout_;
-    QStringList lines_;
+    std::vector<std::u32string> lines_;
 };

@@ -1,6 +1,8 @@
-#include "window/print_layout.h"
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/print_layout.h"
 
-#include "window/number_form.h"
+#include "core/number_form.h"
 
 #include <type_traits>
 #include <utility>
@@ -16,8 +18,8 @@ void PrintLayout::home() {
     y_ = 0;
 }
 
-QList<TextRun> PrintLayout::place(const PrintItems& items, bool endOfLine) {
-    QList<TextRun> runs;
+std::vector<TextRun> PrintLayout::place(const PrintItems& items, bool endOfLine) {
+    std::vector<TextRun> runs;
     for (const PrintItem& item : items) {
         std::visit(
             [&](const auto& value) {
@@ -49,9 +51,9 @@ void PrintLayout::tabTo(int column) {
     x_ = start;
 }
 
-void PrintLayout::placeText(const QString& text, QList<TextRun>& runs) {
-    if (text.isEmpty())
+void PrintLayout::placeText(const std::string& text, std::vector<TextRun>& runs) {
+    if (text.empty())
         return;
-    runs.append({x_, y_, text});
+    runs.push_back({x_, y_, text});
     x_ += metrics_.textWidth(text);
 }

@@ -1,14 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/text_panel.h"
+#include "core/text_panel.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
-// A piece of text placed at a print position.
+// A piece of UTF-8 text placed at a print position.
 struct TextRun {
     int x;
     int y;
-    QString text;
+    std::string text;
 };
 
 // The print position of a panel and the rules that move it: where each item
@@ -19,7 +23,7 @@ public:
     struct Metrics {
         int columnWidth;
         int lineHeight;
-        std::function<int(const QString&)> textWidth;
+        std::function<int(const std::string&)> textWidth;
     };
 
     explicit PrintLayout(Metrics metrics);
@@ -28,7 +32,7 @@ public:
     // Back to the top-left corner.
     void home();
     // Places one print statement and moves the print position past it.
-    QList<TextRun> place(const PrintItems& items, bool endOfLine);
+    std::vector<TextRun> place(const PrintItems& items, bool endOfLine);
 
     int x() const { return x_; }
     int y() const { return y_; }
@@ -36,7 +40,7 @@ public:
 private:
     void newLine();
     void tabTo(int column);
-    void placeText(const QString& text, QList<TextRun>& runs);
+    void placeText(const std::string& text, std::vector<TextRun>& runs);
 
     Metrics metrics_;
     int x_ = 0;
