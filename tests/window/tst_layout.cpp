@@ -1,4 +1,5 @@
 #include "case/answers.h"
+#include "core/ink.h"
 #include "support/worked_example_window.h"
 #include "core/exercise_texts.h"
 #include "window/form1.h"
@@ -79,6 +80,7 @@ private slots:
     void window();
     void fonts();
     void panelColours();
+    void inkReadsOnWhiteUnderADarkScheme();
     void emptyAnswerPanelChangesNoPixel();
     void textPrintedBeforeShowIsOnScreen();
     void longestLineFitsThePanel();
@@ -229,6 +231,31 @@ void TestLayout::panelColours() {
     auto* questions = form_->findChild<PixelPanel*>("Picture1");
     const QRgb windowText = form_->palette().color(QPalette::WindowText).rgb();
     QVERIFY(distinctColours(questions->image()).contains(windowText));
+}
+
+// A dark desktop scheme has light window text; on the white panels the
+// case must still read (contrast of at least 4.5 to 1), and the buttons keep
+// light faces on the white page.
+void TestLayout::inkReadsOnWhiteUnderADarkScheme() {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
+    QApplication::setPalette(dark);
+    WorkedExampleWindow window;
+    QApplication::setPalette(desktop);
+
+    QRgb darkest = qRgb(255, 255, 255);
+    for (QRgb pixel : distinctColours(window.form.findChild<PixelPanel*>("Picture1")->image()))
+        if (qGray(pixel) < qGray(darkest))
+            darkest = pixel;
+    const double contrast =
+        contrastRatio({qRed(darkest), qGreen(darkest), qBlue(darkest)}, {255, 255, 255});
+    QVERIFY2(contrast >= readableContrast, qPrintable(QString::number(contrast)));
+    const QColor face = control(window.form, "end")->palette().color(QPalette::Button);
+    QVERIFY2(face.lightness() > 128, qPrintable(face.name()));
 }
 
 void TestLayout::emptyAnswerPanelChangesNoPixel() {

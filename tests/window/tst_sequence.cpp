@@ -2,7 +2,9 @@
 #include "window/form1.h"
 #include "window/pixel_panel.h"
 
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 class TestSequence : public QObject {
@@ -21,6 +23,9 @@ private slots:
     void focusNeverPassesThroughEnd();
     void tabVisitsVisibleButtonsOnly_data();
     void tabVisitsVisibleButtonsOnly();
+    void heldSpaceTakesOneStep();
+    void clickQueuedBehindEndDoesNotRun();
+    void faultIsReportedAndStops();
 
 private:
     PixelPanel* panel(const char* name) { return form_->findChild<PixelPanel*>(name); }
@@ -208,6 +213,68 @@ void TestSequence::tabVisitsVisibleButtonsOnly() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), expected);
     }
+}
+
+// Keyboard auto-repeat: one press held down makes one step, however many
+// repeated presses and releases arrive while it is held.
+void TestSequence::heldSpaceTakesOneStep() {
+    QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_Space, {}, " ", false);
+    for (int i = 0; i < 20; ++i) {
+        QTest::simulateEvent(QApplication::focusWidget(), false, Qt::Key_Space, {}, " ", true);
+        QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_Space, {}, " ", true);
+    }
+    QTest::simulateEvent(QApplication::focusWidget(), false, Qt::Key_Space, {}, " ", false);
+    QCOMPARE(visibleButtons(), (QStringList{"end", "hideanswer1"}));
+    QCOMPARE(panel("Picture3")->transcript(), qt(answer1Lines));
+}
+
+// "end" ends at once: a click that is already queued behind it runs nothing.
+void TestSequence::clickQueuedBehindEndDoesNotRun() {
+    const auto queueClick = [](QWidget* target) {
+        const QPointF centre = QRectF(target->rect()).center();
+        const QPointF global = target->mapToGlobal(centre);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(target, new QMouseEvent(type, centre, global, Qt::LeftButton,
+                                                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                                Qt::NoModifier));
+    };
+    queueClick(button("end"));
+    queueClick(button("seeanswer1"));
+    QTimer stuck;
+    connect(&stuck, &QTimer::timeout, this, [] { QCoreApplication::exit(2); });
+    stuck.start(2000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCoreApplication::processEvents();
+    QVERIFY2(!panel("Picture3")->isVisible(), "See answer 1 ran after end");
+    QVERIFY(panel("Picture3")->transcript().isEmpty());
+    QVERIFY(!form_->isEnabled());
+}
+
+// Draws the real source cannot give (an enormous water share) leave
+// concentrations of 0, and answer 1 divides by one: the fault is reported
+// in a plain dialog naming the step, and nothing more is printed or taken.
+void TestSequence::faultIsReportedAndStops() {
+    auto draws = workedExampleDraws();
+    draws[3] = 1e30f;
+    ScriptedRandom random(draws);
+    Form1 form(random);
+    form.Form_Load();
+    form.show();
+    QString reported;
+    QTimer dismiss;
+    connect(&dismiss, &QTimer::timeout, this, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                reported = box->text();
+                box->accept();
+            }
+    });
+    dismiss.start(10);
+    QTest::mouseClick(form.findChild<QPushButton*>("seeanswer1"), Qt::LeftButton);
+    QVERIFY2(reported.contains("answer 1"), qPrintable(reported));
+    QVERIFY(form.faulted());
+    QVERIFY(!form.isEnabled());
+    QVERIFY(form.findChild<PixelPanel*>("Picture3")->transcript().isEmpty());
 }
 
 QTEST_MAIN(TestSequence)
