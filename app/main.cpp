@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/random_source.h"
 #include "window/form1.h"
 
@@ -5,6 +7,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -13,22 +17,39 @@ bool isSet(const char* variable) {
     return value && *value;
 }
 
-// Without a display the program cannot do anything; it says so plainly
-// instead of letting the toolkit abort with a core dump.
+// On X11 and Wayland desktops the window needs a display to be named;
+// without one the program says so plainly instead of letting the toolkit
+// abort. Windows and macOS need no such variable.
 bool displayNamed() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
     return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
+#endif
 }
 
-// While the application starts, a display that is named but cannot be
-// reached ends the program with one line and status 1, and the toolkit's
-// own chatter about it is kept off the terminal.
-void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
-    if (type != QtFatalMsg)
+// What the toolkit said while starting, kept off the terminal unless it
+// fails: a fatal message then ends the program with one line and status 1,
+// naming the display when the display could not be reached, and otherwise
+// passing on the toolkit's own first line.
+std::string startupChatter;
+
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        startupChatter += message.toStdString() + '\n';
         return;
-    const char* display =
-        isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : std::getenv("DISPLAY");
-    std::fprintf(stderr, "compartica: cannot open the display %s to show the window on\n",
-                 display ? display : "");
+    }
+    const bool noDisplay = startupChatter.find("connect to display") != std::string::npos ||
+                           startupChatter.find("wl_display") != std::string::npos;
+    if (noDisplay) {
+        const char* display =
+            isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : std::getenv("DISPLAY");
+        std::fprintf(stderr, "compartica: cannot open the display %s to show the window on\n",
+                     display ? display : "");
+    } else {
+        const std::string reason = message.section(u'\n', 0, 0).toStdString();
+        std::fprintf(stderr, "compartica: %s\n", reason.c_str());
+    }
     std::_Exit(1);
 }
 
@@ -44,11 +65,15 @@ int main(int argc, char* argv[]) {
     const QtMessageHandler toolkitMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitMessages);
+    startupChatter.clear();
 
+    QApplication::setApplicationVersion(QStringLiteral(COMPARTICA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
     Form1 form(random);
     form.Form_Load();
+    if (form.faulted())
+        return 1;
     form.showMaximized();
     return app.exec();
 }

@@ -23,7 +23,7 @@ build_tree test -DCOMPARTICA_WERROR=ON
 (cd build/test && cpack -G DEB >/dev/null && ls compartica_*.deb)
 if [ "$(id -u)" -eq 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall ./build/test/compartica_*.deb >/dev/null
-    tests/e2e/tst_installed.sh
+    tests/e2e/tst_installed.sh build/test/layout_table
 else
     echo "(not root: the package is built but not installed and tried)"
 fi

@@ -7,6 +7,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def fail(message):
@@ -41,6 +42,16 @@ def text_of(accessible):
     return text.getText(0, text.characterCount)
 
 
+def pump(seconds):
+    """Lets AT-SPI events arrive for a while."""
+    context = GLib.MainContext.default()
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 def main():
     program = subprocess.Popen([sys.argv[1]])
     try:
@@ -58,6 +69,14 @@ def main():
         press = [i for i in range(action.nActions) if action.getName(i) in ("press", "Press")]
         if not press:
             fail("See answer 1 offers no press action")
+        changes = []
+
+        def record(event):
+            if event.host_application is not None and event.host_application.name == "compartica":
+                changes.append((event.source.name, event.type, event.detail1, event.any_data))
+
+        pyatspi.Registry.registerEventListener(record, "object:text-changed")
+        pump(0.3)
         action.doAction(press[0])
 
         answers = wait_for(lambda: named(app, "Worked answer", pyatspi.ROLE_LABEL),
@@ -65,6 +84,15 @@ def main():
         wait_for(lambda: True if "Antipyrine distrubutes" in text_of(answers) else None,
                  "worked answer 1 in the answer panel's text")
         print("ok: pressing See answer 1 through AT-SPI shows the worked answer in its text")
+
+        # A screen reader hears the new answer once: one insertion, at the
+        # start of the empty panel, of exactly the panel's text.
+        pump(1.0)
+        pyatspi.Registry.deregisterEventListener(record, "object:text-changed")
+        expected = [("Worked answer", "object:text-changed:insert", 0, text_of(answers))]
+        if changes != expected:
+            fail("text-change events on See answer 1: %r" % (changes,))
+        print("ok: one insertion event carries the whole new answer, and nothing else changed")
     finally:
         program.terminate()
         program.wait(timeout=5)

@@ -1,35 +1,33 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server, driven as a student drives it: mouse
-# clicks on every step, the keyboard alone, and closing the window.
-# Usage: tst_e2e.sh PATH-TO-COMPARTICA
+# clicks on every step, the keyboard alone (a held key too), closing the
+# window, screens smaller than the layout, and a server without a window
+# manager.
+# Usage: tst_e2e.sh PATH-TO-COMPARTICA PATH-TO-LAYOUT-TABLE
 set -uo pipefail
 APP=$1
+LAYOUT_TABLE=$2
 source "$(dirname "$0")/xsession.sh"
 
-# Window pixels of the panels and buttons.
-QUESTIONS=(0 0 825 593)
-ANSWER=(8 600 825 161)
-END=(872 696 121 33)
 SEQUENCE=(seeanswer1 hideanswer1 seeanswer2 hideanswer2 seeanswer3 hideanswer3
           seeanswer4 hideanswer4 seeanswer5 hideanswer5 seeanswer6 hideanswer6)
-button_rect() { # index in SEQUENCE
-    echo 872 $((120 + 40 * $1)) 121 33
-}
 
 # Checks the screen at a stage: which sequence button is drawn (index, or
 # -1 for none) and whether the answer panel holds red text.
 check_stage() {
     local visible=$1 red_expected=$2 what=$3 i drawn red
     for i in "${!SEQUENCE[@]}"; do
-        drawn=$(count_not_white $(button_rect "$i"))
+        drawn=$(count_not_white $(rect "${SEQUENCE[$i]}"))
         if [ "$i" -eq "$visible" ]; then
             [ "$drawn" -gt 200 ] || fail "$what: ${SEQUENCE[$i]} is not drawn"
         else
             [ "$drawn" -eq 0 ] || fail "$what: ${SEQUENCE[$i]} is drawn ($drawn pixels)"
         fi
     done
-    [ "$(count_not_white "${END[@]}")" -gt 200 ] || fail "$what: end is not drawn"
-    red=$(count_red "${ANSWER[@]}")
+    [ "$(count_not_white $(rect end))" -gt 200 ] || fail "$what: end is not drawn"
+    red=$(count_red $(rect Picture3))
     if [ "$red_expected" = yes ]; then
         [ "$red" -gt 100 ] || fail "$what: no red answer text ($red pixels)"
     else
@@ -53,39 +51,47 @@ start_x
 echo "# mouse: every step clicked, then end"
 start_app
 await_stage 0 no "start"
-dark=$(count_dark "${QUESTIONS[@]}")
+dark=$(count_dark $(rect Picture1))
 [ "$dark" -gt 1000 ] || fail "the case text is not on screen ($dark dark pixels)"
 for step in 0 1 2 3 4 5 6; do
-    click_at $(button_rect "$step")
+    click_at $(rect "${SEQUENCE[$step]}")
     if [ $((step % 2)) -eq 0 ]; then
         next=$((step + 1)); [ "$step" -eq 6 ] && next=-1
         await_stage "$next" yes "after ${SEQUENCE[$step]}"
-        now=$(count_dark "${QUESTIONS[@]}")
+        now=$(count_dark $(rect Picture1))
         [ "$now" -eq "$dark" ] || fail "the question panel changed on ${SEQUENCE[$step]}"
     else
         await_stage $((step + 1)) no "after ${SEQUENCE[$step]}"
-        now=$(count_dark "${QUESTIONS[@]}")
+        now=$(count_dark $(rect Picture1))
         [ "$now" -gt "$dark" ] || fail "no new question after ${SEQUENCE[$step]}"
         dark=$now
     fi
     echo "ok: ${SEQUENCE[$step]}"
 done
 cp "$WORK/shot.png" "${E2E_SHOTS:-$WORK}/answer4.png" 2>/dev/null
-click_at "${END[@]}"
+click_at $(rect end)
 expect_exit_zero "a click on end"
 [ -s "$WORK/stderr" ] && { cat "$WORK/stderr" >&2; fail "the program wrote to stderr"; }
 
 echo "# window system: the window is closed through its frame"
 start_app
-click_at $(button_rect 0)
+click_at $(rect seeanswer1)
 await_stage 1 yes "after seeanswer1"
 wmctrl -c Compartica || fail "wmctrl could not close the window"
 expect_exit_zero "closing the window"
 
-echo "# keyboard: Space seven times, then Tab to end"
+echo "# keyboard: Space held down, Space six times more, then Tab to end"
 start_app
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW"
-for step in 0 1 2 3 4 5 6; do
+# Held past the auto-repeat delay (660 ms on Xvfb), the key repeats several
+# times; it still makes one step.
+xdotool keydown space
+sleep 1.2
+xdotool keyup space
+sleep 0.3
+await_stage 1 yes "after Space held down for 1.2 s"
+echo "ok: a held Space makes one step"
+for step in 1 2 3 4 5 6; do
     xdotool key space
     if [ $((step % 2)) -eq 0 ]; then
         next=$((step + 1)); [ "$step" -eq 6 ] && next=-1
@@ -94,7 +100,7 @@ for step in 0 1 2 3 4 5 6; do
         await_stage $((step + 1)) no "after Space on ${SEQUENCE[$step]}"
     fi
 done
-echo "ok: seven Spaces reach answer 4"
+echo "ok: seven steps by Space reach answer 4"
 xdotool key space
 sleep 0.5
 kill -0 "$APP_PID" 2>/dev/null || fail "an eighth Space ended the program"
@@ -103,4 +109,31 @@ xdotool key Tab
 sleep 0.2
 xdotool key space
 expect_exit_zero "Tab to end, then Space"
-echo "e2e: 3 runs passed"
+
+# Screens smaller than the layout: the whole layout is drawn smaller, so
+# "end" and the whole of answer 1 are on screen.
+for screen in "1366x768 40" "1024x600 0"; do
+    echo "# a ${screen% *} screen, ${screen#* } pixels reserved by a panel"
+    stop_x
+    start_x $screen
+    start_app
+    ZOOM=$(window_zoom)
+    awk -v z="$ZOOM" 'BEGIN { exit !(z < 1) }' || fail "the layout is not drawn smaller (zoom $ZOOM)"
+    click_at $(rect seeanswer1)
+    await_stage 1 yes "after seeanswer1 at zoom $ZOOM"
+    read -r left top width height <<<"$(rect Picture3)"
+    [ $((top + height)) -le "$(window_height)" ] || fail "the answer panel runs off the window"
+    read -r left top width height <<<"$(rect end)"
+    [ $((top + height)) -le "$(window_height)" ] || fail "end runs off the window"
+    # The last line of answer 1, its seventh, is drawn: from where it starts
+    # to the panel's bottom edge.
+    below=$(awk -v z="$ZOOM" 'BEGIN { printf "%d", 6 * 15 * z }')
+    read -r left top width height <<<"$(rect Picture3)"
+    [ "$(count_red "$left" $((top + below)) "$width" $((height - below)))" -gt 100 ] ||
+        fail "the last line of answer 1 is not on screen"
+    echo "ok: zoom $ZOOM shows end and all of answer 1"
+    click_at $(rect end)
+    expect_exit_zero "a click on end at zoom $ZOOM"
+    unset ZOOM
+done
+echo "e2e: 5 runs passed"

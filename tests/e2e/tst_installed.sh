@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The installed package: the desktop entry, metadata and icons are in place,
 # and the installed program starts, shows the case and ends on "end".
-# Usage: tst_installed.sh   (after apt-get install ./compartica_*.deb)
+# Usage: tst_installed.sh PATH-TO-LAYOUT-TABLE   (after apt-get install ./compartica_*.deb)
 set -uo pipefail
 APP=/usr/bin/compartica
+LAYOUT_TABLE=$1
 source "$(dirname "$0")/xsession.sh"
 
 for file in /usr/share/applications/org.compartica.Compartica.desktop \
@@ -20,6 +21,6 @@ echo "ok: desktop entry, metadata and icons installed"
 start_x
 start_app
 shot
-[ "$(count_dark 0 0 825 593)" -gt 1000 ] || fail "the installed program shows no case"
-click_at 872 696 121 33
+[ "$(count_dark $(rect Picture1))" -gt 1000 ] || fail "the installed program shows no case"
+click_at $(rect end)
 expect_exit_zero "a click on end in the installed program"

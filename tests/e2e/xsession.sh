@@ -7,6 +7,14 @@ WM_PID=
 APP_PID=
 WINDOW=
 
+stop_x() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    APP_PID= WM_PID= XVFB_PID=
+}
+
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
     [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null
@@ -20,15 +28,21 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb at 1280 x 1024 on a free display, and openbox in it.
+# Starts Xvfb on a free display, and openbox in it.
+# Usage: start_x [WIDTHxHEIGHT] [STRIP]   (default 1280x1024; STRIP: pixels
+# that a panel reserves at the bottom of the screen, default none;
+# STRIP "nowm": no window manager at all)
 start_x() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+    local size=${1:-1280x1024} strip=${2:-0}
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
     XVFB_PID=$!
     for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
     [ -s "$WORK/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$WORK/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
-    openbox >/dev/null 2>&1 &
+    [ "$strip" = nowm ] && return 0
+    sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
+    openbox --config-file "$WORK/rc.xml" >/dev/null 2>&1 &
     WM_PID=$!
     for _ in $(seq 50); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
@@ -89,4 +103,31 @@ expect_exit_zero() {
     APP_PID=
     [ "$status" -eq 0 ] || fail "exit status $status after $1"
     echo "ok: $1 ends the program with status 0"
+}
+
+# The layout table, read once from the program that prints it ($LAYOUT_TABLE).
+# rect NAME: the control's rectangle in window pixels, left top width
+# height, at the zoom the window draws its layout at ($ZOOM, default 1).
+rect() {
+    [ -s "$WORK/layout" ] || "$LAYOUT_TABLE" >"$WORK/layout" || fail "no layout table"
+    awk -v name="$1" -v zoom="${ZOOM:-1}" '$1 == name {
+        printf "%d %d %d %d\n", $2 * zoom + 0.5, $3 * zoom + 0.5, $4 * zoom + 0.5, $5 * zoom + 0.5
+    }' "$WORK/layout"
+}
+
+window_height() {
+    xdotool getwindowgeometry --shell "$WINDOW" | sed -n 's/^HEIGHT=//p'
+}
+
+# The zoom a window of the current size draws its layout at: the fraction
+# of the layout that fits, between 0.7 and 1; 1 where it is smaller still.
+window_zoom() {
+    local form
+    form=$(ZOOM=1 rect form)
+    awk -v w="$(window_width)" -v h="$(window_height)" -v fw="$(echo "$form" | cut -d' ' -f3)" \
+        -v fh="$(echo "$form" | cut -d' ' -f4)" 'BEGIN {
+        z = w / fw; if (h / fh < z) z = h / fh
+        if (z >= 1 || z < 0.7) z = 1
+        printf "%.6f\n", z
+    }'
 }
