@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(toolkitMessages);
     startupChatter.clear();
 
-    QApplication::setApplicationVersion(QStringLiteral(COMPARTICA_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(COMPARTICA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
     Form1 form(random);

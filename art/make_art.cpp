@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's emblem and icon and writes them into the folder named
 // on the command line: emblem.png (165 x 100, 256-colour palette),
 // icon-32.png (16 colours), icon-64.png, icon-128.png and compartica.svg.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: the smallest Qt Widgets program that shows a
 // maximized window with one line of text in it.
 

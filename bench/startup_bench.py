@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and peak memory of compartica against a minimal Qt program.
 
 Each run starts one program, reads the top of the screen from the X server

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU time of one step of the exercise: a See or Hide click, its handler
 // and the repaint it causes, on the offscreen platform.
 // Usage: QT_QPA_PLATFORM=offscreen step_bench [RUNS]   (default 200 runs of 7 steps)

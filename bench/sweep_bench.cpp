@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The long floating-point sweep: makecase and all four answers over many
 // reproducible cases, faults trapped, every value range-checked.
 // Usage: sweep_bench [CASES]   (default 200 million: 1.2 billion draws)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program as a desktop application, and packages it for Debian.
 include(GNUInstallDirs)
 
@@ -6,7 +8,10 @@ set(COMPARTICA_ID org.compartica.Compartica)
 install(TARGETS compartica RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.metainfo.xml
+# The metadata carries the version of project(), as the package does.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/${COMPARTICA_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${COMPARTICA_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 32 64 128)
   install(FILES ${PROJECT_SOURCE_DIR}/art/icon-${size}.png
@@ -20,7 +25,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/art/compartica.svg
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME compartica)
 set(CPACK_PACKAGE_VENDOR Compartica)
-set(CPACK_PACKAGE_CONTACT "Compartica developers <developers@compartica.org>")
+set(CPACK_PACKAGE_CONTACT "Compartica developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exercise on the body's fluid compartments by indicator dilution")
 set(CPACK_PACKAGE_DESCRIPTION "A physiology exercise: the program invents a patient, reports \
 the blood concentrations of antipyrine, thiosulphate and Evans blue after injection, and asks \

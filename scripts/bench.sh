@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The benchmarks, on request (not part of the tests): start-up time and peak
 # memory against a minimal Qt program under Xvfb, and the CPU time of one
 # See/Hide step. Usage: scripts/bench.sh [RUNS]   (default 10 each)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the emblem and icons under art/ from art/make_art.cpp.
 set -euo pipefail
 cd "$(dirname "$0")/.."

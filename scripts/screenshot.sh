@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot.png afresh: the real window under Xvfb, after a
 # click on "See answer 1" (every run invents a new patient).
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the other scripts: installs what the build needs and builds.
 
 # What building and running the program needs on Debian.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Compartica with its tests and runs them all
 # headless: under AddressSanitizer and UndefinedBehaviorSanitizer, then as
 # released; then builds the Debian package, installs it and starts it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/panel_accessible.h"
 
 #include "window/pixel_panel.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command as on a desktop where a screen reader is listening: a
 # private X server, a session bus and the AT-SPI accessibility bus.
 # Usage: atspi_session.sh COMMAND [ARGUMENT...]

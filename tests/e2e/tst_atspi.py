@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program as a screen reader sees it, through the AT-SPI tree.
 
 Usage: tst_atspi.py PATH-TO-COMPARTICA (inside atspi_session.sh)

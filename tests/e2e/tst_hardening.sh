@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program binary is hardened as Debian builds its packages.
 # Usage: tst_hardening.sh PATH-TO-COMPARTICA
 set -uo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed package: the desktop entry, metadata and icons are in place,
 # and the installed program starts, shows the case and ends on "end".
 # Usage: tst_installed.sh PATH-TO-LAYOUT-TABLE   (after apt-get install ./compartica_*.deb)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests: a private X server with a window manager,
 # and helpers to drive and look at the real program in it.
 

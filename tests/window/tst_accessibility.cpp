@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/answers.h"
 #include "core/ink.h"
 #include "support/worked_example_window.h"
