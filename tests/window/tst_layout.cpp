@@ -321,6 +321,13 @@ void TestLayout::iconIsSixteenColoursOpaque() {
     QVERIFY(icon.colorCount() > 0 && icon.colorCount() <= 16);
     for (QRgb colour : distinctColours(icon))
         QCOMPARE(qAlpha(colour), 255);
+    // Stored as it is drawn: a palette PNG of 4 bits a pixel (the header's
+    // bit depth and colour type follow the signature and the IHDR length).
+    QFile file(QStringLiteral(":/art/icon-32.png"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(26);
+    QCOMPARE(int(header.at(24)), 4);
+    QCOMPARE(int(header.at(25)), 3);
 }
 
 void TestLayout::panelImagesFollowPixelRatio() {
