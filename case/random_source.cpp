@@ -2,18 +2,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/random_source.h"
 
+#include "case/seeded_random_source.h"
+
 #include <chrono>
 
 void SystemRandomSource::reseed() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
-    engine_.seed(seed);
+    seed(engine_, static_cast<std::uint64_t>(ticks));
+}
+
+void SystemRandomSource::seed(std::mt19937& engine, std::uint64_t seed) {
+    std::seed_seq words{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    engine.seed(words);
 }
 
 float SystemRandomSource::next() {
-    return drawAt(engine_() >> (32 - gridBits));
+    return drawFrom(engine_);
+}
+
+float SystemRandomSource::drawFrom(std::mt19937& engine) {
+    return drawAt(engine() >> (32 - gridBits));
 }
 
 float SystemRandomSource::drawAt(std::uint32_t k) {
     return static_cast<float>(k) / static_cast<float>(gridSize);
+}
+
+void SeededRandomSource::reseed() {
+    SystemRandomSource::seed(engine_, seed_);
+}
+
+float SeededRandomSource::next() {
+    return SystemRandomSource::drawFrom(engine_);
 }

@@ -28,6 +28,10 @@ public:
 
     // The draw that grid point k stands for (k < gridSize).
     static float drawAt(std::uint32_t k);
+    // The next draw of an engine: its top 24 bits as a grid point.
+    static float drawFrom(std::mt19937& engine);
+    // Starts an engine's sequence from a 64-bit seed.
+    static void seed(std::mt19937& engine, std::uint64_t seed);
 
 private:
     std::mt19937 engine_;

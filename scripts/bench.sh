@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb x11-xkb-utils xkb-data x11-utils openbox python3-xlib
+ensure_installed "${BUILD_PACKAGES[@]}" xvfb x11-xkb-utils xkb-data x11-utils openbox python3-xlib
 build_tree release -DBUILD_TESTING=OFF
 cmake --build build/release --target minimal_qt step_bench
 echo "== one See/Hide step"

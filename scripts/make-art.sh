@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_packages qt6-svg-dev imagemagick
+ensure_installed qt6-svg-dev imagemagick
 cmake -S . -B build/art -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/art --target make_art
 QT_QPA_PLATFORM=offscreen build/art/art/make_art art

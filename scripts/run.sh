@@ -5,6 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_installed "${BUILD_PACKAGES[@]}"
 build_tree release -DBUILD_TESTING=OFF
 exec build/release/app/compartica

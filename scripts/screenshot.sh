@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils openbox
+ensure_installed "${BUILD_PACKAGES[@]}" xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils openbox
 build_tree release -DBUILD_TESTING=OFF
 APP=build/release/app/compartica
 source tests/e2e/xsession.sh

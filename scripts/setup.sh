@@ -1,48 +1,119 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the other scripts: installs what the build needs and builds.
+# Sourced by the other scripts: installs what a build needs, and builds.
 
 # What building and running the program needs on Debian.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # What the headless tests need on top.
-TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils openbox wmctrl locales
-               dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file)
+TEST_PACKAGES=(xvfb x11-xkb-utils x11-xserver-utils xkb-data xdotool imagemagick x11-utils
+               openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
+               appstream dpkg-dev file reuse)
+# What the web edition needs: the WebAssembly compiler, the font it bundles
+# and python3 to serve the page.
+WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3)
+# What its tests need: a browser, and node with npm to drive it.
+WEB_TEST_PACKAGES=(chromium)
+# The locale the number-form test writes decimal commas in.
+COMMA_LOCALE=de_DE.UTF-8
 
-# Installs the packages that are not yet installed: through apt-get when run
-# as root, otherwise says the one command that would.
-ensure_packages() {
-    local missing=() package
+# Prints a heading for a phase of a script.
+phase() {
+    printf '\n== %s\n' "$*"
+}
+
+# The packages of those given that are not installed, one a line.
+missing_packages() {
+    local package
     for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
+            echo "$package"
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing: ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    else
-        echo "Some packages are missing. Install them with:" >&2
-        echo "  sudo apt-get install ${missing[*]}" >&2
+}
+
+# npm comes with Debian's npm package, or with a nodejs from elsewhere that
+# bundles it; only where there is none is the Debian package needed.
+npm_package() {
+    command -v npm >/dev/null || echo npm
+}
+
+comma_locale_missing() {
+    ! locale -a 2>/dev/null | grep -qi "^${COMMA_LOCALE%.UTF-8}\.utf-\?8$"
+}
+
+# Installs what is missing of the packages given (and, with --locale, the
+# comma locale). As root it does so with apt-get; otherwise it prints one
+# block of commands, to run as root, that installs all of it, and stops.
+ensure_installed() {
+    local want_locale=no
+    [ "${1:-}" = --locale ] && { want_locale=yes; shift; }
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    local locale_missing=no
+    [ "$want_locale" = yes ] && comma_locale_missing && locale_missing=yes
+    [ ${#missing[@]} -eq 0 ] && [ "$locale_missing" = no ] && return 0
+    [ "$locale_missing" = yes ] && ! dpkg-query -W locales >/dev/null 2>&1 && missing+=(locales)
+    if [ "$(id -u)" -ne 0 ]; then
+        {
+            echo "Some things this needs are missing. Run these commands as root (for example"
+            echo "after 'su -'), then run this script again:"
+            echo
+            if [ ${#missing[@]} -gt 0 ]; then
+                echo "    apt-get update"
+                echo "    apt-get install -y --no-install-recommends ${missing[*]}"
+            fi
+            if [ "$locale_missing" = yes ]; then
+                echo "    sed -i 's/^# *\\(${COMMA_LOCALE} UTF-8\\)/\\1/' /etc/locale.gen"
+                echo "    grep -q '^${COMMA_LOCALE} UTF-8' /etc/locale.gen || echo '${COMMA_LOCALE} UTF-8' >>/etc/locale.gen"
+                echo "    locale-gen"
+            fi
+        } >&2
         exit 1
+    fi
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing ${missing[*]}"
+        echo "(with apt-get; this takes a few minutes)"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}" >/dev/null
+    fi
+    if [ "$locale_missing" = yes ]; then
+        echo "Making the ${COMMA_LOCALE} locale"
+        sed -i "s/^# *\(${COMMA_LOCALE} UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^${COMMA_LOCALE} UTF-8" /etc/locale.gen || echo "${COMMA_LOCALE} UTF-8" >>/etc/locale.gen
+        locale-gen >/dev/null
     fi
 }
 
 # Configures and builds into build/NAME; further arguments go to CMake.
+# make's line per file shows only with VERBOSE=1.
 build_tree() {
     local name=$1
     shift
     cmake -S . -B "build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "build/$name" --parallel "$(nproc)"
+    quietly cmake --build "build/$name" --parallel "$(nproc)"
 }
 
-# The number-form test runs once in a locale that writes decimal commas.
-ensure_comma_locale() {
-    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
-    if [ "$(id -u)" -eq 0 ]; then
-        localedef -i de_DE -f UTF-8 de_DE.UTF-8
-    else
-        echo "Please run: sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
-        exit 1
+# The web edition into build/web. Debian's emscripten runs its JavaScript
+# tools with the node on PATH; they find their modules through NODE_PATH.
+build_web() {
+    export NODE_PATH=/usr/share/nodejs
+    emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release >/dev/null
+    quietly cmake --build build/web --parallel "$(nproc)"
+}
+
+# Runs a build command, showing its output only with VERBOSE=1 or when it
+# fails.
+quietly() {
+    if [ "${VERBOSE:-0}" = 1 ]; then
+        "$@"
+        return
     fi
+    local log
+    log=$(mktemp)
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log"
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
 }

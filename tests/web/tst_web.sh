@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The web edition's tests: the core's tests compiled to WebAssembly under
+# node, the same worked-example transcripts natively and under node, and
+# the page itself in headless Chromium.
+# Usage: tst_web.sh NATIVE-BUILD WEB-BUILD [SCREENSHOT.png]
+set -euo pipefail
+native=$1 web=$2 screenshot=${3:-}
+here=$(dirname "$0")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+echo "# the core's tests under node"
+node "$web/tests/tst_core_wasm.js"
+
+echo "# the worked example's transcripts, natively and under node"
+"$native/tests/tst_core" --transcripts >"$work/native.txt"
+node "$web/tests/tst_core_wasm.js" --transcripts >"$work/node.txt"
+diff "$work/native.txt" "$work/node.txt"
+echo "ok: the same $(wc -l <"$work/native.txt") lines"
+
+echo "# the page in Chromium"
+"$native/layout_table" >"$work/layout.txt"
+node "$here/tst_page.mjs" "$web" "$work/native.txt" "$work/layout.txt" $screenshot

@@ -1,0 +1,228 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's side of the exercise: builds the window's layout from the
+// core's layout table, draws what the core prints onto two canvases, mirrors
+// each panel's text into a live region for screen readers, and forwards the
+// clicks. Prepended to the WebAssembly module's own script.
+
+Module.compartica = (() => {
+  const family = 'Compartica Sans';
+  const pixelSize = 13;
+  const inks = ['#000000', '#ff0000']; // the question panel, the answer panel
+  const panelNames = ['Case and questions', 'Worked answer'];
+  const panelControls = ['Picture1', 'Picture3'];
+  const state = { zoom: 1, ascent: 0, runs: [[], []], canvases: [], spoken: [],
+                  announced: ['', ''], controls: new Map(), measure: null };
+
+  // What Qt reads from the same font file: the average character width
+  // (OS/2 xAvgCharWidth) and the height, ascent plus descent, each rounded
+  // outwards to whole pixels as FreeType does (hhea ascender and descender).
+  function fontMetrics(buffer) {
+    const view = new DataView(buffer);
+    const tables = {};
+    for (let i = 0, count = view.getUint16(4); i < count; i++) {
+      const at = 12 + 16 * i;
+      const tag = String.fromCharCode(...new Uint8Array(buffer, at, 4));
+      tables[tag] = view.getUint32(at + 8);
+    }
+    const unitsPerEm = view.getUint16(tables.head + 18);
+    const scale = pixelSize / unitsPerEm;
+    const ascent = Math.ceil(view.getInt16(tables.hhea + 4) * scale);
+    const descent = Math.ceil(-view.getInt16(tables.hhea + 6) * scale);
+    const columnWidth = Math.round(view.getInt16(tables['OS/2'] + 2) * scale);
+    return { columnWidth, lineHeight: ascent + descent, ascent };
+  }
+
+  function textWidth(text) {
+    return Math.round(state.measure.measureText(text).width);
+  }
+
+  function paint(panel) {
+    const canvas = state.canvases[panel];
+    const ratio = (window.devicePixelRatio || 1) * state.zoom;
+    const width = Number(canvas.dataset.width), height = Number(canvas.dataset.height);
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    const context = canvas.getContext('2d');
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    context.fillStyle = '#ffffff';
+    context.fillRect(0, 0, width, height);
+    context.font = `bold ${pixelSize}px "${family}"`;
+    context.fillStyle = inks[panel];
+    for (const run of state.runs[panel])
+      context.fillText(run.text, run.x, run.y + state.ascent);
+  }
+
+  function draw(panel, x, y, text) {
+    state.runs[panel].push({ x, y, text });
+    const context = state.canvases[panel].getContext('2d');
+    context.fillText(text, x, y + state.ascent);
+  }
+
+  function clear(panel) {
+    state.runs[panel] = [];
+    paint(panel);
+  }
+
+  // The layout is drawn smaller where the viewport is smaller than it, as
+  // far down as 0.7; below that, or at full size, it is drawn as laid out.
+  function fitToViewport() {
+    const form = document.getElementById('form1');
+    const fit = Math.min(window.innerWidth / 1024, window.innerHeight / 768);
+    const zoom = fit < 1 && fit >= 0.7 ? fit : 1;
+    if (zoom === state.zoom && form.style.transform) return;
+    state.zoom = zoom;
+    form.style.transform = `scale(${zoom})`;
+    paint(0);
+    paint(1);
+  }
+
+  function call(name, returns, types, args) {
+    return Module.ccall(name, returns, types || [], args || []);
+  }
+
+  function layoutTable() {
+    return call('compartica_layout', 'string').trim().split('\n').map((line) => {
+      const [index, kind, name, left, top, width, height, caption] = line.split('\t');
+      return { index: Number(index), kind: Number(kind), name, left: Number(left),
+               top: Number(top), width: Number(width), height: Number(height), caption };
+    });
+  }
+
+  function place(element, row) {
+    element.id = row.name;
+    Object.assign(element.style, { left: `${row.left}px`, top: `${row.top}px`,
+                                   width: `${row.width}px`, height: `${row.height}px` });
+    return element;
+  }
+
+  // Kinds, as the core numbers them: button, text panel, emblem, backdrop.
+  function buildControls(form) {
+    const rows = layoutTable().filter((row) => row.index >= 0).reverse();
+    for (const row of rows) {
+      let element;
+      if (row.kind === 0) {
+        element = document.createElement('button');
+        element.type = 'button';
+        element.textContent = row.caption;
+        element.addEventListener('click', () => click(row.index));
+      } else if (row.kind === 1) {
+        const panel = panelControls.indexOf(row.name);
+        element = document.createElement('canvas');
+        element.dataset.width = row.width;
+        element.dataset.height = row.height;
+        element.setAttribute('aria-hidden', 'true');
+        element.tabIndex = -1;
+        state.canvases[panel] = element;
+        const spoken = document.createElement('div');
+        spoken.className = 'spoken';
+        spoken.setAttribute('aria-live', 'polite');
+        spoken.setAttribute('aria-label', panelNames[panel]);
+        spoken.setAttribute('role', 'log');
+        spoken.id = `${row.name}-text`;
+        state.spoken[panel] = spoken;
+        form.append(spoken);
+      } else if (row.kind === 2) {
+        element = document.createElement('div');
+        const emblem = document.createElement('img');
+        emblem.src = 'emblem.png';
+        emblem.alt = "Emblem: the body's water compartments";
+        element.append(emblem);
+      } else {
+        continue; // the white backdrop is the page itself
+      }
+      state.controls.set(row.index, place(element, row));
+      form.append(element);
+    }
+  }
+
+  // What assistive technology hears of a panel: only what a step added, or,
+  // after a clear, the new text alone.
+  function announce(panel) {
+    const now = call('compartica_text', 'string', ['number'], [panel]);
+    const region = state.spoken[panel];
+    let before = state.announced[panel];
+    if (!now.startsWith(before)) {
+      region.replaceChildren();
+      before = '';
+    }
+    if (now.length > before.length) {
+      const added = document.createElement('div');
+      added.textContent = now.slice(before.length);
+      region.append(added);
+    }
+    state.announced[panel] = now;
+  }
+
+  function finish(message) {
+    const form = document.getElementById('form1');
+    const note = document.createElement('p');
+    note.id = 'ended';
+    note.setAttribute('role', 'status');
+    note.textContent = message;
+    form.replaceWith(note);
+  }
+
+  // Shows what the exercise shows; the control that takes the focus appears
+  // before any other hides.
+  function mirror() {
+    const fault = call('compartica_fault', 'string');
+    if (fault) {
+      finish(`Compartica has stopped: the arithmetic of ${fault} failed (overflow, division ` +
+             'by zero or an invalid operation).');
+      return;
+    }
+    if (call('compartica_ended', 'number')) {
+      finish('The exercise has ended. Reloading the page starts a new patient.');
+      return;
+    }
+    const shown = (index) => call('compartica_visible', 'number', ['number'], [index]) !== 0;
+    state.controls.forEach((element, index) => { if (shown(index)) element.hidden = false; });
+    const focus = state.controls.get(call('compartica_focus', 'number'));
+    if (focus && document.activeElement !== focus) focus.focus();
+    state.controls.forEach((element, index) => { if (!shown(index)) element.hidden = true; });
+    announce(0);
+    announce(1);
+  }
+
+  function click(index) {
+    call('compartica_click', null, ['number'], [index]);
+    mirror();
+  }
+
+  // One key press makes at most one step: auto-repeated presses do nothing,
+  // and Enter, which does nothing on the desktop's buttons, does nothing here.
+  function guardKeys(event) {
+    if (event.target.tagName !== 'BUTTON') return;
+    if (event.repeat || event.key === 'Enter') event.preventDefault();
+  }
+
+  async function start() {
+    const response = await fetch('LiberationSans-Bold.ttf');
+    const buffer = await response.arrayBuffer();
+    const metrics = fontMetrics(buffer);
+    const face = new FontFace(family, buffer, { weight: '700' });
+    document.fonts.add(await face.load());
+    state.ascent = metrics.ascent;
+    state.measure = document.createElement('canvas').getContext('2d');
+    state.measure.font = `bold ${pixelSize}px "${family}"`;
+    Module.comparticaMetrics = metrics;
+
+    const form = document.getElementById('form1');
+    buildControls(form);
+    window.addEventListener('resize', fitToViewport);
+    document.addEventListener('keydown', guardKeys, true);
+    fitToViewport();
+    const draws = /^#draws=([0-9.,]+)$/.exec(window.location.hash);
+    call('compartica_start', null, ['number', 'number', 'string'],
+         [metrics.columnWidth, metrics.lineHeight, draws ? draws[1] : '']);
+    mirror();
+    performance.mark('compartica-case-drawn');
+  }
+
+  Module.onRuntimeInitialized = () => {
+    start().catch((error) => finish(`Compartica could not start: ${error.message}`));
+  };
+  return { textWidth, draw, clear };
+})();
