@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 
 set(COMPARTICA_ID org.compartica.Compartica)
 
-install(TARGETS compartica RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS compartica compartica-sheets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The metadata carries the version of project(), as the package does.

@@ -7,7 +7,7 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 # What the headless tests need on top.
 TEST_PACKAGES=(xvfb x11-xkb-utils x11-xserver-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
-               appstream dpkg-dev file reuse)
+               appstream dpkg-dev file reuse poppler-utils)
 # What the web edition needs: the WebAssembly compiler, the font it bundles
 # and python3 to serve the page.
 WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3)

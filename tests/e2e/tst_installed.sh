@@ -19,6 +19,9 @@ for file in /usr/share/applications/org.compartica.Compartica.desktop \
 done
 echo "ok: desktop entry, metadata and icons installed"
 [ -x "$APP" ] || fail "$APP is not installed"
+compartica-sheets --count 2 --seed 7 --output "$WORK/set.pdf" --key "$WORK/key.pdf" ||
+    fail "the installed compartica-sheets cannot make a set"
+echo "ok: the installed compartica-sheets makes a set and its key"
 
 start_x
 start_app

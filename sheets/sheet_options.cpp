@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheets/sheet_options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int usageError = 2;
+
+ParsedOptions failure(const QString& message) {
+    return {std::nullopt,
+            QStringLiteral("compartica-sheets: %1 (see compartica-sheets --help)").arg(message),
+            usageError};
+}
+
+// "S" for a whole set, or "S-i" for case i of set S alone.
+bool readSeed(const QString& text, SheetOptions& options) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,20})(?:-(\\d{1,3}))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    bool ok = false;
+    options.seed = match.hasMatch() ? match.captured(1).toULongLong(&ok) : 0;
+    if (!ok)
+        return false;
+    options.seedGiven = true;
+    if (match.hasCaptured(2)) {
+        options.onlyCase = match.captured(2).toInt();
+        return options.onlyCase >= 1 && options.onlyCase <= largestSet;
+    }
+    return true;
+}
+
+bool readDraws(const QString& text, SheetOptions& options) {
+    for (const QString& item : text.split(u',')) {
+        bool ok = false;
+        const float draw = item.toFloat(&ok);
+        if (!ok || !(draw >= 0.0f && draw < 1.0f))
+            return false;
+        options.draws.push_back(draw);
+    }
+    return true;
+}
+
+} // namespace
+
+ParsedOptions parseSheetOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Makes printable Compartica cases for a class: one page a case with the case and its "
+        "four questions, and an answer key with the worked answers. Every case can be made "
+        "again from the seed printed on its page."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Shows the version."));
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("Number of cases, 1 to %1.").arg(largestSet),
+                                   QStringLiteral("N"));
+    const QCommandLineOption seed(
+        QStringLiteral("seed"),
+        QStringLiteral("Whole number the set is made from (default: from the clock, printed). "
+                       "S-i makes case i of set S alone, as printed on its page."),
+        QStringLiteral("S"));
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("The students' sheets, a PDF file."),
+                                    QStringLiteral("FILE.pdf"));
+    const QCommandLineOption key(QStringLiteral("key"),
+                                 QStringLiteral("The answer key, a PDF file."),
+                                 QStringLiteral("KEY.pdf"));
+    const QCommandLineOption paper(QStringLiteral("paper"),
+                                   QStringLiteral("Paper size: a4 (default) or letter."),
+                                   QStringLiteral("SIZE"), QStringLiteral("a4"));
+    QCommandLineOption draws(QStringLiteral("draws"), QStringLiteral("Scripted draws."),
+                             QStringLiteral("LIST"));
+    draws.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, count, seed, output, key, paper, draws});
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    if (parser.isSet(help))
+        return {std::nullopt, parser.helpText().trimmed(), 0};
+    if (parser.isSet(version))
+        return {std::nullopt,
+                QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()),
+                0};
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("unexpected argument '%1'")
+                           .arg(parser.positionalArguments().first()));
+
+    SheetOptions options;
+    bool ok = false;
+    options.count = parser.value(count).toInt(&ok);
+    if (parser.isSet(seed) && !readSeed(parser.value(seed), options))
+        return failure(QStringLiteral("the seed '%1' is not a whole number (or S-i, i from 1 to %2)")
+                           .arg(parser.value(seed))
+                           .arg(largestSet));
+    if (options.onlyCase > 0 && !parser.isSet(count)) {
+        options.count = 1;
+        ok = true;
+    }
+    if (!parser.isSet(count) && options.onlyCase == 0)
+        return failure(QStringLiteral("--count is missing"));
+    if (!ok || options.count < 1 || options.count > largestSet)
+        return failure(QStringLiteral("the count '%1' is not a whole number from 1 to %2")
+                           .arg(parser.value(count))
+                           .arg(largestSet));
+    if (options.onlyCase > 0 && options.count != 1)
+        return failure(QStringLiteral("a seed S-i makes one case: leave out --count"));
+    if (!parser.isSet(output))
+        return failure(QStringLiteral("--output is missing"));
+    options.output = parser.value(output);
+    options.key = parser.value(key);
+    const QString size = parser.value(paper).toLower();
+    if (size != QLatin1String("a4") && size != QLatin1String("letter"))
+        return failure(QStringLiteral("the paper '%1' is neither a4 nor letter")
+                           .arg(parser.value(paper)));
+    options.paper = size == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
+    if (parser.isSet(draws) && !readDraws(parser.value(draws), options))
+        return failure(QStringLiteral("the draws are not a list of numbers from 0 to under 1"));
+    return {options, QString(), 0};
+}

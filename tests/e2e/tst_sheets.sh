@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# compartica-sheets as a teacher uses it: the same seed makes the same set,
+# the worked example's case prints on the sheet and its answers in the key,
+# and bad input gets one line, status 2 and no file.
+# Usage: tst_sheets.sh PATH-TO-COMPARTICA-SHEETS PATH-TO-TST_CORE
+set -uo pipefail
+SHEETS=$1 CORE=$2
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+text() { pdftotext -raw "$1" - 2>/dev/null | tr -d '\f'; }
+
+echo "# the same seed, the same set"
+"$SHEETS" --count 3 --seed 4242 --output "$WORK/a.pdf" --key "$WORK/a-key.pdf" >"$WORK/out" 2>&1 ||
+    fail "a set of 3: $(cat "$WORK/out")"
+"$SHEETS" --count 3 --seed 4242 --output "$WORK/b.pdf" --key "$WORK/b-key.pdf" >/dev/null 2>&1
+"$SHEETS" --count 3 --seed 4243 --output "$WORK/c.pdf" >/dev/null 2>&1
+[ "$(pdfinfo "$WORK/a.pdf" | sed -n 's/^Pages: *//p')" = 3 ] || fail "3 cases are not 3 pages"
+[ "$(text "$WORK/a.pdf")" = "$(text "$WORK/b.pdf")" ] || fail "seed 4242 made two different sets"
+[ "$(text "$WORK/a-key.pdf")" = "$(text "$WORK/b-key.pdf")" ] || fail "seed 4242 made two keys"
+[ "$(text "$WORK/a.pdf")" != "$(text "$WORK/c.pdf")" ] || fail "seeds 4242 and 4243 made one set"
+text "$WORK/a.pdf" | grep -q '^Case 2, seed 4242-2$' || fail "case 2 does not show its seed"
+"$SHEETS" --seed 4242-2 --output "$WORK/one.pdf" >/dev/null 2>&1
+[ "$(text "$WORK/one.pdf")" = "$(text "$WORK/a.pdf" | sed -n '/^Case 2,/,/^Case 3,/p' | sed '$d')" ] ||
+    fail "seed 4242-2 does not reprint case 2 of the set"
+[ "$(cat "$WORK/out")" = "" ] || fail "a set with its seed given printed: $(cat "$WORK/out")"
+"$SHEETS" --count 1 --output "$WORK/d.pdf" | grep -Eq '^seed [0-9]+$' || fail "no seed printed"
+echo "ok: seeds"
+
+# The PDF's text loses the runs of spaces the window prints; letters,
+# numbers and their order are compared exactly, spaces as one.
+echo "# the worked example on the sheet and in the key"
+"$SHEETS" --count 1 --seed 1 --draws 0.25,0.4375,0.25,0.5,0.5,0.25 --output "$WORK/w.pdf" \
+    --key "$WORK/w-key.pdf" >/dev/null 2>&1 || fail "the worked example's set"
+squeeze() { tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$'; }
+"$CORE" --transcripts >"$WORK/screens"
+stage() { sed -n "/^== stage $1 $2\$/,/^== /p" "$WORK/screens" | sed '1d;/^== /d'; }
+stage 6 questions | squeeze >"$WORK/questions"
+for s in 1 3 5 7; do stage $s answer; done | squeeze >"$WORK/answers"
+text "$WORK/w.pdf" | squeeze | grep -v '^Case 1, seed' >"$WORK/sheet"
+text "$WORK/w-key.pdf" | squeeze | grep -v -e '^Answer key: Case 1' -e '^Answer [1-4]$' >"$WORK/key"
+diff "$WORK/questions" "$WORK/sheet" || fail "the sheet differs from the window's questions"
+diff "$WORK/answers" "$WORK/key" || fail "the key differs from the window's answers"
+echo "ok: $(wc -l <"$WORK/sheet") sheet lines and $(wc -l <"$WORK/key") key lines as the window prints them"
+
+echo "# bad input: one line, status 2, no file"
+mkdir "$WORK/bad" "$WORK/locked"
+chmod 555 "$WORK/locked"
+bad() { # description, pattern of the message, arguments
+    local what=$1 pattern=$2 code=0
+    shift 2
+    "$SHEETS" "$@" >"$WORK/out" 2>"$WORK/err" || code=$?
+    [ "$code" -eq 2 ] || fail "$what: status $code, not 2"
+    [ "$(wc -l <"$WORK/err")" -eq 1 ] && grep -Eq "^compartica-sheets: .*$pattern" "$WORK/err" ||
+        fail "$what: message: $(cat "$WORK/err")"
+    local left
+    left=$(find "$WORK/bad" "$WORK/locked" -mindepth 1)
+    [ -z "$left" ] || fail "$what: left $left"
+    echo "ok: $what: $(cat "$WORK/err")"
+}
+bad "count 0" "count '0'" --count 0 --output "$WORK/bad/x.pdf"
+bad "count 501" "count '501'" --count 501 --output "$WORK/bad/x.pdf"
+bad "count not a number" "count 'ten'" --count ten --output "$WORK/bad/x.pdf"
+bad "seed not a number" "seed '12x'" --count 2 --seed 12x --output "$WORK/bad/x.pdf"
+bad "negative seed" "seed '-5'" --count 2 --seed=-5 --output "$WORK/bad/x.pdf"
+bad "no output" "output" --count 2
+bad "unknown option" "unknown|Unknown" --count 2 --colour --output "$WORK/bad/x.pdf"
+bad "paper" "paper 'a3'" --count 2 --paper a3 --output "$WORK/bad/x.pdf"
+if [ "$(id -u)" -ne 0 ]; then
+    bad "unwritable folder" "cannot write" --count 2 --output "$WORK/locked/x.pdf"
+fi
+bad "missing folder" "cannot write" --count 2 --output "$WORK/bad/no/such/x.pdf"
+bad "key in a missing folder" "cannot write" --count 2 --output "$WORK/bad/x.pdf" \
+    --key "$WORK/bad/no/k.pdf"
+
+"$SHEETS" --help | grep -q -- '--count' || fail "--help does not list --count"
+"$SHEETS" --version | grep -Eq '^compartica-sheets [0-9]+\.[0-9]+\.[0-9]+$' || fail "--version"
+"$SHEETS" --count 1 --paper letter --output "$WORK/l.pdf" >/dev/null &&
+    pdfinfo "$WORK/l.pdf" | grep -q 'Page size: *612 x 792' || fail "--paper letter"
+[ $status -eq 0 ] && echo "sheets: passed"
+exit $status
