@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/random_source.h"
 #include "window/form1.h"
+#include "window/window_manager.h"
 
 #include <QApplication>
 
@@ -74,6 +75,6 @@ int main(int argc, char* argv[]) {
     form.Form_Load();
     if (form.faulted())
         return 1;
-    form.showMaximized();
+    showMaximizedAnywhere(form);
     return app.exec();
 }

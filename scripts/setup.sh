@@ -3,7 +3,7 @@
 # Sourced by the other scripts: installs what a build needs, and builds.
 
 # What building and running the program needs on Debian.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2)
 # What the headless tests need on top.
 TEST_PACKAGES=(xvfb x11-xkb-utils x11-xserver-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils

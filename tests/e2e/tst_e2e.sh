@@ -4,7 +4,7 @@
 # The real program in a real X server, driven as a student drives it: mouse
 # clicks on every step, the keyboard alone (a held key too), closing the
 # window, screens smaller than the layout, and a server without a window
-# manager.
+# manager, where the program fills the screen itself.
 # Usage: tst_e2e.sh PATH-TO-COMPARTICA PATH-TO-LAYOUT-TABLE
 set -uo pipefail
 APP=$1
@@ -136,4 +136,12 @@ for screen in "1366x768 40" "1024x600 0"; do
     expect_exit_zero "a click on end at zoom $ZOOM"
     unset ZOOM
 done
-echo "e2e: 5 runs passed"
+echo "# an X server without a window manager"
+stop_x
+start_x 1280x1024 nowm
+start_app
+click_at $(rect seeanswer1)
+await_stage 1 yes "after seeanswer1 without a window manager"
+click_at $(rect end)
+expect_exit_zero "a click on end without a window manager"
+echo "e2e: 6 runs passed"

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/window_manager.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// A window manager that follows the desktop standards names itself on the
+// root window (_NET_SUPPORTING_WM_CHECK). Away from X11 the platform itself
+// places windows, so there is always one.
+bool windowManagerRunning() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return true;
+    xcb_connection_t* connection = x11->connection();
+    const char name[] = "_NET_SUPPORTING_WM_CHECK";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof name - 1, name),
+                              nullptr),
+        &std::free);
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> property(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, root, atom->atom,
+                                                XCB_ATOM_WINDOW, 0, 1),
+                               nullptr),
+        &std::free);
+    return property && xcb_get_property_value_length(property.get()) > 0;
+}
+
+} // namespace
+
+void showMaximizedAnywhere(QWidget& window) {
+    const QSize restored = window.size();
+    window.showMaximized();
+    if (window.size() == restored && !windowManagerRunning())
+        window.setGeometry(window.screen()->availableGeometry());
+}
