@@ -4,10 +4,13 @@
 
 # What building and running the program needs on Debian.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2)
+# What making the Debian package needs on top: dpkg-shlibdeps works out the
+# libraries the package depends on, with file.
+PACKAGE_PACKAGES=(dpkg-dev file)
 # What the headless tests need on top.
 TEST_PACKAGES=(xvfb x11-xkb-utils x11-xserver-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
-               appstream dpkg-dev file reuse poppler-utils)
+               appstream reuse poppler-utils)
 # What the web edition needs: the WebAssembly compiler, the font it bundles
 # and python3 to serve the page.
 WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3)

@@ -10,8 +10,8 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 phase "What the build and the tests need"
-ensure_installed --locale "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WEB_PACKAGES[@]}" \
-    "${WEB_TEST_PACKAGES[@]}" $(npm_package)
+ensure_installed --locale "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
+    "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" $(npm_package)
 echo "all installed"
 
 run_tests() { # build folder

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# scripts/test.sh run by a user who is not root, with a package and the
+# comma locale missing: it prints one block of commands for root that
+# installs exactly what is missing, and stops.
+# Usage: tst_advice.sh SOURCE-TREE
+set -uo pipefail
+tree=$1
+WORK=$(mktemp -d)
+chmod 755 "$WORK"
+trap 'rm -rf "$WORK"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# dpkg-query and locale as on a machine without xdotool and the locale.
+mkdir "$WORK/bin"
+cat >"$WORK/bin/dpkg-query" <<'FAKE'
+#!/bin/sh
+for last; do :; done
+[ "$last" = xdotool ] && exit 1
+exec /usr/bin/dpkg-query "$@"
+FAKE
+cat >"$WORK/bin/locale" <<'FAKE'
+#!/bin/sh
+/usr/bin/locale "$@" | grep -vi '^de_DE'
+FAKE
+chmod 755 "$WORK/bin/dpkg-query" "$WORK/bin/locale"
+
+as_user() {
+    if [ "$(id -u)" -eq 0 ]; then
+        runuser -u nobody -- env PATH="$WORK/bin:$PATH" HOME="$WORK" "$@"
+    else
+        env PATH="$WORK/bin:$PATH" "$@"
+    fi
+}
+status=0
+as_user "$tree/scripts/test.sh" >"$WORK/out" 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "exit status $status, not 1"
+grep -q '^    apt-get update$' "$WORK/out" || fail "no apt-get update: $(cat "$WORK/out")"
+[ "$(grep -c 'apt-get install' "$WORK/out")" -eq 1 ] || fail "not one install command"
+grep -qx '    apt-get install -y --no-install-recommends xdotool' "$WORK/out" ||
+    fail "the install command is not for xdotool alone: $(grep 'apt-get install' "$WORK/out")"
+grep -q '/etc/locale.gen' "$WORK/out" && grep -qx '    locale-gen' "$WORK/out" ||
+    fail "no locale commands: $(cat "$WORK/out")"
+grep -q 'sudo\|localedef' "$WORK/out" && fail "advice uses sudo or localedef"
+echo "ok: one block of root commands for exactly what is missing:"
+sed 's/^/  /' "$WORK/out"
