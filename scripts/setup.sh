@@ -12,8 +12,8 @@ TEST_PACKAGES=(xvfb x11-xkb-utils x11-xserver-utils xkb-data xdotool imagemagick
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
                appstream reuse poppler-utils)
 # What the web edition needs: the WebAssembly compiler, the font it bundles
-# and python3 to serve the page.
-WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3)
+# and fontTools to cut it down, and python3 to serve the page.
+WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3 python3-fonttools)
 # What its tests need: a browser, and node with npm to drive it.
 WEB_TEST_PACKAGES=(chromium)
 # The locale the number-form test writes decimal commas in.
@@ -100,7 +100,7 @@ build_tree() {
 # tools with the node on PATH; they find their modules through NODE_PATH.
 build_web() {
     export NODE_PATH=/usr/share/nodejs
-    emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release >/dev/null
+    quietly emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release
     quietly cmake --build build/web --parallel "$(nproc)"
 }
 

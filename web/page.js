@@ -7,6 +7,8 @@
 // clicks. Prepended to the WebAssembly module's own script.
 
 Module.compartica = (() => {
+  // The font is fetched at once, while the module itself loads.
+  const fontFile = fetch('LiberationSans-Bold.ttf').then((response) => response.arrayBuffer());
   const family = 'Compartica Sans';
   const pixelSize = 13;
   const inks = ['#000000', '#ff0000']; // the question panel, the answer panel
@@ -38,6 +40,8 @@ Module.compartica = (() => {
     return Math.round(state.measure.measureText(text).width);
   }
 
+  // A canvas has one pixel per device pixel of the panel as shown, at the
+  // zoom the layout is drawn at; text is placed in layout pixels.
   function paint(panel) {
     const canvas = state.canvases[panel];
     const ratio = (window.devicePixelRatio || 1) * state.zoom;
@@ -46,12 +50,18 @@ Module.compartica = (() => {
     canvas.height = Math.round(height * ratio);
     const context = canvas.getContext('2d');
     context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    context.fillStyle = '#ffffff';
-    context.fillRect(0, 0, width, height);
     context.font = `bold ${pixelSize}px "${family}"`;
-    context.fillStyle = inks[panel];
+    blank(panel);
     for (const run of state.runs[panel])
       context.fillText(run.text, run.x, run.y + state.ascent);
+  }
+
+  function blank(panel) {
+    const canvas = state.canvases[panel];
+    const context = canvas.getContext('2d');
+    context.fillStyle = '#ffffff';
+    context.fillRect(0, 0, Number(canvas.dataset.width), Number(canvas.dataset.height));
+    context.fillStyle = inks[panel];
   }
 
   function draw(panel, x, y, text) {
@@ -62,7 +72,7 @@ Module.compartica = (() => {
 
   function clear(panel) {
     state.runs[panel] = [];
-    paint(panel);
+    blank(panel);
   }
 
   // The layout is drawn smaller where the viewport is smaller than it, as
@@ -177,7 +187,8 @@ Module.compartica = (() => {
       finish('The exercise has ended. Reloading the page starts a new patient.');
       return;
     }
-    const shown = (index) => call('compartica_visible', 'number', ['number'], [index]) !== 0;
+    const mask = call('compartica_shown', 'number');
+    const shown = (index) => (mask & (1 << index)) !== 0;
     state.controls.forEach((element, index) => { if (shown(index)) element.hidden = false; });
     const focus = state.controls.get(call('compartica_focus', 'number'));
     if (focus && document.activeElement !== focus) focus.focus();
@@ -199,8 +210,7 @@ Module.compartica = (() => {
   }
 
   async function start() {
-    const response = await fetch('LiberationSans-Bold.ttf');
-    const buffer = await response.arrayBuffer();
+    const buffer = await fontFile;
     const metrics = fontMetrics(buffer);
     const face = new FontFace(family, buffer, { weight: '700' });
     document.fonts.add(await face.load());

@@ -110,8 +110,12 @@ EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
     page->exercise.click(static_cast<Control>(control));
 }
 
-EMSCRIPTEN_KEEPALIVE int compartica_visible(int control) {
-    return page->exercise.isVisible(static_cast<Control>(control));
+// Which controls are shown: bit n for the control numbered n.
+EMSCRIPTEN_KEEPALIVE int compartica_shown() {
+    int shown = 0;
+    for (std::size_t n = 0; n < controlCount; ++n)
+        shown |= page->exercise.isVisible(static_cast<Control>(n)) ? 1 << n : 0;
+    return shown;
 }
 
 EMSCRIPTEN_KEEPALIVE int compartica_focus() {
