@@ -18,8 +18,7 @@ Exercise::Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture
 // Runs one step of arithmetic and records it as the fault when it raised a
 // floating-point exception or left a value (in the case or among the
 // step's results) that is not finite.
-template <typename Step>
-bool Exercise::checked(const char* name, Step step) {
+template <typename Step> bool Exercise::checked(const char* name, Step step) {
     FloatFaultWatch watch;
     const std::vector<float> results = step();
     if (watch.faulted() || !allFinite(state_) || !allFinite(results))
@@ -39,20 +38,34 @@ void Exercise::click(Control control) {
     if (ended_ || !fault_.empty() || !isVisible(control))
         return;
     switch (control) {
-    case Control::seeanswer1: return seeanswer1_Click();
-    case Control::hideanswer1: return hideanswer1_Click();
-    case Control::seeanswer2: return seeanswer2_Click();
-    case Control::hideanswer2: return hideanswer2_Click();
-    case Control::seeanswer3: return seeanswer3_Click();
-    case Control::hideanswer3: return hideanswer3_Click();
-    case Control::seeanswer4: return seeanswer4_Click();
-    case Control::hideanswer4: return hideanswer4_Click();
-    case Control::seeanswer5: return seeanswer5_Click();
-    case Control::hideanswer5: return hideanswer5_Click();
-    case Control::seeanswer6: return seeanswer6_Click();
-    case Control::hideanswer6: return hideanswer6_Click();
-    case Control::end: return end_Click();
-    default: return;
+    case Control::seeanswer1:
+        return seeanswer1_Click();
+    case Control::hideanswer1:
+        return hideanswer1_Click();
+    case Control::seeanswer2:
+        return seeanswer2_Click();
+    case Control::hideanswer2:
+        return hideanswer2_Click();
+    case Control::seeanswer3:
+        return seeanswer3_Click();
+    case Control::hideanswer3:
+        return hideanswer3_Click();
+    case Control::seeanswer4:
+        return seeanswer4_Click();
+    case Control::hideanswer4:
+        return hideanswer4_Click();
+    case Control::seeanswer5:
+        return seeanswer5_Click();
+    case Control::hideanswer5:
+        return hideanswer5_Click();
+    case Control::seeanswer6:
+        return seeanswer6_Click();
+    case Control::hideanswer6:
+        return hideanswer6_Click();
+    case Control::end:
+        return end_Click();
+    default:
+        return;
     }
 }
 

@@ -56,8 +56,7 @@ private:
     void hide(Control control) { visible_[index(control)] = false; }
     void moveOn(Control clicked, Control next);
     void startAnswer();
-    template <typename Step>
-    bool checked(const char* name, Step step);
+    template <typename Step> bool checked(const char* name, Step step);
 
     RandomSource& random_;
     TextPanel& Picture1_;

@@ -11,8 +11,7 @@ constexpr Tab listIndent{10};
 
 void printCase(TextPanel& panel, const CaseState& state) {
     panel.Print();
-    panel.Print(
-        {indent, "The patient is a ", state.noun, " who weighs", state.weight, " kg"});
+    panel.Print({indent, "The patient is a ", state.noun, " who weighs", state.weight, " kg"});
     panel.Print({indent, state.pronoun, " was injected with 50 mg each of:"});
     panel.Print({listIndent, "antipyrine, which distributes throughout total body water"});
     panel.Print({listIndent, "sodium thiosulphate, which does not enter cells"});
@@ -84,15 +83,13 @@ void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answe
 void printQuestion2(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print({"2)", indent, "What is ", state.possessive, " extracellular fluid volume?"});
-    panel.Print(
-        {indent, "What percentage of ", state.possessive, " total body water is this?"});
+    panel.Print({indent, "What percentage of ", state.possessive, " total body water is this?"});
 }
 
 void printQuestion3(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print({"3)", indent, "What is ", state.possessive, " plasma volume?"});
-    panel.Print(
-        {indent, "What percentage of ", state.possessive, " total body water is this?"});
+    panel.Print({indent, "What percentage of ", state.possessive, " total body water is this?"});
 }
 
 void printQuestion4(TextPanel& panel, const CaseState& state) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 
+// clang-format off
 // The controls of the exercise window. The twelve sequence buttons come
 // first, in the order the exercise visits them.
 enum class Control {
@@ -12,6 +13,7 @@ enum class Control {
     seeanswer4, hideanswer4, seeanswer5, hideanswer5, seeanswer6, hideanswer6,
     end, Picture1, Picture2, Picture3, shape1,
 };
+// clang-format on
 inline constexpr std::size_t controlCount = 17;
 inline constexpr std::size_t sequenceButtonCount = 12;
 
@@ -40,6 +42,7 @@ inline constexpr int restoredWidth = 4680;
 inline constexpr int restoredHeight = 3090;
 
 // Every control, in stacking order, topmost first.
+// clang-format off
 inline constexpr std::array<ControlLayout, controlCount> formLayout = {{
     {Control::hideanswer6, "hideanswer6", ControlKind::Button, "Hide answer 6", 13080, 8400, 1815, 495, false, 15},
     {Control::seeanswer6, "seeanswer6", ControlKind::Button, "See answer 6", 13080, 7800, 1815, 495, false, 14},
@@ -59,6 +62,7 @@ inline constexpr std::array<ControlLayout, controlCount> formLayout = {{
     {Control::Picture2, "Picture2", ControlKind::Emblem, "", 12720, 120, 2415, 1455, true, 0},
     {Control::shape1, "shape1", ControlKind::Backdrop, "", 0, 0, 15360, 11520, true, -1},
 }};
+// clang-format on
 
 // The row of the table for a control.
 constexpr const ControlLayout& layoutOf(Control control) {

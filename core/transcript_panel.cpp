@@ -5,7 +5,8 @@
 #include "core/utf8.h"
 
 TranscriptPanel::TranscriptPanel()
-    : layout_({1, 1, [](const std::string& text) { return static_cast<int>(fromUtf8(text).size()); }}) {}
+    : layout_({1, 1,
+               [](const std::string& text) { return static_cast<int>(fromUtf8(text).size()); }}) {}
 
 void TranscriptPanel::Cls() {
     lines_.clear();

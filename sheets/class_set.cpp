@@ -36,8 +36,8 @@ void setUp(QPdfWriter& writer, const SheetOptions& options, const QString& title
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setResolution(1200);
     writer.setTitle(title);
-    writer.setCreator(QStringLiteral("compartica-sheets %1")
-                          .arg(QCoreApplication::applicationVersion()));
+    writer.setCreator(
+        QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()));
 }
 
 QString setName(const SheetOptions& options) {
@@ -78,9 +78,8 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
             random = std::make_unique<SeededRandomSource>(caseSeed(options.seed, index));
         else
             random = std::make_unique<ListedRandomSource>(options.draws);
-        const std::string label =
-            "Case " + std::to_string(index) + ", seed " + std::to_string(options.seed) + "-" +
-            std::to_string(index);
+        const std::string label = "Case " + std::to_string(index) + ", seed " +
+                                  std::to_string(options.seed) + "-" + std::to_string(index);
         printCasePages(*random, label, sheet, *keyPages);
     }
 }

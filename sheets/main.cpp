@@ -70,8 +70,8 @@ int main(int argc, char* argv[]) {
         return say(parsed.message, parsed.status);
     SheetOptions options = *parsed.options;
     if (!options.seedGiven) {
-        options.seed = static_cast<std::uint64_t>(
-            std::chrono::system_clock::now().time_since_epoch().count());
+        options.seed =
+            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
         say(QStringLiteral("seed %1").arg(options.seed), 0);
     }
     return makeClassSet(options);

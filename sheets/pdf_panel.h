@@ -29,6 +29,6 @@ private:
     QPainter& painter_;
     QFontMetrics metrics_;
     PrintLayout layout_;
-    QPoint block_;  // top-left corner of the current block
+    QPoint block_;   // top-left corner of the current block
     int bottom_ = 0; // the lowest line printed in this block, from its top
 };

@@ -86,16 +86,17 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
                 QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()),
                 0};
     if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("unexpected argument '%1'")
-                           .arg(parser.positionalArguments().first()));
+        return failure(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
 
     SheetOptions options;
     bool ok = false;
     options.count = parser.value(count).toInt(&ok);
     if (parser.isSet(seed) && !readSeed(parser.value(seed), options))
-        return failure(QStringLiteral("the seed '%1' is not a whole number (or S-i, i from 1 to %2)")
-                           .arg(parser.value(seed))
-                           .arg(largestSet));
+        return failure(
+            QStringLiteral("the seed '%1' is not a whole number (or S-i, i from 1 to %2)")
+                .arg(parser.value(seed))
+                .arg(largestSet));
     if (options.onlyCase > 0 && !parser.isSet(count)) {
         options.count = 1;
         ok = true;
@@ -114,8 +115,8 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
     options.key = parser.value(key);
     const QString size = parser.value(paper).toLower();
     if (size != QLatin1String("a4") && size != QLatin1String("letter"))
-        return failure(QStringLiteral("the paper '%1' is neither a4 nor letter")
-                           .arg(parser.value(paper)));
+        return failure(
+            QStringLiteral("the paper '%1' is neither a4 nor letter").arg(parser.value(paper)));
     options.paper = size == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
     if (parser.isSet(draws) && !readDraws(parser.value(draws), options))
         return failure(QStringLiteral("the draws are not a list of numbers from 0 to under 1"));

@@ -37,8 +37,9 @@ EM_JS(void, page_clear, (int panel), {
 class CanvasPanel final : public TextPanel {
 public:
     CanvasPanel(int id, int columnWidth, int lineHeight)
-        : id_(id), layout_({columnWidth, lineHeight,
-                            [](const std::string& text) { return page_text_width(text.c_str()); }}) {}
+        : id_(id), layout_({columnWidth, lineHeight, [](const std::string& text) {
+                                return page_text_width(text.c_str());
+                            }}) {}
 
     void Cls() override {
         layout_.home();

@@ -52,8 +52,8 @@ QPalette lightPalette() {
 } // namespace
 
 Form1::Form1(RandomSource& random, QWidget* parent)
-    : QWidget(parent), Picture1(new PixelPanel(questionInk())),
-      Picture3(new PixelPanel(Qt::red)), exercise_(random, *Picture1, *Picture3) {
+    : QWidget(parent), Picture1(new PixelPanel(questionInk())), Picture3(new PixelPanel(Qt::red)),
+      exercise_(random, *Picture1, *Picture3) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(formCaption));
     // From a pixmap: a file name would send QIcon looking for icon plugins.
@@ -147,18 +147,10 @@ void Form1::click(Control control) {
     afterStep();
 }
 
-void Form1::seeanswer1_Click() { exercise_.seeanswer1_Click(); afterStep(); }
-void Form1::hideanswer1_Click() { exercise_.hideanswer1_Click(); afterStep(); }
-void Form1::seeanswer2_Click() { exercise_.seeanswer2_Click(); afterStep(); }
-void Form1::hideanswer2_Click() { exercise_.hideanswer2_Click(); afterStep(); }
-void Form1::seeanswer3_Click() { exercise_.seeanswer3_Click(); afterStep(); }
-void Form1::hideanswer3_Click() { exercise_.hideanswer3_Click(); afterStep(); }
-void Form1::seeanswer4_Click() { exercise_.seeanswer4_Click(); afterStep(); }
-void Form1::hideanswer4_Click() { exercise_.hideanswer4_Click(); afterStep(); }
-void Form1::seeanswer5_Click() { exercise_.seeanswer5_Click(); afterStep(); }
-void Form1::hideanswer5_Click() { exercise_.hideanswer5_Click(); afterStep(); }
-void Form1::seeanswer6_Click() { exercise_.seeanswer6_Click(); afterStep(); }
-void Form1::hideanswer6_Click() { exercise_.hideanswer6_Click(); afterStep(); }
+void Form1::run(void (Exercise::*handler)()) {
+    (exercise_.*handler)();
+    afterStep();
+}
 
 // Ends at once: the window takes no more input, so a click already queued
 // behind this one runs no handler while the event loop winds down.
@@ -229,8 +221,8 @@ void Form1::applyZoom(qreal zoom) {
     Picture3->setZoom(zoom);
     const QPixmap emblem(QStringLiteral(":/art/emblem.png"));
     const qreal ratio = devicePixelRatioF();
-    QPixmap shown = emblem.scaled(emblem.size() * zoom * ratio, Qt::KeepAspectRatio,
-                                  Qt::SmoothTransformation);
+    QPixmap shown =
+        emblem.scaled(emblem.size() * zoom * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     Picture2->setPixmap(zoom == 1.0 ? emblem : shown);
 }

@@ -74,9 +74,9 @@ PrintLayout::Metrics PixelPanel::metrics() const {
 void PixelPanel::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     QPainter painter(this);
-    painter.drawImage(QRectF(event->rect()), image_,
-                      QRectF(QPointF(event->rect().topLeft()) * ratio,
-                             QSizeF(event->rect().size()) * ratio));
+    painter.drawImage(
+        QRectF(event->rect()), image_,
+        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
 }
 
 // A new size, a new screen with another pixel density, or a new font with

@@ -209,7 +209,8 @@ void TestMakeCase::everyDrawOfAStepIsInRange() {
         const bool topDraws = k >= SystemRandomSource::gridSize - 2;
         const float expected = topDraws ? high : std::floor(r * scale + offset) / divisor;
         if (value != expected || value < low || value > high)
-            QFAIL(qPrintable(QStringLiteral("draw %1 gives %2, not %3").arg(k).arg(value).arg(expected)));
+            QFAIL(qPrintable(
+                QStringLiteral("draw %1 gives %2, not %3").arg(k).arg(value).arg(expected)));
         seen.insert(std::lround(value * divisor));
     }
     QCOMPARE(seen.size(), static_cast<std::size_t>(scale));

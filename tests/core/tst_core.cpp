@@ -102,7 +102,9 @@ struct TranscriptRow {
 
 void transcripts() {
     const TranscriptRow rows[] = {
-        {"empty statement leaves an empty first line", {{{}, true}, {{"text"}, true}}, {"", "text"}},
+        {"empty statement leaves an empty first line",
+         {{{}, true}, {{"text"}, true}},
+         {"", "text"}},
         {"question number in the margin", {{{"1)", Tab{5}, "What"}, true}}, {"1)  What"}},
         {"tab alone without end of line, then more text",
          {{{Tab{5}}, false}, {{"next"}, true}},

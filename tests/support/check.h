@@ -15,8 +15,7 @@ namespace check {
 
 inline int failures = 0;
 
-template <typename T>
-std::string shown(const T& value) {
+template <typename T> std::string shown(const T& value) {
     std::ostringstream out;
     if constexpr (std::is_same_v<T, std::vector<std::string>>) {
         for (const std::string& line : value)

@@ -29,9 +29,9 @@ inline const Lines caseLines = {
     "    What percentage of his body weight is this?",
 };
 inline const Lines question2Lines = {"", "2)  What is his extracellular fluid volume?",
-                                           "    What percentage of his total body water is this?"};
+                                     "    What percentage of his total body water is this?"};
 inline const Lines question3Lines = {"", "3)  What is his plasma volume?",
-                                           "    What percentage of his total body water is this?"};
+                                     "    What percentage of his total body water is this?"};
 inline const Lines question4Lines = {"", "", "4)  What is his total blood volume?"};
 
 inline const Lines answer1Lines = {
@@ -71,7 +71,9 @@ inline const Lines answer4Lines = {
 // what each panel holds there.
 inline Lines questionsAt(int stage) {
     Lines lines = caseLines;
-    const auto append = [&lines](const Lines& more) { lines.insert(lines.end(), more.begin(), more.end()); };
+    const auto append = [&lines](const Lines& more) {
+        lines.insert(lines.end(), more.begin(), more.end());
+    };
     if (stage >= 2)
         append(question2Lines);
     if (stage >= 4)

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/answers.h"
-#include "core/ink.h"
-#include "support/worked_example_window.h"
 #include "core/exercise_texts.h"
+#include "core/ink.h"
+#include "core/print_layout.h"
+#include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
-#include "core/print_layout.h"
 #include "window/window_font.h"
 
 #include <QAbstractScrollArea>
@@ -20,9 +20,8 @@ namespace {
 class MeasuringPanel final : public TextPanel {
 public:
     explicit MeasuringPanel(const QFont& font)
-        : metrics_(font),
-          layout_({metrics_.averageCharWidth(), metrics_.height(),
-                   [this](const std::string& t) { return width(t); }}) {}
+        : metrics_(font), layout_({metrics_.averageCharWidth(), metrics_.height(),
+                                   [this](const std::string& t) { return width(t); }}) {}
     void Cls() override { layout_.home(); }
     void Print(const PrintItems& items, bool endOfLine) override {
         for (const TextRun& run : layout_.place(items, endOfLine))

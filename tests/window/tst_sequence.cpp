@@ -137,7 +137,7 @@ void TestSequence::slotsFiveAndSixCalledDirectly() {
         click(sequenceButtons[i]);
     const QStringList questions = panel("Picture1")->transcript();
 
-    form_->hideanswer4_Click();
+    form_->run(&Exercise::hideanswer4_Click);
     QCOMPARE(visibleButtons(), (QStringList{"end", "seeanswer5"}));
     QCOMPARE(panel("Picture3")->transcript(), QStringList());
     QCOMPARE(panel("Picture1")->transcript(), questions + QStringList({"", ""}));
@@ -236,9 +236,11 @@ void TestSequence::clickQueuedBehindEndDoesNotRun() {
         const QPointF centre = QRectF(target->rect()).center();
         const QPointF global = target->mapToGlobal(centre);
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(target, new QMouseEvent(type, centre, global, Qt::LeftButton,
-                                                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                                                Qt::NoModifier));
+            QCoreApplication::postEvent(
+                target,
+                new QMouseEvent(type, centre, global, Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
     };
     queueClick(button("end"));
     queueClick(button("seeanswer1"));
