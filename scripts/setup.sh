@@ -11,9 +11,9 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(xvfb x11-xkb-utils x11-xserver-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
                appstream reuse poppler-utils)
-# What the web edition needs: the WebAssembly compiler, the font it bundles
-# and fontTools to cut it down, and python3 to serve the page.
-WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3 python3-fonttools)
+# What the web edition needs: the WebAssembly compiler, the font it bundles,
+# and python3 to serve the page.
+WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3)
 # What its tests need: a browser, and node with npm to drive it.
 WEB_TEST_PACKAGES=(chromium)
 # The locale the number-form test writes decimal commas in.
