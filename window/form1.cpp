@@ -7,6 +7,7 @@
 #include "window/window_font.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -115,6 +116,7 @@ QWidget* Form1::createControl(const ControlLayout& row) {
 QPushButton* Form1::createButton(const ControlLayout& row) {
     auto* button = new QPushButton(tr(row.caption), this);
     button->setAutoDefault(false);
+    button->installEventFilter(this);
     const Control control = row.control;
     connect(button, &QPushButton::clicked, this, [this, control] { click(control); });
     return button;
@@ -150,6 +152,24 @@ void Form1::click(Control control) {
 void Form1::run(void (Exercise::*handler)()) {
     (exercise_.*handler)();
     afterStep();
+}
+
+// One key press makes at most one step. A held key repeats; where the window
+// system's repeats are not marked as such, each comes as a release and a
+// press with the same time stamp. The release presses the button that has
+// the focus, but the press that follows it (on the next button) is dropped,
+// so the held key cannot run on through the exercise.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) {
+        lastKeyRelease_ = static_cast<QKeyEvent*>(event)->timestamp();
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool repeated =
+            key->isAutoRepeat() || (key->timestamp() != 0 && key->timestamp() == lastKeyRelease_);
+        if (repeated)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Ends at once: the window takes no more input, so a click already queued

@@ -45,6 +45,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -64,4 +65,5 @@ private:
     QLabel* Picture2 = nullptr;
     Exercise exercise_;
     qreal zoom_ = 1.0;
+    quint64 lastKeyRelease_ = 0; // window-system time of the last key release
 };

@@ -25,6 +25,7 @@ private slots:
     void focusNeverPassesThroughEnd();
     void tabVisitsVisibleButtonsOnly_data();
     void tabVisitsVisibleButtonsOnly();
+    void heldSpaceTakesOneStep_data();
     void heldSpaceTakesOneStep();
     void clickQueuedBehindEndDoesNotRun();
     void faultIsReportedAndStops();
@@ -218,14 +219,28 @@ void TestSequence::tabVisitsVisibleButtonsOnly() {
 }
 
 // Keyboard auto-repeat: one press held down makes one step, however many
-// repeated presses and releases arrive while it is held.
+// repeated presses and releases arrive while it is held, marked as repeats
+// or not (X11 leaves them unmarked where it cannot pair them in time; each
+// repeat is then a release and a press with one time stamp).
+void TestSequence::heldSpaceTakesOneStep_data() {
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("repeats marked") << true;
+    QTest::newRow("repeats unmarked") << false;
+}
+
 void TestSequence::heldSpaceTakesOneStep() {
-    QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_Space, {}, " ", false);
-    for (int i = 0; i < 20; ++i) {
-        QTest::simulateEvent(QApplication::focusWidget(), false, Qt::Key_Space, {}, " ", true);
-        QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_Space, {}, " ", true);
+    QFETCH(bool, marked);
+    const auto send = [](QEvent::Type type, bool repeat, quint64 time) {
+        QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+        key.setTimestamp(time);
+        QApplication::sendEvent(QApplication::focusWidget(), &key);
+    };
+    send(QEvent::KeyPress, false, 1000);
+    for (quint64 time = 1660; time < 2500; time += 40) {
+        send(QEvent::KeyRelease, marked, time);
+        send(QEvent::KeyPress, marked, time);
     }
-    QTest::simulateEvent(QApplication::focusWidget(), false, Qt::Key_Space, {}, " ", false);
+    send(QEvent::KeyRelease, false, 2600);
     QCOMPARE(visibleButtons(), (QStringList{"end", "hideanswer1"}));
     QCOMPARE(panel("Picture3")->transcript(), qt(answer1Lines));
 }
