@@ -33,8 +33,12 @@ as_user() {
         env PATH="$WORK/bin:$PATH" "$@"
     fi
 }
+# The scripts from a copy the other user can read, wherever the checkout is.
+mkdir -p "$WORK/tree/scripts"
+cp "$tree/scripts/test.sh" "$tree/scripts/setup.sh" "$WORK/tree/scripts/"
+chmod -R a+rX "$WORK/tree"
 status=0
-as_user "$tree/scripts/test.sh" >"$WORK/out" 2>&1 || status=$?
+as_user "$WORK/tree/scripts/test.sh" >"$WORK/out" 2>&1 || status=$?
 [ "$status" -eq 1 ] || fail "exit status $status, not 1"
 grep -q '^    apt-get update$' "$WORK/out" || fail "no apt-get update: $(cat "$WORK/out")"
 [ "$(grep -c 'apt-get install' "$WORK/out")" -eq 1 ] || fail "not one install command"
