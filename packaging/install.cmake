@@ -22,6 +22,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/art/compartica.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${COMPARTICA_ID}.svg)
 
+# The package says its licences as Debian packages do.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/compartica)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME compartica)
 set(CPACK_PACKAGE_VENDOR Compartica)

@@ -14,10 +14,12 @@ for file in /usr/share/applications/org.compartica.Compartica.desktop \
     /usr/share/icons/hicolor/32x32/apps/org.compartica.Compartica.png \
     /usr/share/icons/hicolor/64x64/apps/org.compartica.Compartica.png \
     /usr/share/icons/hicolor/128x128/apps/org.compartica.Compartica.png \
-    /usr/share/icons/hicolor/scalable/apps/org.compartica.Compartica.svg; do
+    /usr/share/icons/hicolor/scalable/apps/org.compartica.Compartica.svg \
+    /usr/share/doc/compartica/copyright; do
     [ -s "$file" ] || fail "$file is not installed"
 done
-echo "ok: desktop entry, metadata and icons installed"
+echo "ok: desktop entry, metadata, icons and licences installed"
+grep -q "^License: GPL-3.0-or-later" /usr/share/doc/compartica/copyright || fail "the package does not say its licence"
 [ -x "$APP" ] || fail "$APP is not installed"
 compartica-sheets --count 2 --seed 7 --output "$WORK/set.pdf" --key "$WORK/key.pdf" ||
     fail "the installed compartica-sheets cannot make a set"
