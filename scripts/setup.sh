@@ -8,7 +8,7 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-li
 # libraries the package depends on, with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What the headless tests need on top.
-TEST_PACKAGES=(xvfb x11-xkb-utils x11-xserver-utils xkb-data xdotool imagemagick x11-utils
+TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
                appstream reuse poppler-utils)
 # What the web edition needs: the WebAssembly compiler, the font it bundles,
