@@ -14,7 +14,7 @@ Module.compartica = (() => {
   const inks = ['#000000', '#ff0000']; // the question panel, the answer panel
   const panelNames = ['Case and questions', 'Worked answer'];
   const panelControls = ['Picture1', 'Picture3'];
-  const state = { zoom: 1, ascent: 0, runs: [[], []], canvases: [], spoken: [],
+  const state = { form: null, zoom: 1, ratio: 0, ascent: 0, runs: [[], []], canvases: [], spoken: [],
                   announced: ['', ''], controls: new Map(), measure: null };
 
   // What Qt reads from the same font file: the average character width
@@ -79,10 +79,14 @@ Module.compartica = (() => {
   // far down as 0.7; below that, or at full size, it is drawn as laid out.
   function fitToViewport() {
     const form = document.getElementById('form1');
-    const fit = Math.min(window.innerWidth / 1024, window.innerHeight / 768);
+    const fit = Math.min(window.innerWidth / state.form.width,
+                         window.innerHeight / state.form.height);
     const zoom = fit < 1 && fit >= 0.7 ? fit : 1;
-    if (zoom === state.zoom && form.style.transform) return;
+    // A browser zoom changes the device pixel ratio and the size together.
+    const ratio = window.devicePixelRatio || 1;
+    if (zoom === state.zoom && ratio === state.ratio) return;
     state.zoom = zoom;
+    state.ratio = ratio;
     form.style.transform = `scale(${zoom})`;
     paint(0);
     paint(1);
@@ -109,7 +113,11 @@ Module.compartica = (() => {
 
   // Kinds, as the core numbers them: button, text panel, emblem, backdrop.
   function buildControls(form) {
-    const rows = layoutTable().filter((row) => row.index >= 0).reverse();
+    const table = layoutTable();
+    state.form = table.find((row) => row.index < 0);
+    form.style.width = `${state.form.width}px`;
+    form.style.height = `${state.form.height}px`;
+    const rows = table.filter((row) => row.index >= 0).reverse();
     for (const row of rows) {
       let element;
       if (row.kind === 0) {
