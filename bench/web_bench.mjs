@@ -44,7 +44,7 @@ for (let run = 0; run < runs; run++) {
   clicks.push(...await page.evaluate(() => {
     const times = [];
     for (let step = 0; step < 7; step++) {
-      const button = [...document.querySelectorAll('button')].find((b) => !b.hidden && b.id !== 'end');
+      const button = [...document.querySelectorAll('button')].find((b) => b.style.visibility !== 'hidden' && b.id !== 'end');
       const start = performance.now();
       button.click();
       times.push(performance.now() - start);

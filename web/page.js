@@ -183,7 +183,9 @@ Module.compartica = (() => {
   }
 
   // Shows what the exercise shows; the control that takes the focus appears
-  // before any other hides.
+  // before any other hides. Hidden controls keep their place (visibility,
+  // not display), so a step changes no layout and the focus moves at once;
+  // hidden, they take no clicks and no focus and are not read out.
   function mirror() {
     const fault = call('compartica_fault', 'string');
     if (fault) {
@@ -197,10 +199,10 @@ Module.compartica = (() => {
     }
     const mask = call('compartica_shown', 'number');
     const shown = (index) => (mask & (1 << index)) !== 0;
-    state.controls.forEach((element, index) => { if (shown(index)) element.hidden = false; });
+    state.controls.forEach((element, index) => { if (shown(index)) element.style.visibility = ''; });
     const focus = state.controls.get(call('compartica_focus', 'number'));
     if (focus && document.activeElement !== focus) focus.focus();
-    state.controls.forEach((element, index) => { if (!shown(index)) element.hidden = true; });
+    state.controls.forEach((element, index) => { if (!shown(index)) element.style.visibility = 'hidden'; });
     announce(0);
     announce(1);
   }

@@ -83,7 +83,7 @@ async function open(viewport = { width: 1280, height: 900 }) {
 const spoken = (page, name) => page.$eval(`#${name}-text`, (region) =>
   [...region.children].map((piece) => piece.textContent));
 const visibleButtons = (page) => page.$$eval('button', (buttons) =>
-  buttons.filter((b) => !b.hidden).map((b) => b.id).sort().join(' '));
+  buttons.filter((b) => getComputedStyle(b).visibility !== 'hidden').map((b) => b.id).sort().join(' '));
 
 // Each stage: the live regions hold the panels' text, each step added one
 // piece, and the one button that leads on shows.
