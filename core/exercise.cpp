@@ -7,6 +7,7 @@
 #include "core/exercise_texts.h"
 #include "core/float_faults.h"
 
+#include <iterator>
 #include <vector>
 
 Exercise::Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3)
@@ -34,39 +35,20 @@ void Exercise::Form_Load() {
         printCase(Picture1_, state_);
 }
 
+// The click handler of each control, in the order of Control; the panels,
+// the emblem and the backdrop have none.
 void Exercise::click(Control control) {
-    if (ended_ || !fault_.empty() || !isVisible(control))
+    using Handler = void (Exercise::*)();
+    static constexpr Handler handlers[] = {
+        &Exercise::seeanswer1_Click,  &Exercise::hideanswer1_Click, &Exercise::seeanswer2_Click,
+        &Exercise::hideanswer2_Click, &Exercise::seeanswer3_Click,  &Exercise::hideanswer3_Click,
+        &Exercise::seeanswer4_Click,  &Exercise::hideanswer4_Click, &Exercise::seeanswer5_Click,
+        &Exercise::hideanswer5_Click, &Exercise::seeanswer6_Click,  &Exercise::hideanswer6_Click,
+        &Exercise::end_Click};
+    const std::size_t n = index(control);
+    if (ended_ || !fault_.empty() || !isVisible(control) || n >= std::size(handlers))
         return;
-    switch (control) {
-    case Control::seeanswer1:
-        return seeanswer1_Click();
-    case Control::hideanswer1:
-        return hideanswer1_Click();
-    case Control::seeanswer2:
-        return seeanswer2_Click();
-    case Control::hideanswer2:
-        return hideanswer2_Click();
-    case Control::seeanswer3:
-        return seeanswer3_Click();
-    case Control::hideanswer3:
-        return hideanswer3_Click();
-    case Control::seeanswer4:
-        return seeanswer4_Click();
-    case Control::hideanswer4:
-        return hideanswer4_Click();
-    case Control::seeanswer5:
-        return seeanswer5_Click();
-    case Control::hideanswer5:
-        return hideanswer5_Click();
-    case Control::seeanswer6:
-        return seeanswer6_Click();
-    case Control::hideanswer6:
-        return hideanswer6_Click();
-    case Control::end:
-        return end_Click();
-    default:
-        return;
-    }
+    (this->*handlers[n])();
 }
 
 // The button that leads on appears and takes the keyboard focus in place of

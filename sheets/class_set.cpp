@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -31,47 +32,50 @@ QFont paperFont() {
     return font;
 }
 
-void setUp(QPdfWriter& writer, const SheetOptions& options, const QString& title) {
-    writer.setPageSize(QPageSize(options.paper));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setResolution(1200);
-    writer.setTitle(title);
-    writer.setCreator(
-        QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()));
-}
+// A PDF file being written: its writer, the painter on it, and its pages
+// as a panel to print into.
+struct PdfDocument {
+    PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title)
+        : writer(device), painter(setUp(writer, options, title)), pages(painter, paperFont(), {}) {}
 
-QString setName(const SheetOptions& options) {
-    return QString::number(options.seed);
-}
+    void newPage() {
+        writer.newPage();
+        pages.newPage({});
+    }
+
+    static QPdfWriter* setUp(QPdfWriter& writer, const SheetOptions& options,
+                             const QString& title) {
+        writer.setPageSize(QPageSize(options.paper));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(1200);
+        writer.setTitle(title);
+        writer.setCreator(
+            QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()));
+        return &writer;
+    }
+
+    QPdfWriter writer;
+    QPainter painter;
+    PdfPanel pages;
+};
 
 } // namespace
 
 void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* key) {
-    QPdfWriter sheetWriter(&sheets);
-    setUp(sheetWriter, options, QStringLiteral("Compartica cases, set %1").arg(setName(options)));
-    QPainter sheetPainter(&sheetWriter);
-    PdfPanel sheet(sheetPainter, paperFont(), {});
-
-    std::unique_ptr<QPdfWriter> keyWriter;
-    std::unique_ptr<QPainter> keyPainter;
-    std::unique_ptr<PaperPanel> keyPages = std::make_unique<NoPaper>();
-    if (key) {
-        keyWriter = std::make_unique<QPdfWriter>(key);
-        setUp(*keyWriter, options,
-              QStringLiteral("Compartica answer key, set %1").arg(setName(options)));
-        keyPainter = std::make_unique<QPainter>(keyWriter.get());
-        keyPages = std::make_unique<PdfPanel>(*keyPainter, paperFont(), QPoint());
-    }
+    const QString set = QString::number(options.seed);
+    PdfDocument sheet(&sheets, options, QStringLiteral("Compartica cases, set %1").arg(set));
+    std::optional<PdfDocument> keyDocument;
+    if (key)
+        keyDocument.emplace(key, options, QStringLiteral("Compartica answer key, set %1").arg(set));
+    NoPaper noKey;
+    PaperPanel& keyPages = keyDocument ? static_cast<PaperPanel&>(keyDocument->pages) : noKey;
 
     const int first = options.onlyCase > 0 ? options.onlyCase : 1;
     for (int index = first; index < first + options.count; ++index) {
         if (index > first) {
-            sheetWriter.newPage();
-            sheet.newPage({});
-            if (key) {
-                keyWriter->newPage();
-                static_cast<PdfPanel&>(*keyPages).newPage({});
-            }
+            sheet.newPage();
+            if (keyDocument)
+                keyDocument->newPage();
         }
         std::unique_ptr<RandomSource> random;
         if (options.draws.empty())
@@ -80,6 +84,6 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
             random = std::make_unique<ListedRandomSource>(options.draws);
         const std::string label = "Case " + std::to_string(index) + ", seed " +
                                   std::to_string(options.seed) + "-" + std::to_string(index);
-        printCasePages(*random, label, sheet, *keyPages);
+        printCasePages(*random, label, sheet.pages, keyPages);
     }
 }

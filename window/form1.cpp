@@ -172,11 +172,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Ends at once: the window takes no more input, so a click already queued
+// Ends at once: the exercise takes no more clicks, so one already queued
 // behind this one runs no handler while the event loop winds down.
 void Form1::end_Click() {
     exercise_.end_Click();
-    setEnabled(false);
     QApplication::exit(0);
 }
 
@@ -206,7 +205,6 @@ void Form1::mirrorExercise() {
 // A fault in the arithmetic is a run-time error: it is reported, and the
 // program ends with status 1.
 void Form1::reportFault() {
-    setEnabled(false);
     QMessageBox::critical(
         this, windowTitle(),
         tr("Compartica has stopped: the arithmetic of %1 failed (overflow, division by zero or "

@@ -18,9 +18,7 @@ stop_x() {
 }
 
 cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    stop_x
     rm -rf "$WORK"
 }
 trap cleanup EXIT
