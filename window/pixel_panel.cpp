@@ -104,24 +104,28 @@ bool PixelPanel::event(QEvent* event) {
 // may bring another pixel density: the image is checked before drawing.
 bool PixelPanel::imageIsCurrent() const {
     const qreal ratio = devicePixelRatioF();
-    return image_.devicePixelRatio() == imageRatio() && image_.size() == size() * ratio;
+    return image_.devicePixelRatio() == ratio && imageZoom_ == zoom_ &&
+           image_.size() == size() * ratio;
 }
 
-// The image has one pixel per device pixel of the panel on screen; its
-// device pixel ratio carries the zoom, so text is drawn in layout pixels and
-// rasterized at the size it is shown at.
+// The image has one pixel per device pixel of the panel on screen.
 void PixelPanel::renderImage() {
     image_ = QImage(size() * devicePixelRatioF(), QImage::Format_RGB32);
-    image_.setDevicePixelRatio(imageRatio());
+    image_.setDevicePixelRatio(devicePixelRatioF());
+    imageZoom_ = zoom_;
     image_.fill(Qt::white);
     drawRuns(runs_);
     update();
 }
 
+// Text is placed in layout pixels and rasterized at the size it is shown at.
+// The zoom is the painter's own scale: a painter takes an image's pixel
+// ratio only where it enlarges, so a ratio below 1 would draw full size.
 void PixelPanel::drawRuns(const std::vector<TextRun>& runs) {
     if (image_.isNull() || runs.empty())
         return;
     QPainter painter(&image_);
+    painter.scale(imageZoom_, imageZoom_);
     painter.setFont(font());
     painter.setPen(foreColor_);
     const int ascent = fontMetrics().ascent();

@@ -44,13 +44,13 @@ protected:
 private:
     PrintLayout::Metrics metrics() const;
     bool imageIsCurrent() const;
-    qreal imageRatio() const { return devicePixelRatioF() * zoom_; }
     void renderImage();
     void drawRuns(const std::vector<TextRun>& runs);
 
     QColor foreColor_;
     qreal zoom_ = 1.0;
     QImage image_;
+    qreal imageZoom_ = 1.0; // the zoom the image was drawn at
     std::vector<TextRun> runs_; // everything since the last clear, to redraw at a new density
     PrintLayout layout_;
     TranscriptPanel transcript_;

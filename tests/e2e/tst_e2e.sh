@@ -48,9 +48,15 @@ await_stage() {
 
 start_x
 
+# Where the ink of the case and of each answer lies at full size, to compare
+# with smaller screens.
+case_box=
+answer_box=()
+
 echo "# mouse: every step clicked, then end"
 start_app
 await_stage 0 no "start"
+case_box=$(ink_box $(rect Picture1))
 dark=$(count_dark $(rect Picture1))
 [ "$dark" -gt 1000 ] || fail "the case text is not on screen ($dark dark pixels)"
 for step in 0 1 2 3 4 5 6; do
@@ -58,6 +64,7 @@ for step in 0 1 2 3 4 5 6; do
     if [ $((step % 2)) -eq 0 ]; then
         next=$((step + 1)); [ "$step" -eq 6 ] && next=-1
         await_stage "$next" yes "after ${SEQUENCE[$step]}"
+        answer_box+=("$(ink_box $(rect Picture3))")
         now=$(count_dark $(rect Picture1))
         [ "$now" -eq "$dark" ] || fail "the question panel changed on ${SEQUENCE[$step]}"
     else
@@ -110,8 +117,20 @@ sleep 0.2
 xdotool key space
 expect_exit_zero "Tab to end, then Space"
 
-# Screens smaller than the layout: the whole layout is drawn smaller, so
-# "end" and the whole of answer 1 are on screen.
+# Whether a box of ink measured at $ZOOM is the full-size box drawn smaller,
+# within 2 pixels on each edge flagged 1 (left top right bottom).
+scaled() { # full-size box, box now, edges
+    awk -v z="$ZOOM" -v full="$1" -v now="$2" -v edges="$3" 'BEGIN {
+        split(full, f); split(now, n); split(edges, e)
+        for (i = 1; i <= 4; i++) if (e[i] && (n[i] - z * f[i] > 2 || z * f[i] - n[i] > 2)) exit 1
+    }'
+}
+
+# Screens smaller than the layout: the whole layout, text included, is drawn
+# smaller, so "end" and every line are on screen. The case's longest line
+# reads the same for every patient, so its box compares on all four edges;
+# an answer's longest line ends in the patient's numbers, so its right edge
+# need only lie inside the panel.
 for screen in "1366x768 40" "1024x600 0"; do
     echo "# a ${screen% *} screen, ${screen#* } pixels reserved by a panel"
     stop_x
@@ -119,19 +138,26 @@ for screen in "1366x768 40" "1024x600 0"; do
     start_app
     ZOOM=$(window_zoom)
     awk -v z="$ZOOM" 'BEGIN { exit !(z < 1) }' || fail "the layout is not drawn smaller (zoom $ZOOM)"
-    click_at $(rect seeanswer1)
-    await_stage 1 yes "after seeanswer1 at zoom $ZOOM"
-    read -r left top width height <<<"$(rect Picture3)"
-    [ $((top + height)) -le "$(window_height)" ] || fail "the answer panel runs off the window"
     read -r left top width height <<<"$(rect end)"
     [ $((top + height)) -le "$(window_height)" ] || fail "end runs off the window"
-    # The last line of answer 1, its seventh, is drawn: from where it starts
-    # to the panel's bottom edge.
-    below=$(awk -v z="$ZOOM" 'BEGIN { printf "%d", 6 * 15 * z }')
     read -r left top width height <<<"$(rect Picture3)"
-    [ "$(count_red "$left" $((top + below)) "$width" $((height - below)))" -gt 100 ] ||
-        fail "the last line of answer 1 is not on screen"
-    echo "ok: zoom $ZOOM shows end and all of answer 1"
+    [ $((top + height)) -le "$(window_height)" ] || fail "the answer panel runs off the window"
+    await_stage 0 no "start at zoom $ZOOM"
+    box=$(ink_box $(rect Picture1))
+    scaled "$case_box" "$box" "1 1 1 1" ||
+        fail "at zoom $ZOOM the case's ink lies at $box, not at $ZOOM x ($case_box)"
+    for step in 0 1 2 3 4 5 6; do
+        click_at $(rect "${SEQUENCE[$step]}")
+        [ $((step % 2)) -eq 1 ] && { await_stage $((step + 1)) no "after ${SEQUENCE[$step]}"; continue; }
+        next=$((step + 1)); [ "$step" -eq 6 ] && next=-1
+        await_stage "$next" yes "after ${SEQUENCE[$step]} at zoom $ZOOM"
+        box=$(ink_box $(rect Picture3))
+        scaled "${answer_box[$((step / 2))]}" "$box" "1 1 0 1" ||
+            fail "at zoom $ZOOM answer $((step / 2 + 1))'s ink lies at $box, not at $ZOOM x (${answer_box[$((step / 2))]})"
+        read -r _ _ right _ <<<"$box"
+        [ "$right" -le $((width - 3)) ] || fail "answer $((step / 2 + 1)) is cut at the panel's edge"
+    done
+    echo "ok: zoom $ZOOM draws the case and answers 1 to 4 whole, at the zoom, with end on screen"
     click_at $(rect end)
     expect_exit_zero "a click on end at zoom $ZOOM"
     unset ZOOM

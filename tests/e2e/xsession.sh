@@ -91,6 +91,16 @@ count_not_white() {
         -negate -format '%[fx:round(mean*w*h)]' info:
 }
 
+# The box around the ink in a rectangle of the last screenshot (left top
+# width height), relative to the rectangle: its left, top, right and bottom
+# edges. Ink is any pixel less than half green: black or red text, the
+# smoothed edges of smaller text included.
+ink_box() {
+    convert "$WORK/shot.png" -crop "$3x$4+$1+$2" +repage -channel G -separate +channel \
+        -threshold 50% -bordercolor white -border 1 -format '%@' info: |
+        awk -F'[x+]' '{ printf "%d %d %d %d\n", $3 - 1, $4 - 1, $3 - 1 + $1, $4 - 1 + $2 }'
+}
+
 # Waits up to 2 seconds for the program to exit; its status must be 0.
 expect_exit_zero() {
     for _ in $(seq 20); do
