@@ -54,9 +54,38 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     std::_Exit(1);
 }
 
+constexpr const char* help =
+    "Usage: compartica [--help | --version]\n"
+    "\n"
+    "Compartica is an exercise for physiology students on the body's fluid\n"
+    "compartments, worked by indicator dilution: it invents a patient, states the\n"
+    "result of an experiment with three indicators and asks four questions, one\n"
+    "at a time, showing the worked answer to each on request. It opens one window\n"
+    "and takes no options other than --help and --version. To print cases for a\n"
+    "class with their answer key, use compartica-sheets (see\n"
+    "compartica-sheets --help).\n";
+
+// --help and --version print and end without a display; any other argument
+// is left to the toolkit, which ignores what it does not know.
+bool answeredOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("compartica %s\n", COMPARTICA_VERSION);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(help, stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (answeredOption(argc, argv))
+        return 0;
     if (!displayNamed()) {
         std::fputs("compartica: no display to show the window on (DISPLAY and WAYLAND_DISPLAY "
                    "are not set)\n",

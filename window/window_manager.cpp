@@ -15,12 +15,15 @@ namespace {
 
 // A window manager that follows the desktop standards names itself on the
 // root window (_NET_SUPPORTING_WM_CHECK). Away from X11 the platform itself
-// places windows, so there is always one.
+// places windows, so there is always one. Qt offers its X11 interface under
+// every platform plugin, but only the xcb plugin has a connection behind it.
 bool windowManagerRunning() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return true;
-    xcb_connection_t* connection = x11->connection();
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return true;
     const char name[] = "_NET_SUPPORTING_WM_CHECK";
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof name - 1, name),

@@ -4,9 +4,10 @@
 # Where the window cannot be shown the program says why in one line on
 # stderr and exits with status 1, without the toolkit's abort: "display"
 # only when the display is the trouble, the toolkit's own reason otherwise.
-# Usage: tst_nodisplay.sh PATH-TO-COMPARTICA
+# Off X11 it starts as anywhere else; --version and --help need no display.
+# Usage: tst_nodisplay.sh PATH-TO-COMPARTICA VERSION
 set -uo pipefail
-APP=$1
+APP=$1 VERSION=$2
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
@@ -26,4 +27,22 @@ check "a display that cannot be reached" '^compartica: cannot open the display :
 check "a window-system plugin that does not exist" '^compartica: [^:]*plugin' \
     DISPLAY=:9999 QT_QPA_PLATFORM=nosuchplugin
 grep -q 'display' "$WORK/err" && { echo "FAIL: a missing plugin is reported as a display problem"; exit 1; }
+
+# Runs the program without a display: its status, what it wrote to stdout,
+# and nothing on stderr.
+quietly_runs() { # expected status, then arguments and environment for env
+    local expected=$1 status=0
+    shift
+    env -i PATH="$PATH" HOME="$WORK" "$@" >"$WORK/out" 2>"$WORK/err" || status=$?
+    [ "$status" -eq "$expected" ] && [ ! -s "$WORK/err" ] ||
+        { echo "FAIL: $*: exit status $status, not $expected"; cat "$WORK/err"; exit 1; }
+}
+quietly_runs 124 QT_QPA_PLATFORM=offscreen timeout 2 "$APP"
+echo "ok: off X11 (offscreen) the program runs until it is closed"
+quietly_runs 0 "$APP" --version
+[ "$(cat "$WORK/out")" = "compartica $VERSION" ] || { echo "FAIL: --version: $(cat "$WORK/out")"; exit 1; }
+quietly_runs 0 "$APP" --help
+grep -q 'compartica-sheets' "$WORK/out" && grep -q -- '--version' "$WORK/out" ||
+    { echo "FAIL: --help: $(cat "$WORK/out")"; exit 1; }
+echo "ok: --version and --help print without a display: $(head -n 1 "$WORK/out")"
 exit 0

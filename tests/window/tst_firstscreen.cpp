@@ -3,7 +3,9 @@
 #include "support/worked_example_window.h"
 #include "window/form1.h"
 #include "window/pixel_panel.h"
+#include "window/window_manager.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -25,6 +27,7 @@ private slots:
     void womansWording();
     void wholeTenthConcentration();
     void formLoadMakesOneCase();
+    void showsOffX11AndEndsOnEnd();
 };
 
 void TestFirstScreen::workedExampleLetterForLetter() {
@@ -56,6 +59,17 @@ void TestFirstScreen::formLoadMakesOneCase() {
     form.Form_Load();
     QCOMPARE(random.log, std::string("RDDDDDD"));
     QVERIFY(!form.isVisible());
+}
+
+// These tests run on the offscreen platform: the window shows as the program
+// shows it, and "end" ends the event loop with status 0.
+void TestFirstScreen::showsOffX11AndEndsOnEnd() {
+    WorkedExampleWindow window;
+    showMaximizedAnywhere(window.form);
+    QVERIFY(window.form.isVisible());
+    auto* end = window.form.findChild<QPushButton*>("end");
+    QTimer::singleShot(0, end, [end] { QTest::mouseClick(end, Qt::LeftButton); });
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestFirstScreen)
