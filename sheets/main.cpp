@@ -69,10 +69,12 @@ int main(int argc, char* argv[]) {
     if (!parsed.options)
         return say(parsed.message, parsed.status);
     SheetOptions options = *parsed.options;
-    if (!options.seedGiven) {
+    if (!options.seedGiven)
         options.seed =
             static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    const int status = makeClassSet(options);
+    // A seed from the clock is told only for a set that was made.
+    if (status == 0 && !options.seedGiven)
         say(QStringLiteral("seed %1").arg(options.seed), 0);
-    }
-    return makeClassSet(options);
+    return status;
 }

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # compartica-sheets as a teacher uses it: the same seed makes the same set,
 # the worked example's case prints on the sheet and its answers in the key,
-# and bad input gets one line, status 2 and no file.
+# and bad input gets one line, status 2 and no file (nor a seed).
 # Usage: tst_sheets.sh PATH-TO-COMPARTICA-SHEETS PATH-TO-TST_CORE
 set -uo pipefail
 SHEETS=$1 CORE=$2
@@ -56,6 +56,7 @@ bad() { # description, pattern of the message, arguments
     [ "$code" -eq 2 ] || fail "$what: status $code, not 2"
     [ "$(wc -l <"$WORK/err")" -eq 1 ] && grep -Eq "^compartica-sheets: .*$pattern" "$WORK/err" ||
         fail "$what: message: $(cat "$WORK/err")"
+    [ ! -s "$WORK/out" ] || fail "$what: also printed $(cat "$WORK/out")"
     local left
     left=$(find "$WORK/bad" "$WORK/locked" -mindepth 1)
     [ -z "$left" ] || fail "$what: left $left"
