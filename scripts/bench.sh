@@ -20,7 +20,7 @@ QT_QPA_PLATFORM=offscreen build/release/bench/step_bench
 
 phase "Web edition: size, navigation to the case drawn, one click"
 build_web
-quietly npm ci --prefix tests/web --no-audit --no-fund
+install_npm_packages tests/web
 for file in build/web/compartica.js build/web/compartica.wasm; do
     echo "$(basename "$file"): $(stat -c %s "$file") bytes, $(gzip -9c "$file" | wc -c) gzipped"
 done

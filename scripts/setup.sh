@@ -24,13 +24,24 @@ phase() {
     printf '\n== %s\n' "$*"
 }
 
-# The packages of those given that are not installed, one a line.
+# The packages of those given that are not installed, one a line, each once.
 missing_packages() {
     local package
     for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             echo "$package"
-    done
+    done | awk '!seen[$0]++'
+}
+
+# What apt-get would install for the packages given, in one line: how many
+# packages with what they depend on, how much it fetches and how much disk
+# it takes. Asks apt without installing anything.
+install_size() {
+    LC_ALL=C apt-get install --assume-no --no-install-recommends "$@" 2>/dev/null | awk '
+        / newly installed/ { count = $3 }
+        /^Need to get / { sub(/^Need to get /, ""); sub(/ of archives\.$/, ""); fetch = $0 }
+        /^After this operation, / { sub(/^After this operation, /, ""); sub(/ of additional.*/, ""); disk = $0 }
+        END { printf "%d packages, %s to download, %s on disk\n", count, fetch ? fetch : "0 B", disk ? disk : "0 B" }'
 }
 
 # npm comes with Debian's npm package, or with a nodejs from elsewhere that
@@ -73,11 +84,11 @@ ensure_installed() {
         exit 1
     fi
     if [ ${#missing[@]} -gt 0 ]; then
-        echo "Installing ${missing[*]}"
-        echo "(with apt-get; this takes a few minutes)"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-            "${missing[@]}" >/dev/null
+        echo "Installing ${missing[*]} with apt-get"
+        quietly apt-get update
+        echo "(with what they need: $(install_size "${missing[@]}"))"
+        DEBIAN_FRONTEND=noninteractive quietly apt-get install -y --no-install-recommends \
+            "${missing[@]}"
     fi
     if [ "$locale_missing" = yes ]; then
         echo "Making the ${COMMA_LOCALE} locale"
@@ -102,6 +113,26 @@ build_web() {
     export NODE_PATH=/usr/share/nodejs
     quietly emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release
     quietly cmake --build build/web --parallel "$(nproc)"
+}
+
+# Installs the npm packages the web tests drive Chromium with, as the lock
+# file in the folder given pins them. Where npm cannot fetch them, says why
+# in one line instead of npm's trace.
+install_npm_packages() {
+    local log status=0
+    log=$(mktemp)
+    npm ci --prefix "$1" --no-audit --no-fund >"$log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ] && grep -q -e 'FetchError' -e 'request to .* failed' "$log"; then
+        echo "npm cannot fetch the web tests' packages from $(npm config get registry)" \
+            "($(sed -n 's/^npm \(error\|ERR!\) code //p' "$log" | head -n 1)): the registry" \
+            "cannot be reached, or a proxy's certificate is not trusted; 'npm ping' checks" \
+            "the registry, 'npm config get proxy' and 'npm config get cafile' show the proxy" \
+            "and its certificate" >&2
+    elif [ "$status" -ne 0 ]; then
+        cat "$log" >&2
+    fi
+    rm -f "$log"
+    return "$status"
 }
 
 # Runs a build command, showing its output only with VERBOSE=1 or when it

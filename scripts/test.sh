@@ -4,43 +4,86 @@
 # Installs what is missing, builds Compartica with its tests and runs them all
 # headless: under AddressSanitizer and UndefinedBehaviorSanitizer, then as
 # released; then the web edition in node and Chromium; then, as root, builds
-# the Debian package, installs it and starts it.
+# the Debian package, installs it and starts it. Ends with one line a phase
+# and one that says whether all passed or which phase failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-phase "What the build and the tests need"
-ensure_installed --locale "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
-    "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" $(npm_package)
-echo "all installed"
+running=     # the phase under way, named as the summary names it
+finished=()  # one line for each phase that passed
+passes=()    # what each phase that passed contributes to the last line
 
+begin() { # short name, heading
+    running=$1
+    phase "$2"
+}
+
+passed() { # what the phase's summary line says [, what the last line says]
+    finished+=("$running: $1")
+    [ -z "${2:-}" ] || passes+=("$2")
+    running=
+}
+
+summarize() {
+    local status=$?
+    rm -f "$log"
+    phase "Summary"
+    [ ${#finished[@]} -eq 0 ] || printf '%s\n' "${finished[@]}"
+    if [ -n "$running" ]; then
+        echo "$running: failed"
+        echo "failed in phase $running (exit status $status)"
+    else
+        local IFS=,
+        echo "all phases passed:${passes[*]/#/ }"
+    fi
+}
+log=$(mktemp)
+trap summarize EXIT
+
+# Runs a build folder's tests and sets tally to how many passed, as
+# "passed/all".
 run_tests() { # build folder
     (
         cd "$1"
         QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
-    ) | grep -v '^ *Start '
+    ) | tee "$log" | grep -v '^ *Start '
+    tally=$(awk '/ tests failed out of / { print $NF - $4 "/" $NF }' "$log")
 }
 
-phase "Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer) and its tests"
+begin set-up "What the build and the tests need"
+ensure_installed --locale "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
+    "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" $(npm_package)
+echo "all installed"
+passed "all installed"
+
+begin sanitizer "Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer) and its tests"
 build_tree sanitize -DCOMPARTICA_WERROR=ON -DCOMPARTICA_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" run_tests build/sanitize
+    LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
+    run_tests build/sanitize
+passed "$tally tests passed" "sanitizer $tally"
 
-phase "Release build and its tests"
+begin release "Release build and its tests"
 build_tree test -DCOMPARTICA_WERROR=ON
 run_tests build/test
+passed "$tally tests passed" "release $tally"
 
-phase "Web edition: built with emscripten, tested under node and in Chromium"
+begin web "Web edition: built with emscripten, tested under node and in Chromium"
 build_web
-quietly npm ci --prefix tests/web --no-audit --no-fund
+install_npm_packages tests/web
 tests/web/tst_web.sh build/test build/web
+passed "the core's tests under node and the page in Chromium passed" \
+    "core under node, page in Chromium"
 
-phase "Debian package: built from the release build, installed system-wide and started"
-(cd build/test && quietly cpack -G DEB && ls "$PWD"/compartica_*.deb)
 if [ "$(id -u)" -eq 0 ]; then
-    echo "Installing the package system-wide with apt-get, to try it as installed"
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall ./build/test/compartica_*.deb >/dev/null
+    begin package "Debian package: built from the release build, installed system-wide and started"
+    (cd build/test && quietly cpack -G DEB && ls "$PWD"/compartica_*.deb)
+    DEBIAN_FRONTEND=noninteractive quietly apt-get install -y --reinstall ./build/test/compartica_*.deb
     tests/e2e/tst_installed.sh build/test/layout_table
+    passed "built, installed system-wide and started" "package"
 else
-    echo "(not root: the package is built but not installed and tried)"
+    begin package "Debian package: built from the release build (installing it needs root)"
+    (cd build/test && quietly cpack -G DEB && ls "$PWD"/compartica_*.deb)
+    passed "built, not installed (not root)" "package built"
 fi

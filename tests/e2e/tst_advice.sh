@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# scripts/test.sh run by a user who is not root, with a package and the
-# comma locale missing: it prints one block of commands for root that
-# installs exactly what is missing, and stops.
+# scripts/test.sh run by a user who is not root, with two packages (one of
+# them needed twice) and the comma locale missing: it prints one block of
+# commands for root that installs exactly what is missing, and stops.
 # Usage: tst_advice.sh SOURCE-TREE
 set -uo pipefail
 tree=$1
@@ -12,12 +12,12 @@ chmod 755 "$WORK"
 trap 'rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# dpkg-query and locale as on a machine without xdotool and the locale.
+# dpkg-query and locale as on a machine without cmake, xdotool and the locale.
 mkdir "$WORK/bin"
 cat >"$WORK/bin/dpkg-query" <<'FAKE'
 #!/bin/sh
 for last; do :; done
-[ "$last" = xdotool ] && exit 1
+[ "$last" = xdotool ] || [ "$last" = cmake ] && exit 1
 exec /usr/bin/dpkg-query "$@"
 FAKE
 cat >"$WORK/bin/locale" <<'FAKE'
@@ -42,10 +42,22 @@ as_user "$WORK/tree/scripts/test.sh" >"$WORK/out" 2>&1 || status=$?
 [ "$status" -eq 1 ] || fail "exit status $status, not 1"
 grep -q '^    apt-get update$' "$WORK/out" || fail "no apt-get update: $(cat "$WORK/out")"
 [ "$(grep -c 'apt-get install' "$WORK/out")" -eq 1 ] || fail "not one install command"
-grep -qx '    apt-get install -y --no-install-recommends xdotool' "$WORK/out" ||
-    fail "the install command is not for xdotool alone: $(grep 'apt-get install' "$WORK/out")"
+grep -qx '    apt-get install -y --no-install-recommends cmake xdotool' "$WORK/out" ||
+    fail "the install command is not for cmake and xdotool once each: $(grep 'apt-get install' "$WORK/out")"
 grep -q '/etc/locale.gen' "$WORK/out" && grep -qx '    locale-gen' "$WORK/out" ||
     fail "no locale commands: $(cat "$WORK/out")"
 grep -q 'sudo\|localedef' "$WORK/out" && fail "advice uses sudo or localedef"
 echo "ok: one block of root commands for exactly what is missing:"
 sed 's/^/  /' "$WORK/out"
+
+# npm without its registry: one line that names the likely causes.
+mkdir "$WORK/npm"
+cp "$tree/tests/web/package.json" "$tree/tests/web/package-lock.json" "$WORK/npm/"
+(
+    source "$tree/scripts/setup.sh"
+    npm_config_cache="$WORK/npm/cache" npm_config_registry=http://127.0.0.1:9/ \
+        npm_config_fetch_retries=0 install_npm_packages "$WORK/npm"
+) >"$WORK/out" 2>&1 && fail "npm without a registry succeeded"
+[ "$(wc -l <"$WORK/out")" -eq 1 ] && grep -q "registry.*certificate" "$WORK/out" ||
+    fail "npm without a registry: $(cat "$WORK/out")"
+echo "ok: $(cat "$WORK/out")"
