@@ -34,14 +34,18 @@ missing_packages() {
 }
 
 # What apt-get would install for the packages given, in one line: how many
-# packages with what they depend on, how much it fetches and how much disk
-# it takes. Asks apt without installing anything.
+# packages with what they depend on, how much it fetches (apt says "fetch/all"
+# where some is cached) and how much disk it takes. Asks apt without
+# installing anything.
 install_size() {
     LC_ALL=C apt-get install --assume-no --no-install-recommends "$@" 2>/dev/null | awk '
         / newly installed/ { count = $3 }
-        /^Need to get / { sub(/^Need to get /, ""); sub(/ of archives\.$/, ""); fetch = $0 }
+        /^Need to get / { sub(/^Need to get /, ""); sub(/(\/.*)? of archives\.$/, ""); fetch = $0 }
         /^After this operation, / { sub(/^After this operation, /, ""); sub(/ of additional.*/, ""); disk = $0 }
-        END { printf "%d packages, %s to download, %s on disk\n", count, fetch ? fetch : "0 B", disk ? disk : "0 B" }'
+        END {
+            printf "%d package%s, %s to download, %s on disk\n", count, count == 1 ? "" : "s",
+                fetch ? fetch : "0 B", disk ? disk : "0 B"
+        }'
 }
 
 # npm comes with Debian's npm package, or with a nodejs from elsewhere that
