@@ -50,7 +50,7 @@ private:
     QColor foreColor_;
     qreal zoom_ = 1.0;
     QImage image_;
-    qreal imageZoom_ = 1.0; // the zoom the image was drawn at
+    qreal imageZoom_ = 1.0;     // the zoom the image was drawn at
     std::vector<TextRun> runs_; // everything since the last clear, to redraw at a new density
     PrintLayout layout_;
     TranscriptPanel transcript_;
