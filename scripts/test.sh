@@ -76,14 +76,15 @@ tests/web/tst_web.sh build/test build/web
 passed "the core's tests under node and the page in Chromium passed" \
     "core under node, page in Chromium"
 
+heading="Debian package: built from the release build"
+[ "$(id -u)" -eq 0 ] && heading+=", installed system-wide and started" ||
+    heading+=" (installing it needs root)"
+begin package "$heading"
+(cd build/test && quietly cpack -G DEB && ls "$PWD"/compartica_*.deb)
 if [ "$(id -u)" -eq 0 ]; then
-    begin package "Debian package: built from the release build, installed system-wide and started"
-    (cd build/test && quietly cpack -G DEB && ls "$PWD"/compartica_*.deb)
     DEBIAN_FRONTEND=noninteractive quietly apt-get install -y --reinstall ./build/test/compartica_*.deb
     tests/e2e/tst_installed.sh build/test/layout_table
     passed "built, installed system-wide and started" "package"
 else
-    begin package "Debian package: built from the release build (installing it needs root)"
-    (cd build/test && quietly cpack -G DEB && ls "$PWD"/compartica_*.deb)
     passed "built, not installed (not root)" "package built"
 fi

@@ -15,8 +15,8 @@ namespace {
 
 // A window manager that follows the desktop standards names itself on the
 // root window (_NET_SUPPORTING_WM_CHECK). Away from X11 the platform itself
-// places windows, so there is always one. Qt offers its X11 interface under
-// every platform plugin, but only the xcb plugin has a connection behind it.
+// places windows, so there is always one. Qt may offer its X11 interface
+// under another platform plugin (offscreen does), with no connection behind it.
 bool windowManagerRunning() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return true;
