@@ -48,33 +48,38 @@ await_stage() {
 
 start_x
 
-# Where the ink of the case and of each answer lies at full size, to compare
-# with smaller screens.
-case_box=
-answer_box=()
+# Clicks every step from question 1 to answer 4, checking each stage and
+# the question panel; runs "on_answer N" with each answer N (0 to 3) shown.
+click_through() {
+    local step next now dark
+    dark=$(count_dark $(rect Picture1))
+    [ "$dark" -gt 1000 ] || fail "the case text is not on screen ($dark dark pixels)"
+    for step in 0 1 2 3 4 5 6; do
+        click_at $(rect "${SEQUENCE[$step]}")
+        if [ $((step % 2)) -eq 0 ]; then
+            next=$((step + 1)); [ "$step" -eq 6 ] && next=-1
+            await_stage "$next" yes "after ${SEQUENCE[$step]}${ZOOM:+ at zoom $ZOOM}"
+            on_answer $((step / 2))
+            now=$(count_dark $(rect Picture1))
+            [ "$now" -eq "$dark" ] || fail "the question panel changed on ${SEQUENCE[$step]}"
+        else
+            await_stage $((step + 1)) no "after ${SEQUENCE[$step]}"
+            now=$(count_dark $(rect Picture1))
+            [ "$now" -gt "$dark" ] || fail "no new question after ${SEQUENCE[$step]}"
+            dark=$now
+        fi
+        [ -n "${ZOOM:-}" ] || echo "ok: ${SEQUENCE[$step]}"
+    done
+}
 
 echo "# mouse: every step clicked, then end"
 start_app
 await_stage 0 no "start"
+# Where the ink of the case and of each answer lies at full size, to compare
+# with smaller screens.
 case_box=$(ink_box $(rect Picture1))
-dark=$(count_dark $(rect Picture1))
-[ "$dark" -gt 1000 ] || fail "the case text is not on screen ($dark dark pixels)"
-for step in 0 1 2 3 4 5 6; do
-    click_at $(rect "${SEQUENCE[$step]}")
-    if [ $((step % 2)) -eq 0 ]; then
-        next=$((step + 1)); [ "$step" -eq 6 ] && next=-1
-        await_stage "$next" yes "after ${SEQUENCE[$step]}"
-        answer_box+=("$(ink_box $(rect Picture3))")
-        now=$(count_dark $(rect Picture1))
-        [ "$now" -eq "$dark" ] || fail "the question panel changed on ${SEQUENCE[$step]}"
-    else
-        await_stage $((step + 1)) no "after ${SEQUENCE[$step]}"
-        now=$(count_dark $(rect Picture1))
-        [ "$now" -gt "$dark" ] || fail "no new question after ${SEQUENCE[$step]}"
-        dark=$now
-    fi
-    echo "ok: ${SEQUENCE[$step]}"
-done
+on_answer() { answer_box[$1]=$(ink_box $(rect Picture3)); }
+click_through
 cp "$WORK/shot.png" "${E2E_SHOTS:-$WORK}/answer4.png" 2>/dev/null
 click_at $(rect end)
 expect_exit_zero "a click on end"
@@ -146,17 +151,16 @@ for screen in "1366x768 40" "1024x600 0"; do
     box=$(ink_box $(rect Picture1))
     scaled "$case_box" "$box" "1 1 1 1" ||
         fail "at zoom $ZOOM the case's ink lies at $box, not at $ZOOM x ($case_box)"
-    for step in 0 1 2 3 4 5 6; do
-        click_at $(rect "${SEQUENCE[$step]}")
-        [ $((step % 2)) -eq 1 ] && { await_stage $((step + 1)) no "after ${SEQUENCE[$step]}"; continue; }
-        next=$((step + 1)); [ "$step" -eq 6 ] && next=-1
-        await_stage "$next" yes "after ${SEQUENCE[$step]} at zoom $ZOOM"
+    on_answer() {
+        local box right width
         box=$(ink_box $(rect Picture3))
-        scaled "${answer_box[$((step / 2))]}" "$box" "1 1 0 1" ||
-            fail "at zoom $ZOOM answer $((step / 2 + 1))'s ink lies at $box, not at $ZOOM x (${answer_box[$((step / 2))]})"
+        read -r _ _ width _ <<<"$(rect Picture3)"
+        scaled "${answer_box[$1]}" "$box" "1 1 0 1" ||
+            fail "at zoom $ZOOM answer $(($1 + 1))'s ink lies at $box, not at $ZOOM x (${answer_box[$1]})"
         read -r _ _ right _ <<<"$box"
-        [ "$right" -le $((width - 3)) ] || fail "answer $((step / 2 + 1)) is cut at the panel's edge"
-    done
+        [ "$right" -le $((width - 3)) ] || fail "answer $(($1 + 1)) is cut at the panel's edge"
+    }
+    click_through
     echo "ok: zoom $ZOOM draws the case and answers 1 to 4 whole, at the zoom, with end on screen"
     click_at $(rect end)
     expect_exit_zero "a click on end at zoom $ZOOM"
