@@ -3,6 +3,7 @@
 #include "case/make_case.h"
 
 #include "case/truncation.h"
+#include "core/exercise_texts.h"
 
 #include <cmath>
 
@@ -21,16 +22,10 @@ float wholeSteps(float r, float scale, float offset, float divisor) {
 
 void setSex(CaseState& state, float r) {
     state.sexdraw = 2.0f * r;
-    if (state.sexdraw <= 1.0f) {
-        state.noun = "man";
-        state.possessive = "his";
-        state.pronoun = "He";
-    }
-    if (state.sexdraw > 1.0f) {
-        state.noun = "woman";
-        state.possessive = "her";
-        state.pronoun = "She";
-    }
+    const PatientWords words = patientWords(state.sexdraw <= 1.0f);
+    state.noun = words.noun;
+    state.possessive = words.possessive;
+    state.pronoun = words.pronoun;
 }
 
 } // namespace

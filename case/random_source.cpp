@@ -5,6 +5,8 @@
 #include "case/seeded_random_source.h"
 
 #include <chrono>
+#include <locale>
+#include <sstream>
 
 void SystemRandomSource::reseed() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
@@ -34,4 +36,19 @@ void SeededRandomSource::reseed() {
 
 float SeededRandomSource::next() {
     return SystemRandomSource::drawFrom(engine_);
+}
+
+std::optional<std::vector<float>> parseDraws(const std::string& text) {
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    std::vector<float> draws;
+    for (char separator = ','; separator == ','; separator = static_cast<char>(in.get())) {
+        float draw = 0;
+        if (!(in >> draw) || !(draw >= 0.0f && draw < 1.0f))
+            return std::nullopt;
+        draws.push_back(draw);
+    }
+    if (!in.eof())
+        return std::nullopt;
+    return draws;
 }

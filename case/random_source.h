@@ -5,19 +5,24 @@
 #include <cstdint>
 #include <random>
 
-// Where makecase takes its draws from. Tests script the draws; the program
-// uses SystemRandomSource.
+// Where makecase takes its draws from: the desktop program and the page use
+// SystemRandomSource, a new patient each run; the worksheets use
+// SeededRandomSource, one patient for each seed; scripted cases (tests, the
+// page's #draws=, the sheets' --draws) use ListedRandomSource
+// (seeded_random_source.h).
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    // Starts a new sequence from the system clock.
+    // Starts the draws of a new case: from the clock, the seed or the list,
+    // as the source is made.
     virtual void reseed() = 0;
     // The next draw r, 0 <= r < 1.
     virtual float next() = 0;
 };
 
-// Uniform draws on the grid k / 2^24: every draw is an exact float, and the
-// grid is small enough for tests to visit every draw a step can receive.
+// Uniform draws on the grid k / 2^24, a new sequence from the system clock
+// at every reseed: every draw is an exact float, and the grid is small
+// enough for tests to visit every draw a step can receive.
 class SystemRandomSource final : public RandomSource {
 public:
     static constexpr int gridBits = 24;

@@ -10,10 +10,28 @@
 #include <iterator>
 #include <vector>
 
+namespace {
+
+// The values each answer works out, for the fault check.
+std::vector<float> resultsOf(const Answer1& answer) {
+    return {answer.tbwpercent};
+}
+std::vector<float> resultsOf(const Answer2& answer) {
+    return {answer.ecfanswer, answer.ecfpercent};
+}
+std::vector<float> resultsOf(const Answer3& answer) {
+    return {answer.plasmapercent};
+}
+std::vector<float> resultsOf(const Answer4& answer) {
+    return {answer.bloodvolume, answer.oneminushaematocrit};
+}
+
+} // namespace
+
 Exercise::Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3)
     : random_(random), Picture1_(Picture1), Picture3_(Picture3) {
     for (const ControlLayout& row : formLayout)
-        visible_[index(row.control)] = row.visibleAtStart;
+        stage_.visible[static_cast<std::size_t>(row.control)] = row.visibleAtStart;
 }
 
 // Runs one step of arithmetic and records it as the fault when it raised a
@@ -23,8 +41,26 @@ template <typename Step> bool Exercise::checked(const char* name, Step step) {
     FloatFaultWatch watch;
     const std::vector<float> results = step();
     if (watch.faulted() || !allFinite(state_) || !allFinite(results))
-        fault_ = name;
-    return fault_.empty();
+        stage_.fault = name;
+    return stage_.fault.empty();
+}
+
+// Works an answer's arithmetic, checked for faults, and prints it.
+template <typename Work, typename Print>
+bool Exercise::answered(const char* name, Work work, Print print) {
+    decltype(work(state_)) answer{};
+    if (!checked(name, [&] {
+            answer = work(state_);
+            return resultsOf(answer);
+        }))
+        return false;
+    print(Picture3_, state_, answer);
+    return true;
+}
+
+void Exercise::reportStage() {
+    if (listener_)
+        listener_(stage_);
 }
 
 void Exercise::Form_Load() {
@@ -33,134 +69,155 @@ void Exercise::Form_Load() {
             return std::vector<float>{};
         }))
         printCase(Picture1_, state_);
+    reportStage();
 }
 
-// The click handler of each control, in the order of Control; the panels,
-// the emblem and the backdrop have none.
+// The click handler of each button, in the order of Control (checked by the
+// compiler); the panels, the emblem and the backdrop have none.
 void Exercise::click(Control control) {
-    using Handler = void (Exercise::*)();
+    struct Handler {
+        Control control;
+        void (Exercise::*run)();
+    };
     static constexpr Handler handlers[] = {
-        &Exercise::seeanswer1_Click,  &Exercise::hideanswer1_Click, &Exercise::seeanswer2_Click,
-        &Exercise::hideanswer2_Click, &Exercise::seeanswer3_Click,  &Exercise::hideanswer3_Click,
-        &Exercise::seeanswer4_Click,  &Exercise::hideanswer4_Click, &Exercise::seeanswer5_Click,
-        &Exercise::hideanswer5_Click, &Exercise::seeanswer6_Click,  &Exercise::hideanswer6_Click,
-        &Exercise::end_Click};
-    const std::size_t n = index(control);
-    if (ended_ || !fault_.empty() || !isVisible(control) || n >= std::size(handlers))
+        {Control::seeanswer1, &Exercise::seeanswer1_Click},
+        {Control::hideanswer1, &Exercise::hideanswer1_Click},
+        {Control::seeanswer2, &Exercise::seeanswer2_Click},
+        {Control::hideanswer2, &Exercise::hideanswer2_Click},
+        {Control::seeanswer3, &Exercise::seeanswer3_Click},
+        {Control::hideanswer3, &Exercise::hideanswer3_Click},
+        {Control::seeanswer4, &Exercise::seeanswer4_Click},
+        {Control::hideanswer4, &Exercise::hideanswer4_Click},
+        {Control::seeanswer5, &Exercise::seeanswer5_Click},
+        {Control::hideanswer5, &Exercise::hideanswer5_Click},
+        {Control::seeanswer6, &Exercise::seeanswer6_Click},
+        {Control::hideanswer6, &Exercise::hideanswer6_Click},
+        {Control::end, &Exercise::end_Click},
+    };
+    static_assert(std::size(handlers) == sequenceButtonCount + 1);
+    static_assert([] {
+        for (std::size_t n = 0; n < std::size(handlers); ++n)
+            if (static_cast<std::size_t>(handlers[n].control) != n)
+                return false;
+        return true;
+    }());
+    const auto n = static_cast<std::size_t>(control);
+    if (stage_.ended || !stage_.fault.empty() || !stage_.isVisible(control) ||
+        n >= std::size(handlers))
         return;
-    (this->*handlers[n])();
+    (this->*handlers[n].run)();
+    reportStage();
+}
+
+void Exercise::poseQuestion(int n) {
+    if (!stage_.fault.empty())
+        return;
+    switch (n) {
+    case 2:
+        return printQuestion2(Picture1_, state_);
+    case 3:
+        return printQuestion3(Picture1_, state_);
+    case 4:
+        return printQuestion4(Picture1_, state_);
+    default:
+        return printEmptyQuestion(Picture1_);
+    }
+}
+
+bool Exercise::workAnswer(int n) {
+    if (!stage_.fault.empty())
+        return false;
+    switch (n) {
+    case 1:
+        return answered("answer 1", answer1, printAnswer1);
+    case 2:
+        return answered("answer 2", answer2, printAnswer2);
+    case 3:
+        return answered("answer 3", answer3, printAnswer3);
+    case 4:
+        stage_.complete = answered("answer 4", answer4, printAnswer4);
+        return stage_.complete;
+    default:
+        printEmptyAnswer(Picture3_);
+        return true;
+    }
 }
 
 // The button that leads on appears and takes the keyboard focus in place of
 // the clicked one, so Space always presses the next step.
 void Exercise::moveOn(Control clicked, Control next) {
     show(next);
-    focus_ = next;
+    stage_.focus = next;
     hide(clicked);
 }
 
-void Exercise::startAnswer() {
+// A See button clears the answer panel, shows it and works its answer.
+void Exercise::seeAnswer(int n, Control clicked, Control next) {
     Picture3_.Cls();
     show(Control::Picture3);
+    if (workAnswer(n))
+        moveOn(clicked, next);
+}
+
+// A Hide button clears the answer panel and poses the next question.
+void Exercise::hideAnswer(int nextQuestion, Control clicked, Control next) {
+    Picture3_.Cls();
+    poseQuestion(nextQuestion);
+    moveOn(clicked, next);
 }
 
 void Exercise::seeanswer1_Click() {
-    startAnswer();
-    Answer1 answer{};
-    if (!checked("answer 1", [&] {
-            answer = answer1(state_);
-            return std::vector{answer.tbwpercent};
-        }))
-        return;
-    printAnswer1(Picture3_, state_, answer);
-    moveOn(Control::seeanswer1, Control::hideanswer1);
+    seeAnswer(1, Control::seeanswer1, Control::hideanswer1);
 }
 
 void Exercise::hideanswer1_Click() {
-    Picture3_.Cls();
-    printQuestion2(Picture1_, state_);
-    moveOn(Control::hideanswer1, Control::seeanswer2);
+    hideAnswer(2, Control::hideanswer1, Control::seeanswer2);
 }
 
 void Exercise::seeanswer2_Click() {
-    startAnswer();
-    Answer2 answer{};
-    if (!checked("answer 2", [&] {
-            answer = answer2(state_);
-            return std::vector{answer.ecfanswer, answer.ecfpercent};
-        }))
-        return;
-    printAnswer2(Picture3_, state_, answer);
-    moveOn(Control::seeanswer2, Control::hideanswer2);
+    seeAnswer(2, Control::seeanswer2, Control::hideanswer2);
 }
 
 void Exercise::hideanswer2_Click() {
-    Picture3_.Cls();
-    printQuestion3(Picture1_, state_);
-    moveOn(Control::hideanswer2, Control::seeanswer3);
+    hideAnswer(3, Control::hideanswer2, Control::seeanswer3);
 }
 
 void Exercise::seeanswer3_Click() {
-    startAnswer();
-    Answer3 answer{};
-    if (!checked("answer 3", [&] {
-            answer = answer3(state_);
-            return std::vector{answer.plasmapercent};
-        }))
-        return;
-    printAnswer3(Picture3_, state_, answer);
-    moveOn(Control::seeanswer3, Control::hideanswer3);
+    seeAnswer(3, Control::seeanswer3, Control::hideanswer3);
 }
 
 void Exercise::hideanswer3_Click() {
-    Picture3_.Cls();
-    printQuestion4(Picture1_, state_);
-    moveOn(Control::hideanswer3, Control::seeanswer4);
+    hideAnswer(4, Control::hideanswer3, Control::seeanswer4);
 }
 
 // After the last answer no button leads on: the answer panel takes the
 // focus, so a screen reader reads it and Space presses nothing.
 void Exercise::seeanswer4_Click() {
-    startAnswer();
-    Answer4 answer{};
-    if (!checked("answer 4", [&] {
-            answer = answer4(state_);
-            return std::vector{answer.bloodvolume, answer.oneminushaematocrit};
-        }))
-        return;
-    printAnswer4(Picture3_, state_, answer);
-    moveOn(Control::seeanswer4, Control::Picture3);
+    seeAnswer(4, Control::seeanswer4, Control::Picture3);
 }
 
 void Exercise::hideanswer4_Click() {
-    Picture3_.Cls();
-    printEmptyQuestion(Picture1_);
-    moveOn(Control::hideanswer4, Control::seeanswer5);
+    hideAnswer(5, Control::hideanswer4, Control::seeanswer5);
 }
 
 void Exercise::seeanswer5_Click() {
-    startAnswer();
-    printEmptyAnswer(Picture3_);
-    moveOn(Control::seeanswer5, Control::hideanswer5);
+    seeAnswer(5, Control::seeanswer5, Control::hideanswer5);
 }
 
 void Exercise::hideanswer5_Click() {
-    Picture3_.Cls();
-    printEmptyQuestion(Picture1_);
-    moveOn(Control::hideanswer5, Control::seeanswer6);
+    hideAnswer(6, Control::hideanswer5, Control::seeanswer6);
 }
 
 void Exercise::seeanswer6_Click() {
-    startAnswer();
-    printEmptyAnswer(Picture3_);
-    moveOn(Control::seeanswer6, Control::hideanswer6);
+    seeAnswer(6, Control::seeanswer6, Control::hideanswer6);
 }
 
+// The last Hide button poses nothing: no question follows slot 6.
 void Exercise::hideanswer6_Click() {
     Picture3_.Cls();
     moveOn(Control::hideanswer6, Control::Picture3);
 }
 
 void Exercise::end_Click() {
-    ended_ = true;
+    stage_.ended = true;
 }

@@ -8,23 +8,55 @@
 #include "core/text_panel.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
-// The exercise behind any front end: the case, what each click prints into
+// Where the exercise stands after a step: what a front end mirrors.
+struct Stage {
+    std::array<bool, controlCount> visible{};
+    Control focus = Control::seeanswer1; // the control that holds the keyboard focus
+    bool ended = false;                  // "end" was clicked: no click is taken afterwards
+    bool complete = false;               // answer 4 has been shown
+    // The step ("makecase", "answer 1" ...) whose arithmetic raised a
+    // floating-point fault (overflow, division by zero, invalid operation);
+    // empty while there is none. After a fault nothing more is printed.
+    std::string fault;
+
+    bool isVisible(Control control) const { return visible[static_cast<std::size_t>(control)]; }
+};
+
+// The exercise behind any front end: the case, what each step prints into
 // the question panel (Picture1) and the answer panel (Picture3), which
-// controls are shown and which holds the keyboard focus. The stage of the
-// sequence is the set of visible buttons. A front end forwards clicks and
-// then mirrors visibility and focus onto its own controls.
+// controls are shown and which holds the keyboard focus. A front end
+// forwards clicks; after each step the exercise tells it the new Stage.
 class Exercise {
 public:
+    using StageListener = std::function<void(const Stage&)>;
+
     Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3);
+
+    // Called once at the end of every step: Form_Load and each click taken.
+    void onStage(StageListener listener) { listener_ = std::move(listener); }
 
     // Invents the patient and prints the case and question 1.
     void Form_Load();
-
     // A click on a control: runs its handler when the control is a visible
     // button and the exercise has neither ended nor stopped at a fault.
     void click(Control control);
+
+    // The steps the buttons take, for a front end that prints the whole
+    // exercise at once (the worksheets). Question n (2 to 6; 5 and 6 are
+    // empty) goes on below the questions; answer n (1 to 6) is printed
+    // into the answer panel as it stands, and false is returned when its
+    // arithmetic failed. Neither prints after a fault.
+    void poseQuestion(int n);
+    bool workAnswer(int n);
+
+    const Stage& stage() const { return stage_; }
+    const CaseState& caseState() const { return state_; }
+
+private:
+    friend class ExerciseProbe; // tests reach the handlers no button leads to
 
     void seeanswer1_Click();
     void hideanswer1_Click();
@@ -38,32 +70,21 @@ public:
     void hideanswer5_Click();
     void seeanswer6_Click();
     void hideanswer6_Click();
-    // Ends the exercise: no click is taken afterwards.
     void end_Click();
 
-    bool isVisible(Control control) const { return visible_[index(control)]; }
-    Control focus() const { return focus_; }
-    bool ended() const { return ended_; }
-    // The step ("makecase", "answer 1" ...) whose arithmetic raised a
-    // floating-point fault (overflow, division by zero, invalid operation);
-    // empty while there is none. After a fault nothing more is printed.
-    const std::string& fault() const { return fault_; }
-    const CaseState& caseState() const { return state_; }
-
-private:
-    static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
-    void show(Control control) { visible_[index(control)] = true; }
-    void hide(Control control) { visible_[index(control)] = false; }
+    void show(Control control) { stage_.visible[static_cast<std::size_t>(control)] = true; }
+    void hide(Control control) { stage_.visible[static_cast<std::size_t>(control)] = false; }
+    void seeAnswer(int n, Control clicked, Control next);
+    void hideAnswer(int nextQuestion, Control clicked, Control next);
     void moveOn(Control clicked, Control next);
-    void startAnswer();
+    void reportStage();
     template <typename Step> bool checked(const char* name, Step step);
+    template <typename Work, typename Print> bool answered(const char* name, Work work, Print print);
 
     RandomSource& random_;
     TextPanel& Picture1_;
     TextPanel& Picture3_;
     CaseState state_;
-    std::array<bool, controlCount> visible_{};
-    Control focus_ = Control::seeanswer1;
-    bool ended_ = false;
-    std::string fault_;
+    Stage stage_;
+    StageListener listener_;
 };

@@ -2,12 +2,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/exercise_texts.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr Tab indent{5};
 constexpr Tab listIndent{10};
 
 } // namespace
+
+const char* captionOf(Control control) {
+    constexpr const char* captions[] = {
+        "See answer 1", "Hide answer 1", "See answer 2", "Hide answer 2", "See answer 3",
+        "Hide answer 3", "See answer 4", "Hide answer 4", "See answer 5", "Hide answer 5",
+        "See answer 6", "Hide answer 6", "end"};
+    const auto n = static_cast<std::size_t>(control);
+    return n < std::size(captions) ? captions[n] : "";
+}
+
+const char* accessibleNameOf(Control control) {
+    switch (control) {
+    case Control::Picture1:
+        return "Case and questions";
+    case Control::Picture3:
+        return "Worked answer";
+    case Control::Picture2:
+        return "Emblem: the body's water compartments";
+    default:
+        return "";
+    }
+}
+
+PatientWords patientWords(bool man) {
+    return man ? PatientWords{"man", "his", "He"} : PatientWords{"woman", "her", "She"};
+}
+
+std::string faultMessage(const std::string& step) {
+    return "Compartica has stopped: the arithmetic of " + step +
+           " failed (overflow, division by zero or an invalid operation).";
+}
+
+std::string startFailedMessage(const std::string& reason) {
+    return "Compartica could not start: " + reason;
+}
+
+std::string caseLabel(std::uint64_t setSeed, int index) {
+    const std::string i = std::to_string(index);
+    return "Case " + i + ", seed " + std::to_string(setSeed) + "-" + i;
+}
+
+std::string answerKeyHeading(const std::string& label) {
+    return "Answer key: " + label;
+}
+
+std::string answerHeading(int n) {
+    return "Answer " + std::to_string(n);
+}
+
+std::string sheetsTitle(std::uint64_t setSeed) {
+    return "Compartica cases, set " + std::to_string(setSeed);
+}
+
+std::string keyTitle(std::uint64_t setSeed) {
+    return "Compartica answer key, set " + std::to_string(setSeed);
+}
 
 void printCase(TextPanel& panel, const CaseState& state) {
     panel.Print();

@@ -4,9 +4,51 @@
 
 #include "case/answers.h"
 #include "case/case_state.h"
+#include "core/form_layout.h"
 #include "core/text_panel.h"
 
-// The texts of the exercise, printed statement by statement into a panel.
+#include <cstdint>
+#include <string>
+
+// Every word of the exercise that a user sees or hears, on any front end:
+// the statements printed into the panels, the patient's words, the window's
+// title and captions, the names assistive technology reads, the messages,
+// and the labels of the printed sheets. Front ends take them from here.
+
+// The title of the window and of the page.
+inline constexpr const char* formCaption = "Compartica";
+
+// The caption of a button; empty for a control that shows none.
+const char* captionOf(Control control);
+// What assistive technology calls a panel or the emblem; empty for others.
+const char* accessibleNameOf(Control control);
+
+// The words for the patient, a man or a woman.
+struct PatientWords {
+    const char* noun;       // "man", "woman"
+    const char* possessive; // "his", "her"
+    const char* pronoun;    // "He", "She"
+};
+PatientWords patientWords(bool man);
+
+// Why the exercise stopped: the step whose arithmetic failed.
+std::string faultMessage(const std::string& step);
+// What the page says when "end" has ended the exercise.
+inline constexpr const char* endedMessage =
+    "The exercise has ended. Reloading the page starts a new patient.";
+// What the page says when it could not start, with the reason.
+std::string startFailedMessage(const std::string& reason);
+
+// Case `index` of the set made from `setSeed`: its label on both papers,
+// "Case i, seed S-i", with which a teacher makes it again.
+std::string caseLabel(std::uint64_t setSeed, int index);
+std::string answerKeyHeading(const std::string& label);
+std::string answerHeading(int n);
+// The titles of the two documents of a set.
+std::string sheetsTitle(std::uint64_t setSeed);
+std::string keyTitle(std::uint64_t setSeed);
+
+// The statements printed into the panels.
 
 // The case and question 1, into the empty question panel.
 void printCase(TextPanel& panel, const CaseState& state);

@@ -2,30 +2,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+// The window's layout, the one place for positions, sizes and the rules
+// that scale them. Front ends that are not C++ (the page, the test scripts)
+// read it as the layout table that layout_table and the page's module print.
 
 // clang-format off
 // The controls of the exercise window. The twelve sequence buttons come
-// first, in the order the exercise visits them.
+// first, in the order the exercise visits them, then "end"; the backdrop
+// is last.
 enum class Control {
     seeanswer1, hideanswer1, seeanswer2, hideanswer2, seeanswer3, hideanswer3,
     seeanswer4, hideanswer4, seeanswer5, hideanswer5, seeanswer6, hideanswer6,
     end, Picture1, Picture2, Picture3, shape1,
 };
 // clang-format on
-inline constexpr std::size_t controlCount = 17;
-inline constexpr std::size_t sequenceButtonCount = 12;
+inline constexpr std::size_t sequenceButtonCount = static_cast<std::size_t>(Control::end);
 
 enum class ControlKind { Button, TextPanel, Emblem, Backdrop };
 
+// The kind as the layout table names it: "button", "panel", "emblem",
+// "backdrop".
+constexpr const char* kindName(ControlKind kind) {
+    constexpr const char* names[] = {"button", "panel", "emblem", "backdrop"};
+    return names[static_cast<std::size_t>(kind)];
+}
+
 // Where a control lies, in twips from the top-left corner of the window's
-// client area, and how it starts. tabIndex -1: takes no focus.
+// client area, and how it starts. tabIndex -1: takes no focus. Its caption
+// and accessible name are among the texts (exercise_texts.h).
 struct ControlLayout {
     Control control;
     const char* name;
     ControlKind kind;
-    const char* caption;
     int left, top, width, height;
     bool visibleAtStart;
     int tabIndex;
@@ -33,51 +46,92 @@ struct ControlLayout {
 
 inline constexpr int twipsPerPixel = 15;
 
-// The window: its title, the client area the layout is drawn for, and the
-// client area of the restored window, in twips.
-inline constexpr const char* formCaption = "Compartica";
+// The client area the layout is drawn for, and the client area of the
+// restored window, in twips.
 inline constexpr int formWidth = 15360;
 inline constexpr int formHeight = 11520;
 inline constexpr int restoredWidth = 4680;
 inline constexpr int restoredHeight = 3090;
 
+// The size of the panels' and the buttons' text, in pixels at full size.
+inline constexpr int fontPixelSize = 13;
+
+// The smallest fraction the layout is drawn at to fit a small screen.
+inline constexpr double minimumZoom = 0.7;
+
 // Every control, in stacking order, topmost first.
 // clang-format off
-inline constexpr std::array<ControlLayout, controlCount> formLayout = {{
-    {Control::hideanswer6, "hideanswer6", ControlKind::Button, "Hide answer 6", 13080, 8400, 1815, 495, false, 15},
-    {Control::seeanswer6, "seeanswer6", ControlKind::Button, "See answer 6", 13080, 7800, 1815, 495, false, 14},
-    {Control::hideanswer5, "hideanswer5", ControlKind::Button, "Hide answer 5", 13080, 7200, 1815, 495, false, 13},
-    {Control::seeanswer5, "seeanswer5", ControlKind::Button, "See answer 5", 13080, 6600, 1815, 495, false, 12},
-    {Control::hideanswer4, "hideanswer4", ControlKind::Button, "Hide answer 4", 13080, 6000, 1815, 495, false, 11},
-    {Control::seeanswer4, "seeanswer4", ControlKind::Button, "See answer 4", 13080, 5400, 1815, 495, false, 10},
-    {Control::hideanswer3, "hideanswer3", ControlKind::Button, "Hide answer 3", 13080, 4800, 1815, 495, false, 9},
-    {Control::seeanswer3, "seeanswer3", ControlKind::Button, "See answer 3", 13080, 4200, 1815, 495, false, 8},
-    {Control::hideanswer2, "hideanswer2", ControlKind::Button, "Hide answer 2", 13080, 3600, 1815, 495, false, 7},
-    {Control::seeanswer2, "seeanswer2", ControlKind::Button, "See answer 2", 13080, 3000, 1815, 495, false, 6},
-    {Control::hideanswer1, "hideanswer1", ControlKind::Button, "Hide answer 1", 13080, 2400, 1815, 495, false, 5},
-    {Control::end, "end", ControlKind::Button, "end", 13080, 10440, 1815, 495, true, 4},
-    {Control::Picture3, "Picture3", ControlKind::TextPanel, "", 120, 9000, 12375, 2415, false, 3},
-    {Control::seeanswer1, "seeanswer1", ControlKind::Button, "See answer 1", 13080, 1800, 1815, 495, true, 2},
-    {Control::Picture1, "Picture1", ControlKind::TextPanel, "", 0, 0, 12375, 8895, true, 1},
-    {Control::Picture2, "Picture2", ControlKind::Emblem, "", 12720, 120, 2415, 1455, true, 0},
-    {Control::shape1, "shape1", ControlKind::Backdrop, "", 0, 0, 15360, 11520, true, -1},
-}};
+inline constexpr ControlLayout formLayout[] = {
+    {Control::hideanswer6, "hideanswer6", ControlKind::Button, 13080, 8400, 1815, 495, false, 15},
+    {Control::seeanswer6, "seeanswer6", ControlKind::Button, 13080, 7800, 1815, 495, false, 14},
+    {Control::hideanswer5, "hideanswer5", ControlKind::Button, 13080, 7200, 1815, 495, false, 13},
+    {Control::seeanswer5, "seeanswer5", ControlKind::Button, 13080, 6600, 1815, 495, false, 12},
+    {Control::hideanswer4, "hideanswer4", ControlKind::Button, 13080, 6000, 1815, 495, false, 11},
+    {Control::seeanswer4, "seeanswer4", ControlKind::Button, 13080, 5400, 1815, 495, false, 10},
+    {Control::hideanswer3, "hideanswer3", ControlKind::Button, 13080, 4800, 1815, 495, false, 9},
+    {Control::seeanswer3, "seeanswer3", ControlKind::Button, 13080, 4200, 1815, 495, false, 8},
+    {Control::hideanswer2, "hideanswer2", ControlKind::Button, 13080, 3600, 1815, 495, false, 7},
+    {Control::seeanswer2, "seeanswer2", ControlKind::Button, 13080, 3000, 1815, 495, false, 6},
+    {Control::hideanswer1, "hideanswer1", ControlKind::Button, 13080, 2400, 1815, 495, false, 5},
+    {Control::end, "end", ControlKind::Button, 13080, 10440, 1815, 495, true, 4},
+    {Control::Picture3, "Picture3", ControlKind::TextPanel, 120, 9000, 12375, 2415, false, 3},
+    {Control::seeanswer1, "seeanswer1", ControlKind::Button, 13080, 1800, 1815, 495, true, 2},
+    {Control::Picture1, "Picture1", ControlKind::TextPanel, 0, 0, 12375, 8895, true, 1},
+    {Control::Picture2, "Picture2", ControlKind::Emblem, 12720, 120, 2415, 1455, true, 0},
+    {Control::shape1, "shape1", ControlKind::Backdrop, 0, 0, 15360, 11520, true, -1},
+};
 // clang-format on
+inline constexpr std::size_t controlCount = std::size(formLayout);
 
-// The row of the table for a control.
+// Every control has exactly one row, and the rows are all the controls.
+constexpr bool eachControlOnce() {
+    for (std::size_t n = 0; n < controlCount; ++n) {
+        int rows = 0;
+        for (const ControlLayout& row : formLayout)
+            rows += static_cast<std::size_t>(row.control) == n;
+        if (rows != 1)
+            return false;
+    }
+    return static_cast<std::size_t>(Control::shape1) + 1 == controlCount;
+}
+static_assert(eachControlOnce(), "formLayout must hold each Control exactly once");
+
+// The row of the table for a control. Every control has one (checked
+// above), so the end of the loop is never reached.
 constexpr const ControlLayout& layoutOf(Control control) {
     for (const ControlLayout& row : formLayout)
         if (row.control == control)
             return row;
-    return formLayout.back();
+    throw std::logic_error("a control without a row in formLayout");
 }
 
-// The pixel rectangle at the usual 15 twips a pixel: left, top, width, height.
+// A length in twips as pixels at a zoom, rounded to the nearest pixel.
+constexpr int toPixels(int twips, double zoom = 1.0) {
+    return static_cast<int>(twips * zoom / twipsPerPixel + 0.5);
+}
+
+// The pixel rectangle of a control at a zoom: left, top, width, height.
 struct PixelRect {
     int left, top, width, height;
 };
-constexpr PixelRect pixelsOf(Control control) {
-    const ControlLayout& row = layoutOf(control);
-    return {row.left / twipsPerPixel, row.top / twipsPerPixel, row.width / twipsPerPixel,
-            row.height / twipsPerPixel};
+constexpr PixelRect pixelsOf(const ControlLayout& row, double zoom = 1.0) {
+    return {toPixels(row.left, zoom), toPixels(row.top, zoom), toPixels(row.width, zoom),
+            toPixels(row.height, zoom)};
 }
+
+// The fraction of its size the layout is drawn at in a client area of
+// width x height pixels: smaller to fit, as far down as minimumZoom; below
+// that, or where it fits, at full size (what lies beyond is cut off).
+constexpr double zoomToFit(double width, double height) {
+    const double across = width * twipsPerPixel / formWidth;
+    const double down = height * twipsPerPixel / formHeight;
+    const double fit = across < down ? across : down;
+    return fit < 1.0 && fit >= minimumZoom ? fit : 1.0;
+}
+
+// The table for front ends that read it as text, tab-separated, one line
+// for the form and one a control in stacking order, topmost first, pixels
+// at full size:
+//   form <width> <height> <fontPixelSize> <title>
+//   control <number> <name> <kind> <left> <top> <width> <height> <caption> <accessible name>
+std::string layoutTable();

@@ -3,6 +3,7 @@
 #include "core/worksheet.h"
 
 #include "core/exercise.h"
+#include "core/exercise_texts.h"
 
 namespace {
 
@@ -26,24 +27,19 @@ std::uint64_t caseSeed(std::uint64_t setSeed, int index) {
     return mixed(mixed(setSeed) ^ static_cast<std::uint64_t>(index));
 }
 
-void printCasePages(RandomSource& random, const std::string& label, PaperPanel& sheet,
-                    PaperPanel& key) {
+void printCasePages(RandomSource& random, const std::string& label, TextPanel& sheet,
+                    TextPanel& key) {
     sheet.Print({label});
-    key.Print({"Answer key: " + label});
-    sheet.nextBlock();
+    key.Print({answerKeyHeading(label)});
     Exercise exercise(random, sheet, key);
     exercise.Form_Load();
     leaveRoomToWrite(sheet);
-    const Control see[] = {Control::seeanswer1, Control::seeanswer2, Control::seeanswer3,
-                           Control::seeanswer4};
-    for (int n = 0; n < 4; ++n) {
-        key.nextBlock();
+    for (int n = 1; n <= 4; ++n) {
         key.Print();
-        key.Print({"Answer " + std::to_string(n + 1)});
-        key.nextBlock();
-        exercise.click(see[n]);
-        if (n < 3) {
-            exercise.click(static_cast<Control>(static_cast<int>(see[n]) + 1));
+        key.Print({answerHeading(n)});
+        exercise.workAnswer(n);
+        if (n < 4) {
+            exercise.poseQuestion(n + 1);
             leaveRoomToWrite(sheet);
         }
     }

@@ -8,14 +8,6 @@
 #include <cstdint>
 #include <string>
 
-// A page of a printed set: printed into like a panel, but a clear never
-// erases what is on paper. nextBlock() goes on below everything printed so
-// far; Cls() goes back to the top-left corner of the current block.
-class PaperPanel : public TextPanel {
-public:
-    virtual void nextBlock() = 0;
-};
-
 // Empty lines left to write in after each question on the student's sheet.
 inline constexpr int writingLines = 10;
 
@@ -23,9 +15,10 @@ inline constexpr int writingLines = 10;
 // teacher reprints one student's case from the two numbers.
 std::uint64_t caseSeed(std::uint64_t setSeed, int index);
 
-// One case on paper: on the student's sheet its label, the case and the four
-// questions as the exercise window prints them, with room to write after
-// each; in the key the same label and the four worked answers. The case is
-// made and worked by the exercise itself, step by step.
-void printCasePages(RandomSource& random, const std::string& label, PaperPanel& sheet,
-                    PaperPanel& key);
+// One case on paper, printed on below what the two panels already hold: on
+// the student's sheet its label, the case and the four questions as the
+// exercise window prints them, with room to write after each; in the key
+// the same label and the four worked answers. The case is made and worked
+// by the exercise itself, step by step.
+void printCasePages(RandomSource& random, const std::string& label, TextPanel& sheet,
+                    TextPanel& key);

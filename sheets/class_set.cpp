@@ -3,6 +3,8 @@
 #include "sheets/class_set.h"
 
 #include "case/seeded_random_source.h"
+#include "core/exercise_texts.h"
+#include "core/worksheet.h"
 #include "sheets/pdf_panel.h"
 
 #include <QCoreApplication>
@@ -13,14 +15,6 @@
 #include <optional>
 
 namespace {
-
-// The key's pages when no key was asked for.
-class NoPaper final : public PaperPanel {
-public:
-    void Cls() override {}
-    void Print(const PrintItems&, bool) override {}
-    void nextBlock() override {}
-};
 
 // Bold Liberation Sans, as on screen, at 9 points so that the longest line
 // of the case and of the answers fits between margins of 15 mm.
@@ -36,11 +30,11 @@ QFont paperFont() {
 // as a panel to print into.
 struct PdfDocument {
     PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title)
-        : writer(device), painter(setUp(writer, options, title)), pages(painter, paperFont(), {}) {}
+        : writer(device), painter(setUp(writer, options, title)), pages(painter, paperFont()) {}
 
     void newPage() {
         writer.newPage();
-        pages.newPage({});
+        pages.newPage();
     }
 
     static QPdfWriter* setUp(QPdfWriter& writer, const SheetOptions& options,
@@ -62,13 +56,12 @@ struct PdfDocument {
 } // namespace
 
 void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* key) {
-    const QString set = QString::number(options.seed);
-    PdfDocument sheet(&sheets, options, QStringLiteral("Compartica cases, set %1").arg(set));
+    PdfDocument sheet(&sheets, options, QString::fromStdString(sheetsTitle(options.seed)));
     std::optional<PdfDocument> keyDocument;
     if (key)
-        keyDocument.emplace(key, options, QStringLiteral("Compartica answer key, set %1").arg(set));
-    NoPaper noKey;
-    PaperPanel& keyPages = keyDocument ? static_cast<PaperPanel&>(keyDocument->pages) : noKey;
+        keyDocument.emplace(key, options, QString::fromStdString(keyTitle(options.seed)));
+    PrintedPanel noKey; // the key's pages when no key was asked for
+    TextPanel& keyPages = keyDocument ? keyDocument->pages.panel() : noKey;
 
     const int first = options.onlyCase > 0 ? options.onlyCase : 1;
     for (int index = first; index < first + options.count; ++index) {
@@ -82,8 +75,6 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
             random = std::make_unique<SeededRandomSource>(caseSeed(options.seed, index));
         else
             random = std::make_unique<ListedRandomSource>(options.draws);
-        const std::string label = "Case " + std::to_string(index) + ", seed " +
-                                  std::to_string(options.seed) + "-" + std::to_string(index);
-        printCasePages(*random, label, sheet.pages, keyPages);
+        printCasePages(*random, caseLabel(options.seed, index), sheet.pages.panel(), keyPages);
     }
 }

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/print_layout.h"
-#include "core/worksheet.h"
+#include "core/printed_panel.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -11,24 +10,24 @@
 
 class QPainter;
 
-// A PDF page printed into as the window's panels are: the same print layout,
-// with columns of the font's average character width and lines of its
-// height, in the painter's device units from a top-left origin. Text is
-// drawn as text, so it can be selected and searched.
-class PdfPanel final : public PaperPanel {
+// The pages of a PDF document printed into as the window's panels are: the
+// same printed panel, with columns of the font's average character width
+// and lines of its height, in the painter's device units from the top-left
+// corner of the page's printable area. Text is drawn as text, so it can be
+// selected and searched.
+class PdfPanel final : public PanelSurface {
 public:
-    PdfPanel(QPainter& painter, const QFont& font, QPoint origin);
+    PdfPanel(QPainter& painter, const QFont& font);
 
-    void Cls() override;
-    void Print(const PrintItems& items = {}, bool endOfLine = true) override;
-    void nextBlock() override;
-    // Starts again at the top of a new page.
-    void newPage(QPoint origin);
+    TextPanel& panel() { return panel_; }
+    // Goes on at the top of the page the writer has just begun.
+    void newPage() { panel_.Cls(); }
 
 private:
+    void cleared() override {}
+    void printed(const std::vector<PrintedRun>& runs) override;
+
     QPainter& painter_;
     QFontMetrics metrics_;
-    PrintLayout layout_;
-    QPoint block_;   // top-left corner of the current block
-    int bottom_ = 0; // the lowest line printed in this block, from its top
+    PrintedPanel panel_;
 };

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/sheet_options.h"
 
+#include "case/seeded_random_source.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -28,17 +30,6 @@ bool readSeed(const QString& text, SheetOptions& options) {
     if (match.hasCaptured(2)) {
         options.onlyCase = match.captured(2).toInt();
         return options.onlyCase >= 1 && options.onlyCase <= largestSet;
-    }
-    return true;
-}
-
-bool readDraws(const QString& text, SheetOptions& options) {
-    for (const QString& item : text.split(u',')) {
-        bool ok = false;
-        const float draw = item.toFloat(&ok);
-        if (!ok || !(draw >= 0.0f && draw < 1.0f))
-            return false;
-        options.draws.push_back(draw);
     }
     return true;
 }
@@ -118,7 +109,12 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
         return failure(
             QStringLiteral("the paper '%1' is neither a4 nor letter").arg(parser.value(paper)));
     options.paper = size == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
-    if (parser.isSet(draws) && !readDraws(parser.value(draws), options))
-        return failure(QStringLiteral("the draws are not a list of numbers from 0 to under 1"));
+    if (parser.isSet(draws)) {
+        const auto listed = parseDraws(parser.value(draws).toStdString());
+        if (!listed)
+            return failure(
+                QStringLiteral("the draws are not a list of numbers from 0 to under 1"));
+        options.draws = *listed;
+    }
     return {options, QString(), 0};
 }

@@ -2,25 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page's side of the exercise: builds the window's layout from the
-// core's layout table, draws what the core prints onto two canvases, mirrors
-// each panel's text into a live region for screen readers, and forwards the
+// core's layout table (positions, sizes, the zoom rule, the font size and
+// every word), draws what the core prints onto two canvases, adds what each
+// step printed to a live region for screen readers, and forwards the
 // clicks. Prepended to the WebAssembly module's own script.
 
 Module.compartica = (() => {
   // The font is fetched at once, while the module itself loads.
   const fontFile = fetch('LiberationSans-Bold.ttf').then((response) => response.arrayBuffer());
   const family = 'Compartica Sans';
-  const pixelSize = 13;
   const inks = ['#000000', '#ff0000']; // the question panel, the answer panel
-  const panelNames = ['Case and questions', 'Worked answer'];
   const panelControls = ['Picture1', 'Picture3'];
   const state = { form: null, zoom: 1, ratio: 0, ascent: 0, runs: [[], []], canvases: [], spoken: [],
-                  announced: ['', ''], controls: new Map(), measure: null };
+                  controls: new Map(), measure: null };
 
   // What Qt reads from the same font file: the average character width
   // (OS/2 xAvgCharWidth) and the height, ascent plus descent, each rounded
   // outwards to whole pixels as FreeType does (hhea ascender and descender).
-  function fontMetrics(buffer) {
+  function fontMetrics(buffer, pixelSize) {
     const view = new DataView(buffer);
     const tables = {};
     for (let i = 0, count = view.getUint16(4); i < count; i++) {
@@ -50,7 +49,7 @@ Module.compartica = (() => {
     canvas.height = Math.round(height * ratio);
     const context = canvas.getContext('2d');
     context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    context.font = `bold ${pixelSize}px "${family}"`;
+    context.font = `bold ${state.form.fontSize}px "${family}"`;
     blank(panel);
     for (const run of state.runs[panel])
       context.fillText(run.text, run.x, run.y + state.ascent);
@@ -75,13 +74,12 @@ Module.compartica = (() => {
     blank(panel);
   }
 
-  // The layout is drawn smaller where the viewport is smaller than it, as
-  // far down as 0.7; below that, or at full size, it is drawn as laid out.
+  // The layout is drawn smaller where the viewport is smaller than it, by
+  // the core's rule.
   function fitToViewport() {
     const form = document.getElementById('form1');
-    const fit = Math.min(window.innerWidth / state.form.width,
-                         window.innerHeight / state.form.height);
-    const zoom = fit < 1 && fit >= 0.7 ? fit : 1;
+    const zoom = call('compartica_zoom_to_fit', 'number', ['number', 'number'],
+                      [window.innerWidth, window.innerHeight]);
     // A browser zoom changes the device pixel ratio and the size together.
     const ratio = window.devicePixelRatio || 1;
     if (zoom === state.zoom && ratio === state.ratio) return;
@@ -96,12 +94,16 @@ Module.compartica = (() => {
     return Module.ccall(name, returns, types || [], args || []);
   }
 
+  // The core's layout table: the form's line, then one line a control.
   function layoutTable() {
-    return call('compartica_layout', 'string').trim().split('\n').map((line) => {
-      const [index, kind, name, left, top, width, height, caption] = line.split('\t');
-      return { index: Number(index), kind: Number(kind), name, left: Number(left),
-               top: Number(top), width: Number(width), height: Number(height), caption };
-    });
+    const rows = call('compartica_layout', 'string').trim().split('\n').map((line) => line.split('\t'));
+    const [, width, height, fontSize, title] = rows.find((row) => row[0] === 'form');
+    const controls = rows.filter((row) => row[0] === 'control').map(
+      ([, index, name, kind, left, top, width, height, caption, accessibleName]) => (
+        { index: Number(index), name, kind, left: Number(left), top: Number(top),
+          width: Number(width), height: Number(height), caption, accessibleName }));
+    return { form: { width: Number(width), height: Number(height), fontSize: Number(fontSize), title },
+             controls };
   }
 
   function place(element, row) {
@@ -111,21 +113,17 @@ Module.compartica = (() => {
     return element;
   }
 
-  // Kinds, as the core numbers them: button, text panel, emblem, backdrop.
-  function buildControls(form) {
-    const table = layoutTable();
-    state.form = table.find((row) => row.index < 0);
+  function buildControls(form, controls) {
     form.style.width = `${state.form.width}px`;
     form.style.height = `${state.form.height}px`;
-    const rows = table.filter((row) => row.index >= 0).reverse();
-    for (const row of rows) {
+    for (const row of [...controls].reverse()) {
       let element;
-      if (row.kind === 0) {
+      if (row.kind === 'button') {
         element = document.createElement('button');
         element.type = 'button';
         element.textContent = row.caption;
         element.addEventListener('click', () => click(row.index));
-      } else if (row.kind === 1) {
+      } else if (row.kind === 'panel') {
         const panel = panelControls.indexOf(row.name);
         element = document.createElement('canvas');
         element.dataset.width = row.width;
@@ -136,16 +134,16 @@ Module.compartica = (() => {
         const spoken = document.createElement('div');
         spoken.className = 'spoken';
         spoken.setAttribute('aria-live', 'polite');
-        spoken.setAttribute('aria-label', panelNames[panel]);
+        spoken.setAttribute('aria-label', row.accessibleName);
         spoken.setAttribute('role', 'log');
         spoken.id = `${row.name}-text`;
         state.spoken[panel] = spoken;
         form.append(spoken);
-      } else if (row.kind === 2) {
+      } else if (row.kind === 'emblem') {
         element = document.createElement('div');
         const emblem = document.createElement('img');
         emblem.src = 'emblem.png';
-        emblem.alt = "Emblem: the body's water compartments";
+        emblem.alt = row.accessibleName;
         element.append(emblem);
       } else {
         continue; // the white backdrop is the page itself
@@ -157,20 +155,14 @@ Module.compartica = (() => {
 
   // What assistive technology hears of a panel: only what a step added, or,
   // after a clear, the new text alone.
-  function announce(panel) {
-    const now = call('compartica_text', 'string', ['number'], [panel]);
+  function announce(panel, change) {
     const region = state.spoken[panel];
-    let before = state.announced[panel];
-    if (!now.startsWith(before)) {
-      region.replaceChildren();
-      before = '';
-    }
-    if (now.length > before.length) {
+    if (change.cleared) region.replaceChildren();
+    if (change.added) {
       const added = document.createElement('div');
-      added.textContent = now.slice(before.length);
+      added.textContent = change.added;
       region.append(added);
     }
-    state.announced[panel] = now;
   }
 
   function finish(message) {
@@ -182,34 +174,26 @@ Module.compartica = (() => {
     form.replaceWith(note);
   }
 
-  // Shows what the exercise shows; the control that takes the focus appears
-  // before any other hides. Hidden controls keep their place (visibility,
-  // not display), so a step changes no layout and the focus moves at once;
-  // hidden, they take no clicks and no focus and are not read out.
-  function mirror() {
-    const fault = call('compartica_fault', 'string');
-    if (fault) {
-      finish(`Compartica has stopped: the arithmetic of ${fault} failed (overflow, division ` +
-             'by zero or an invalid operation).');
+  // After each step: shows what the exercise shows, and the control that
+  // takes the focus appears before any other hides. Hidden controls keep
+  // their place (visibility, not display), so a step changes no layout and
+  // the focus moves at once; hidden, they take no clicks and no focus and
+  // are not read out.
+  function stage(report) {
+    if (report.message) {
+      finish(report.message);
       return;
     }
-    if (call('compartica_ended', 'number')) {
-      finish('The exercise has ended. Reloading the page starts a new patient.');
-      return;
-    }
-    const mask = call('compartica_shown', 'number');
-    const shown = (index) => (mask & (1 << index)) !== 0;
+    const shown = (index) => (report.shown & (1 << index)) !== 0;
     state.controls.forEach((element, index) => { if (shown(index)) element.style.visibility = ''; });
-    const focus = state.controls.get(call('compartica_focus', 'number'));
+    const focus = state.controls.get(report.focus);
     if (focus && document.activeElement !== focus) focus.focus();
     state.controls.forEach((element, index) => { if (!shown(index)) element.style.visibility = 'hidden'; });
-    announce(0);
-    announce(1);
+    report.panels.forEach((change, panel) => announce(panel, change));
   }
 
   function click(index) {
     call('compartica_click', null, ['number'], [index]);
-    mirror();
   }
 
   // One key press makes at most one step: auto-repeated presses do nothing,
@@ -220,29 +204,34 @@ Module.compartica = (() => {
   }
 
   async function start() {
+    const table = layoutTable();
+    state.form = table.form;
+    document.title = state.form.title;
+    document.documentElement.style.setProperty('--font-size', `${state.form.fontSize}px`);
     const buffer = await fontFile;
-    const metrics = fontMetrics(buffer);
+    const metrics = fontMetrics(buffer, state.form.fontSize);
     const face = new FontFace(family, buffer, { weight: '700' });
     document.fonts.add(await face.load());
     state.ascent = metrics.ascent;
     state.measure = document.createElement('canvas').getContext('2d');
-    state.measure.font = `bold ${pixelSize}px "${family}"`;
+    state.measure.font = `bold ${state.form.fontSize}px "${family}"`;
     Module.comparticaMetrics = metrics;
 
     const form = document.getElementById('form1');
-    buildControls(form);
+    form.setAttribute('aria-label', state.form.title);
+    buildControls(form, table.controls);
     window.addEventListener('resize', fitToViewport);
     document.addEventListener('keydown', guardKeys, true);
     fitToViewport();
     const draws = /^#draws=([0-9.,]+)$/.exec(window.location.hash);
     call('compartica_start', null, ['number', 'number', 'string'],
          [metrics.columnWidth, metrics.lineHeight, draws ? draws[1] : '']);
-    mirror();
     performance.mark('compartica-case-drawn');
   }
 
   Module.onRuntimeInitialized = () => {
-    start().catch((error) => finish(`Compartica could not start: ${error.message}`));
+    start().catch((error) =>
+      finish(call('compartica_start_failed', 'string', ['string'], [error.message])));
   };
-  return { textWidth, draw, clear };
+  return { textWidth, draw, clear, stage };
 })();

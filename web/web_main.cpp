@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web page's side of the exercise, compiled to WebAssembly: the core's
-// Exercise over two panels that draw on the page's canvases. The page
+// Exercise over two printed panels shown on the page's canvases. The page
 // (page.js) calls the exported functions below; the panels call back into
-// the page to measure and draw text.
+// the page to measure and draw text, and after each step the exercise tells
+// the page the new stage and what the step printed.
 
 #include "case/seeded_random_source.h"
 #include "core/exercise.h"
-#include "core/transcript_panel.h"
+#include "core/exercise_texts.h"
+#include "core/printed_panel.h"
 
 #include <emscripten/emscripten.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -29,64 +29,70 @@ EM_JS(void, page_draw, (int panel, int x, int y, const char* text), {
 EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
 });
+EM_JS(void, page_stage, (int shown, int focus, int ended, int complete, const char* message,
+                         int cleared0, const char* added0, int cleared1, const char* added1), {
+    Module.compartica.stage({
+        shown, focus, ended: !!ended, complete: !!complete, message: UTF8ToString(message),
+        panels: [{ cleared: !!cleared0, added: UTF8ToString(added0) },
+                 { cleared: !!cleared1, added: UTF8ToString(added1) }]});
+});
 // clang-format on
 
-// A panel on the page: the print layout places the text in CSS pixels with
-// the page's font metrics, the page draws it, and a transcript keeps the
-// text for the page's live region.
-class CanvasPanel final : public TextPanel {
+// Where a panel shows on the page: one of its canvases, in CSS pixels.
+class CanvasSurface final : public PanelSurface {
 public:
-    CanvasPanel(int id, int columnWidth, int lineHeight)
-        : id_(id), layout_({columnWidth, lineHeight, [](const std::string& text) {
-                                return page_text_width(text.c_str());
-                            }}) {}
+    explicit CanvasSurface(int id) : id_(id) {}
 
-    void Cls() override {
-        layout_.home();
-        transcript_.Cls();
-        page_clear(id_);
+    PrintLayout::Metrics metrics(int columnWidth, int lineHeight) const {
+        return {columnWidth, lineHeight,
+                [](const std::string& text) { return page_text_width(text.c_str()); }};
     }
-    void Print(const PrintItems& items, bool endOfLine) override {
-        for (const TextRun& run : layout_.place(items, endOfLine))
+    void cleared() override { page_clear(id_); }
+    void printed(const std::vector<PrintedRun>& runs) override {
+        for (const PrintedRun& run : runs)
             page_draw(id_, run.x, run.y, run.text.c_str());
-        transcript_.Print(items, endOfLine);
     }
-    std::string text() const { return transcript_.text(); }
 
 private:
     int id_;
-    PrintLayout layout_;
-    TranscriptPanel transcript_;
 };
 
 // The one exercise of the page.
 struct Page {
     std::unique_ptr<RandomSource> random;
-    CanvasPanel questions;
-    CanvasPanel answers;
+    CanvasSurface questionCanvas{0};
+    CanvasSurface answerCanvas{1};
+    PrintedPanel questions;
+    PrintedPanel answers;
     Exercise exercise;
 
     Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight)
-        : random(std::move(source)), questions(0, columnWidth, lineHeight),
-          answers(1, columnWidth, lineHeight), exercise(*random, questions, answers) {}
+        : random(std::move(source)),
+          questions(questionCanvas.metrics(columnWidth, lineHeight), questionCanvas),
+          answers(answerCanvas.metrics(columnWidth, lineHeight), answerCanvas),
+          exercise(*random, questions, answers) {
+        exercise.onStage([this](const Stage& stage) { report(stage); });
+    }
+
+    // Bit n of `shown` for the control numbered n; the message the page
+    // shows in place of the exercise once it has stopped or ended.
+    void report(const Stage& stage) {
+        int shown = 0;
+        for (std::size_t n = 0; n < controlCount; ++n)
+            shown |= stage.visible[n] ? 1 << n : 0;
+        const std::string message = !stage.fault.empty() ? faultMessage(stage.fault)
+                                    : stage.ended       ? endedMessage
+                                                        : "";
+        const PanelChange question = questions.takeChange();
+        const PanelChange answer = answers.takeChange();
+        page_stage(shown, static_cast<int>(stage.focus), stage.ended, stage.complete,
+                   message.c_str(), question.cleared, question.added.c_str(), answer.cleared,
+                   answer.added.c_str());
+    }
 };
 
 std::unique_ptr<Page> page;
 std::string returned; // the text of the last string handed to the page
-
-// "0.25,0.4375,..." as draws, each 0 <= r < 1; anything else is no list.
-std::unique_ptr<RandomSource> listedDraws(const char* text) {
-    std::vector<float> draws;
-    while (*text) {
-        char* end = nullptr;
-        const float draw = std::strtof(text, &end);
-        if (end == text || (*end != ',' && *end != '\0') || !(draw >= 0.0f && draw < 1.0f))
-            return nullptr;
-        draws.push_back(draw);
-        text = *end ? end + 1 : end;
-    }
-    return draws.empty() ? nullptr : std::make_unique<ListedRandomSource>(draws);
-}
 
 const char* handOver(std::string text) {
     returned = std::move(text);
@@ -100,8 +106,10 @@ extern "C" {
 // Makes the case and prints it. draws: empty for a clock-seeded case, or a
 // comma-separated list of draws (the page's #draws=... for tests).
 EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws) {
-    std::unique_ptr<RandomSource> source = listedDraws(draws);
-    if (!source)
+    std::unique_ptr<RandomSource> source;
+    if (const auto listed = parseDraws(draws))
+        source = std::make_unique<ListedRandomSource>(*listed);
+    else
         source = std::make_unique<SystemRandomSource>();
     page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight);
     page->exercise.Form_Load();
@@ -111,47 +119,16 @@ EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
     page->exercise.click(static_cast<Control>(control));
 }
 
-// Which controls are shown: bit n for the control numbered n.
-EMSCRIPTEN_KEEPALIVE int compartica_shown() {
-    int shown = 0;
-    for (std::size_t n = 0; n < controlCount; ++n)
-        shown |= page->exercise.isVisible(static_cast<Control>(n)) ? 1 << n : 0;
-    return shown;
-}
-
-EMSCRIPTEN_KEEPALIVE int compartica_focus() {
-    return static_cast<int>(page->exercise.focus());
-}
-
-EMSCRIPTEN_KEEPALIVE int compartica_ended() {
-    return page->exercise.ended();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* compartica_fault() {
-    return handOver(page->exercise.fault());
-}
-
-// The whole text of a panel (0: questions, 1: answer), lines joined by "\n".
-EMSCRIPTEN_KEEPALIVE const char* compartica_text(int panel) {
-    return handOver(panel == 0 ? page->questions.text() : page->answers.text());
-}
-
-// The layout table, one control a line: "index kind name left top width
-// height caption", in CSS pixels at 15 twips a pixel.
 EMSCRIPTEN_KEEPALIVE const char* compartica_layout() {
-    const auto line = [](int index, int kind, const char* name, PixelRect r, const char* caption) {
-        std::string text = std::to_string(index) + '\t' + std::to_string(kind) + '\t' + name;
-        for (const int value : {r.left, r.top, r.width, r.height})
-            text += '\t' + std::to_string(value);
-        return text + '\t' + caption + '\n';
-    };
-    std::string table;
-    for (const ControlLayout& row : formLayout)
-        table += line(static_cast<int>(row.control), static_cast<int>(row.kind), row.name,
-                      pixelsOf(row.control), row.caption);
-    table += line(-1, -1, formCaption,
-                  {0, 0, formWidth / twipsPerPixel, formHeight / twipsPerPixel}, "");
-    return handOver(table);
+    return handOver(layoutTable());
+}
+
+EMSCRIPTEN_KEEPALIVE double compartica_zoom_to_fit(double width, double height) {
+    return zoomToFit(width, height);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* reason) {
+    return handOver(startFailedMessage(reason));
 }
 
 } // extern "C"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
 
+#include "core/exercise_texts.h"
 #include "core/ink.h"
 #include "window/pixel_panel.h"
 #include "window/window_font.h"
@@ -15,15 +16,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 // A rectangle of the layout table, in logical pixels, drawn at a zoom.
 QRect pixels(const ControlLayout& row, qreal zoom) {
-    const auto at = [zoom](int twips) {
-        return static_cast<int>(std::lround(twips * zoom / twipsPerPixel));
-    };
-    return {at(row.left), at(row.top), at(row.width), at(row.height)};
+    const PixelRect r = pixelsOf(row, zoom);
+    return {r.left, r.top, r.width, r.height};
+}
+
+QString textOf(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 void paintWhite(QWidget* widget) {
@@ -54,25 +58,26 @@ QPalette lightPalette() {
 
 Form1::Form1(RandomSource& random, QWidget* parent)
     : QWidget(parent), Picture1(new PixelPanel(questionInk())), Picture3(new PixelPanel(Qt::red)),
-      exercise_(random, *Picture1, *Picture3) {
+      exercise_(random, Picture1->panel(), Picture3->panel()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(formCaption));
+    setWindowTitle(textOf(formCaption));
     // From a pixmap: a file name would send QIcon looking for icon plugins.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/art/icon-32.png"))));
     setFont(windowFont());
     setPalette(lightPalette());
     paintWhite(this);
-    resize(restoredWidth / twipsPerPixel, restoredHeight / twipsPerPixel);
+    resize(toPixels(restoredWidth), toPixels(restoredHeight));
     createControls();
     setFocusOrder();
-    mirrorExercise();
+    mirror(exercise_.stage());
+    exercise_.onStage([this](const Stage& stage) { mirror(stage); });
 }
 
 // The controls are created bottom-most first, so later ones stack above.
 // The two panels were made first, for the exercise, and join the window in
 // their turn, so stacking and focus order follow the table.
 void Form1::createControls() {
-    for (auto row = formLayout.rbegin(); row != formLayout.rend(); ++row) {
+    for (auto row = std::rbegin(formLayout); row != std::rend(formLayout); ++row) {
         QWidget* control = createControl(*row);
         control->setObjectName(QString::fromLatin1(row->name));
         control->setGeometry(pixels(*row, 1.0));
@@ -86,21 +91,19 @@ QWidget* Form1::createControl(const ControlLayout& row) {
     case ControlKind::Button:
         return createButton(row);
     case ControlKind::TextPanel:
-        if (row.control == Control::Picture1) {
-            Picture1->setParent(this);
-            Picture1->setAccessibleName(tr("Case and questions"));
-            return Picture1;
-        }
-        Picture3->setParent(this);
-        Picture3->setAccessibleName(tr("Worked answer"));
-        return Picture3;
+    {
+        PixelPanel* panel = row.control == Control::Picture1 ? Picture1 : Picture3;
+        panel->setParent(this);
+        panel->setAccessibleName(textOf(accessibleNameOf(row.control)));
+        return panel;
+    }
     case ControlKind::Emblem: {
         Picture2 = new QLabel(this);
         QFont emblemFont(font().family());
         emblemFont.setPointSizeF(8.25);
         emblemFont.setWeight(QFont::Normal);
         Picture2->setFont(emblemFont);
-        Picture2->setAccessibleName(tr("Emblem: the body's water compartments"));
+        Picture2->setAccessibleName(textOf(accessibleNameOf(row.control)));
         Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Picture2->setPixmap(QPixmap(QStringLiteral(":/art/emblem.png")));
         return Picture2;
@@ -114,11 +117,11 @@ QWidget* Form1::createControl(const ControlLayout& row) {
 }
 
 QPushButton* Form1::createButton(const ControlLayout& row) {
-    auto* button = new QPushButton(tr(row.caption), this);
+    auto* button = new QPushButton(textOf(captionOf(row.control)), this);
     button->setAutoDefault(false);
     button->installEventFilter(this);
     const Control control = row.control;
-    connect(button, &QPushButton::clicked, this, [this, control] { click(control); });
+    connect(button, &QPushButton::clicked, this, [this, control] { exercise_.click(control); });
     return button;
 }
 
@@ -137,21 +140,6 @@ void Form1::setFocusOrder() {
 
 void Form1::Form_Load() {
     exercise_.Form_Load();
-    if (faulted())
-        reportFault();
-    Picture1->announceChanges();
-}
-
-void Form1::click(Control control) {
-    if (control == Control::end)
-        return end_Click();
-    exercise_.click(control);
-    afterStep();
-}
-
-void Form1::run(void (Exercise::*handler)()) {
-    (exercise_.*handler)();
-    afterStep();
 }
 
 // One key press makes at most one step. A held key repeats; where the window
@@ -172,55 +160,41 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Ends at once: the exercise takes no more clicks, so one already queued
-// behind this one runs no handler while the event loop winds down.
-void Form1::end_Click() {
-    exercise_.end_Click();
-    QApplication::exit(0);
-}
-
-void Form1::afterStep() {
-    mirrorExercise();
-    Picture1->announceChanges();
-    Picture3->announceChanges();
-    if (faulted())
-        reportFault();
-}
-
-// Shows what the exercise shows. The control that takes the focus appears
-// and takes it before any other hides, so the focus never passes through
-// "end" on the way and a screen reader does not announce it.
-void Form1::mirrorExercise() {
+// Shows what the exercise shows and tells assistive technology what the
+// step printed. The control that takes the focus appears and takes it
+// before any other hides, so the focus never passes through "end" on the
+// way and a screen reader does not announce it. "end" ends at once: the
+// exercise takes no more clicks, so one already queued behind it runs no
+// handler while the event loop winds down.
+void Form1::mirror(const Stage& stage) {
     for (const ControlLayout& row : formLayout)
-        if (exercise_.isVisible(row.control))
+        if (stage.isVisible(row.control))
             widget(row.control)->show();
-    QWidget* focus = widget(exercise_.focus());
+    QWidget* focus = widget(stage.focus);
     if (focus->isVisible() && !focus->hasFocus())
         focus->setFocus();
     for (const ControlLayout& row : formLayout)
-        if (!exercise_.isVisible(row.control))
+        if (!stage.isVisible(row.control))
             widget(row.control)->hide();
+    Picture1->announceChanges();
+    Picture3->announceChanges();
+    if (!stage.fault.empty())
+        reportFault(stage.fault);
+    else if (stage.ended)
+        QApplication::exit(0);
 }
 
 // A fault in the arithmetic is a run-time error: it is reported, and the
 // program ends with status 1.
-void Form1::reportFault() {
-    QMessageBox::critical(
-        this, windowTitle(),
-        tr("Compartica has stopped: the arithmetic of %1 failed (overflow, division by zero or "
-           "an invalid operation).")
-            .arg(QString::fromStdString(exercise_.fault())));
+void Form1::reportFault(const std::string& step) {
+    QMessageBox::critical(this, windowTitle(), QString::fromStdString(faultMessage(step)));
     QApplication::exit(1);
 }
 
-// A client area smaller than the layout draws the whole layout smaller, as
-// far down as minimumZoom; below that, or at full size, it is drawn as laid
-// out and what lies beyond the client area is cut off.
+// A client area smaller than the layout draws the whole layout smaller.
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const qreal fit = std::min(qreal(width()) * twipsPerPixel / formWidth,
-                               qreal(height()) * twipsPerPixel / formHeight);
-    applyZoom(fit < 1.0 && fit >= minimumZoom ? fit : 1.0);
+    applyZoom(zoomToFit(width(), height()));
 }
 
 void Form1::applyZoom(qreal zoom) {

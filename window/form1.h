@@ -17,7 +17,7 @@ class QPushButton;
 // the column of answer buttons, laid out once from the layout table; the
 // exercise core decides what each click prints and which buttons show.
 // Where the screen is smaller than the layout, the whole layout is drawn
-// smaller to fit (not below 0.7 of its size).
+// smaller to fit (zoomToFit).
 class Form1 final : public QWidget {
     Q_OBJECT
 
@@ -29,19 +29,9 @@ public:
 
     const CaseState& caseState() const { return exercise_.caseState(); }
     // Whether a floating-point fault has stopped the exercise.
-    bool faulted() const { return !exercise_.fault().empty(); }
+    bool faulted() const { return !exercise_.stage().fault.empty(); }
     // The fraction of its size the layout is drawn at.
     qreal zoom() const { return zoom_; }
-
-    // The smallest fraction the layout is drawn at to fit a small screen.
-    static constexpr qreal minimumZoom = 0.7;
-
-    // Runs one of the exercise's click handlers as it stands, whether or not
-    // its button shows (slots 5 and 6 are reached by no visible button).
-    void run(void (Exercise::*handler)());
-
-public slots:
-    void end_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -53,10 +43,8 @@ private:
     QPushButton* createButton(const ControlLayout& row);
     void setFocusOrder();
     QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
-    void click(Control control);
-    void afterStep();
-    void mirrorExercise();
-    void reportFault();
+    void mirror(const Stage& stage);
+    void reportFault(const std::string& step);
     void applyZoom(qreal zoom);
 
     std::array<QWidget*, controlCount> controls_{};

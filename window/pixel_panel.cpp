@@ -9,53 +9,42 @@
 #include <QPainter>
 
 PixelPanel::PixelPanel(const QColor& foreColor, QWidget* parent)
-    : QWidget(parent), foreColor_(foreColor), layout_(metrics()) {
+    : QWidget(parent), foreColor_(foreColor), panel_(metrics(), *this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     PanelAccessible::install();
 }
 
-void PixelPanel::Cls() {
-    runs_.clear();
-    layout_.home();
-    transcript_.Cls();
+void PixelPanel::cleared() {
     renderImage();
 }
 
-void PixelPanel::Print(const PrintItems& items, bool endOfLine) {
-    const std::vector<TextRun> runs = layout_.place(items, endOfLine);
-    runs_.insert(runs_.end(), runs.begin(), runs.end());
+void PixelPanel::printed(const std::vector<PrintedRun>& runs) {
     if (imageIsCurrent())
         drawRuns(runs);
     else
         renderImage();
-    transcript_.Print(items, endOfLine);
 }
 
 QStringList PixelPanel::transcript() const {
     QStringList lines;
-    for (const std::string& line : transcript_.lines())
+    for (const std::string& line : panel_.lines())
         lines.append(QString::fromStdString(line));
     return lines;
 }
 
-// A panel only grows until it is cleared, so a change is either text added
-// at the end or the whole text removed (and perhaps new text printed since).
 void PixelPanel::announceChanges() {
-    const QString now = text();
-    if (now == announced_)
-        return;
-    if (!now.startsWith(announced_)) {
-        QAccessibleTextRemoveEvent removed(this, 0, announced_);
+    const PanelChange change = panel_.takeChange();
+    if (!change.removed.empty()) {
+        QAccessibleTextRemoveEvent removed(this, 0, QString::fromStdString(change.removed));
         QAccessible::updateAccessibility(&removed);
-        announced_.clear();
     }
-    if (now.size() > announced_.size()) {
-        QAccessibleTextInsertEvent inserted(this, static_cast<int>(announced_.size()),
-                                            now.mid(announced_.size()));
+    if (!change.added.empty()) {
+        const QString added = QString::fromStdString(change.added);
+        QAccessibleTextInsertEvent inserted(this, static_cast<int>(text().size() - added.size()),
+                                            added);
         QAccessible::updateAccessibility(&inserted);
     }
-    announced_ = now;
 }
 
 void PixelPanel::setZoom(qreal zoom) {
@@ -91,7 +80,7 @@ bool PixelPanel::event(QEvent* event) {
             renderImage();
         break;
     case QEvent::FontChange:
-        layout_.setMetrics(metrics());
+        panel_.setMetrics(metrics());
         renderImage();
         break;
     default:
@@ -114,14 +103,14 @@ void PixelPanel::renderImage() {
     image_.setDevicePixelRatio(devicePixelRatioF());
     imageZoom_ = zoom_;
     image_.fill(Qt::white);
-    drawRuns(runs_);
+    drawRuns(panel_.runs());
     update();
 }
 
 // Text is placed in layout pixels and rasterized at the size it is shown at.
 // The zoom is the painter's own scale: a painter takes an image's pixel
 // ratio only where it enlarges, so a ratio below 1 would draw full size.
-void PixelPanel::drawRuns(const std::vector<TextRun>& runs) {
+void PixelPanel::drawRuns(const std::vector<PrintedRun>& runs) {
     if (image_.isNull() || runs.empty())
         return;
     QPainter painter(&image_);
@@ -129,7 +118,7 @@ void PixelPanel::drawRuns(const std::vector<TextRun>& runs) {
     painter.setFont(font());
     painter.setPen(foreColor_);
     const int ascent = fontMetrics().ascent();
-    for (const TextRun& run : runs)
+    for (const PrintedRun& run : runs)
         painter.drawText(QPoint(run.x, run.y + ascent), QString::fromStdString(run.text));
     update();
 }

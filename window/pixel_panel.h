@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/print_layout.h"
-#include "core/transcript_panel.h"
+#include "core/printed_panel.h"
 
 #include <QImage>
 #include <QStringList>
@@ -15,17 +14,17 @@
 // Print columns are the font's average character width; lines are the
 // font's height; text never wraps and is cut at the edges. The layout is
 // worked in unscaled pixels; a zoom below 1 draws it smaller as a whole.
-class PixelPanel final : public QWidget, public TextPanel {
+class PixelPanel final : public QWidget, private PanelSurface {
     Q_OBJECT
 
 public:
     PixelPanel(const QColor& foreColor, QWidget* parent = nullptr);
 
-    void Cls() override;
-    void Print(const PrintItems& items = {}, bool endOfLine = true) override;
+    // What the exercise prints into.
+    TextPanel& panel() { return panel_; }
 
-    // Tells assistive technology what changed since the last call, as one
-    // event: the text added, or the text removed by a clear.
+    // Tells assistive technology what changed since the last call: the text
+    // removed by a clear, then the text added.
     void announceChanges();
     // Draws everything at this fraction of its size (1: as laid out).
     void setZoom(qreal zoom);
@@ -33,7 +32,7 @@ public:
     // The printed text, letter by letter, one string a line.
     QStringList transcript() const;
     // The same as one text, lines separated by newlines.
-    QString text() const { return QString::fromStdString(transcript_.text()); }
+    QString text() const { return QString::fromStdString(panel_.text()); }
     // What the panel shows, at the pixel density it is drawn at.
     const QImage& image() const { return image_; }
 
@@ -42,17 +41,16 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void cleared() override;
+    void printed(const std::vector<PrintedRun>& runs) override;
     PrintLayout::Metrics metrics() const;
     bool imageIsCurrent() const;
     void renderImage();
-    void drawRuns(const std::vector<TextRun>& runs);
+    void drawRuns(const std::vector<PrintedRun>& runs);
 
     QColor foreColor_;
     qreal zoom_ = 1.0;
     QImage image_;
-    qreal imageZoom_ = 1.0;     // the zoom the image was drawn at
-    std::vector<TextRun> runs_; // everything since the last clear, to redraw at a new density
-    PrintLayout layout_;
-    TranscriptPanel transcript_;
-    QString announced_; // the text as assistive technology last heard it
+    qreal imageZoom_ = 1.0; // the zoom the image was drawn at
+    PrintedPanel panel_;
 };

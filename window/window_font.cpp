@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/window_font.h"
 
+#include "core/form_layout.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -18,7 +20,7 @@ QFont windowFont() {
             break;
         }
     }
-    font.setPixelSize(13);
+    font.setPixelSize(fontPixelSize);
     font.setWeight(QFont::Bold);
     return font;
 }

@@ -6,12 +6,16 @@
 #include <QScreen>
 #include <QWidget>
 
+#ifdef COMPARTICA_X11
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <memory>
+#endif
 
 namespace {
+
+#ifdef COMPARTICA_X11
 
 // A window manager that follows the desktop standards names itself on the
 // root window (_NET_SUPPORTING_WM_CHECK). Away from X11 the platform itself
@@ -39,6 +43,12 @@ bool windowManagerRunning() {
         &std::free);
     return property && xcb_get_property_value_length(property.get()) > 0;
 }
+#else
+// Built without X11: the platform places windows itself.
+bool windowManagerRunning() {
+    return true;
+}
+#endif
 
 } // namespace
 

@@ -3,14 +3,15 @@
 #include "case/answers.h"
 #include "case/make_case.h"
 #include "support/exact.h"
-#include "support/scripted_random.h"
+#include "case/seeded_random_source.h"
+#include "support/worked_example.h"
 
 #include <QtTest>
 
 namespace {
 
 CaseState workedExampleCase() {
-    ScriptedRandom random(workedExampleDraws());
+    ListedRandomSource random(workedExampleDraws());
     CaseState state;
     makecase(state, random);
     return state;

@@ -3,7 +3,8 @@
 #include "case/make_case.h"
 #include "case/truncation.h"
 #include "support/exact.h"
-#include "support/scripted_random.h"
+#include "case/seeded_random_source.h"
+#include "support/worked_example.h"
 
 #include <QtTest>
 
@@ -61,7 +62,7 @@ private slots:
 };
 
 void TestMakeCase::workedExample() {
-    ScriptedRandom random(workedExampleDraws());
+    ListedRandomSource random(workedExampleDraws());
     CaseState state;
     makecase(state, random);
 
@@ -81,13 +82,18 @@ void TestMakeCase::workedExample() {
     QCOMPARE(random.taken(), std::size_t(6));
 }
 
+// One reseed, before any draw: a reseed after them would give every run
+// the same patient. The listed source starts its list again at a reseed, so
+// draws taken before makecase change nothing only if it reseeds first.
 void TestMakeCase::reseedsBeforeDrawing() {
-    ScriptedRandom random(workedExampleDraws());
+    ListedRandomSource random(workedExampleDraws());
+    random.next();
+    random.next();
     CaseState state;
     makecase(state, random);
-    // One reseed, before any draw: a reseed after them would give every run
-    // the same patient.
-    QCOMPARE(random.log, std::string("RDDDDDD"));
+    QCOMPARE(random.reseeds(), 1);
+    QCOMPARE_EXACT(state.weight, 75.3f);
+    QCOMPARE_EXACT(state.plasmavolume, 2.8f);
 }
 
 void TestMakeCase::sex_data() {
@@ -121,7 +127,7 @@ void TestMakeCase::sex() {
 
     auto draws = workedExampleDraws();
     draws[0] = draw;
-    ScriptedRandom random(draws);
+    ListedRandomSource random(draws);
     CaseState state;
     makecase(state, random);
 
@@ -150,7 +156,7 @@ void TestMakeCase::weightAndHaematocritEdges() {
     auto draws = workedExampleDraws();
     draws[1] = draw;
     draws[2] = draw;
-    ScriptedRandom random(draws);
+    ListedRandomSource random(draws);
     CaseState state;
     makecase(state, random);
     QCOMPARE_EXACT(state.weight, weight);
@@ -186,9 +192,11 @@ void TestMakeCase::everyDrawOfAStepIsInRange_data() {
 }
 
 // Every one of the 2^24 draws the step can receive, faults trapped: each
-// gives exactly what the step computes in single precision, but the two
-// largest, which would round up out of the range and give its top instead;
-// and every tenth (or hundredth) of the range occurs.
+// gives a whole step of the range (a tenth of a kg, a hundredth of
+// haematocrit) as the nearest float, never below the whole steps the draw
+// reaches (r x scale + offset, exact in double) nor more than one above
+// them (single-precision rounding), never less than the draw before; the
+// two largest give the top of the range; and every step occurs.
 void TestMakeCase::everyDrawOfAStepIsInRange() {
     QFETCH(int, step);
     QFETCH(float, scale);
@@ -201,17 +209,21 @@ void TestMakeCase::everyDrawOfAStepIsInRange() {
     OneStepSweep random(step);
     CaseState state;
     std::set<long> seen;
+    float previous = low;
     for (std::uint32_t k = 0; k < SystemRandomSource::gridSize; ++k) {
         const float r = SystemRandomSource::drawAt(k);
         random.value = r;
         makecase(state, random);
         const float value = step == 1 ? state.weight : state.haematocrit;
+        const long steps = std::lround(double(value) * divisor);
+        const double reached = std::floor(double(r) * scale + offset);
         const bool topDraws = k >= SystemRandomSource::gridSize - 2;
-        const float expected = topDraws ? high : std::floor(r * scale + offset) / divisor;
-        if (value != expected || value < low || value > high)
-            QFAIL(qPrintable(
-                QStringLiteral("draw %1 gives %2, not %3").arg(k).arg(value).arg(expected)));
-        seen.insert(std::lround(value * divisor));
+        const bool wholeStep = value == static_cast<float>(steps) / divisor;
+        const bool fromDraw = topDraws ? value == high : steps == reached || steps == reached + 1;
+        if (!wholeStep || !fromDraw || value < previous || value < low || value > high)
+            QFAIL(qPrintable(QStringLiteral("draw %1 gives %2").arg(k).arg(value)));
+        previous = value;
+        seen.insert(steps);
     }
     QCOMPARE(seen.size(), static_cast<std::size_t>(scale));
 }

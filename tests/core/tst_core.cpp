@@ -8,14 +8,17 @@
 
 #include "core/exercise.h"
 #include "core/number_form.h"
-#include "core/transcript_panel.h"
+#include "core/worksheet.h"
+#include "core/printed_panel.h"
 #include "support/check.h"
-#include "support/scripted_random.h"
+#include "case/seeded_random_source.h"
+#include "support/worked_example.h"
 #include "support/worked_example.h"
 
 #include <clocale>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <random>
 
 namespace {
@@ -50,43 +53,71 @@ void numberForms() {
         CHECK_EQ(numberForm(row.value), std::string(row.text), row.name);
 }
 
-// Where the library has to_chars for float, the printf path gives the same
-// digits for a million values of every magnitude the exercise prints.
-void numberFormPathsAgree() {
-    using namespace numberform_detail;
-    if (!haveToChars()) {
-        std::cout << "note: no to_chars for float here; the printf path alone is in use\n";
-        return;
-    }
+// A million values of every magnitude the exercise prints.
+template <typename Visit> void millionValues(Visit visit) {
     std::mt19937 engine(20261209);
     std::uniform_real_distribution<float> magnitude(-4.0f, 10.0f);
+    for (int i = 0; i < 1000000; ++i)
+        visit(std::pow(10.0f, magnitude(engine)));
+}
+
+// Where the library has to_chars for float, the printf path gives the same
+// digits. Where it has not (WebAssembly), --number-forms prints a digest of
+// the printf path's forms, which must equal the native build's.
+void numberFormPathsAgree() {
+    using namespace numberform_detail;
     int differing = 0;
-    for (int i = 0; i < 1000000; ++i) {
-        const float value = std::pow(10.0f, magnitude(engine));
+    millionValues([&](float value) {
         const Digits a = digitsByToChars(value);
         const Digits b = digitsByPrintf(value);
         differing += a.digits != b.digits || a.exponent != b.exponent;
-    }
+    });
     CHECK_EQ(differing, 0, "to_chars and printf paths, 10^-4 to 10^10");
 }
 
-// A student whose desktop writes 0,45 still sees the worked examples' 0.45.
+void printNumberFormDigest() {
+    std::uint64_t digest = 14695981039346656037ull; // FNV-1a over every form
+    millionValues([&](float value) {
+        for (const char c : numberForm(value))
+            digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    });
+    std::cout << "number forms of a million values: " << digest << "\n";
+}
+
+// A student whose desktop writes 0,45 still sees the worked examples' 0.45,
+// and scripted draws read the same. (WebAssembly has no such locale.)
 void sameInACommaLocale() {
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
-#ifdef __EMSCRIPTEN__
-        std::cout << "note: no de_DE.UTF-8 locale under WebAssembly\n";
-        return;
-#else
         CHECK_EQ(std::string("missing"), std::string("de_DE.UTF-8 (scripts/test.sh makes it)"),
                  "comma locale");
         return;
-#endif
     }
     const std::string viaPrintf = numberform_detail::digitsByPrintf(0.45f).digits;
     const std::string text = numberForm(0.45f);
+    const auto draws = parseDraws("0.25,0.4375");
     std::setlocale(LC_ALL, "C");
     CHECK_EQ(text, std::string(" 0.45 "), "comma locale");
     CHECK_EQ(viaPrintf, std::string("4500000"), "comma locale, printf path");
+    CHECK_EQ((draws == std::vector<float>{0.25f, 0.4375f}), true, "comma locale, draws");
+}
+
+// Scripted draws: a list of numbers from 0 to under 1, nothing else.
+void drawLists() {
+    const struct {
+        const char* text;
+        std::optional<std::vector<float>> draws;
+    } rows[] = {
+        {"0.25,0.4375,0", std::vector<float>{0.25f, 0.4375f, 0.0f}},
+        {"0.5", std::vector<float>{0.5f}},
+        {"", std::nullopt},
+        {"1", std::nullopt},
+        {"-0.25", std::nullopt},
+        {"0.5,", std::nullopt},
+        {"0.5x", std::nullopt},
+        {"0,5", std::nullopt},
+    };
+    for (const auto& row : rows)
+        CHECK_EQ(parseDraws(row.text) == row.draws, true, row.text);
 }
 
 struct Statement {
@@ -122,13 +153,13 @@ void transcripts() {
         {"a micro sign is one column", {{{"µg", Tab{4}, "x"}, true}}, {"µg x"}},
     };
     for (const TranscriptRow& row : rows) {
-        TranscriptPanel panel;
+        PrintedPanel panel;
         for (const Statement& statement : row.statements)
             panel.Print(statement.items, statement.endOfLine);
         CHECK_EQ(panel.lines(), row.lines, row.name);
     }
 
-    TranscriptPanel panel;
+    PrintedPanel panel;
     panel.Print({"first"});
     panel.Print({Tab{5}}, false);
     panel.Cls();
@@ -137,27 +168,76 @@ void transcripts() {
     CHECK_EQ(panel.lines(), (Lines{"", "second"}), "a clear starts again at the top");
 }
 
+// Records what a panel shows on its surface.
+struct RecordingSurface final : PanelSurface {
+    void cleared() override { ++clears; }
+    void printed(const std::vector<PrintedRun>& runs) override { drawn += runs.size(); }
+    int clears = 0;
+    std::size_t drawn = 0;
+};
+
+std::string shown(const PrintedRun& run) {
+    return std::to_string(run.x) + "," + std::to_string(run.y) + " line " +
+           std::to_string(run.line) + " column " + std::to_string(run.column) + " |" + run.text +
+           "|";
+}
+
+// Each run is placed in the surface's units (here 8 px columns, 15 px
+// lines, 8 px a character) and by line and print column; a step's change
+// is the text it added, or after a clear the text it removed.
+void printedRuns() {
+    RecordingSurface surface;
+    PrintedPanel panel({8, 15, [](const std::string& t) { return 8 * int(t.size()); }}, surface);
+    panel.Print({"1)", Tab{5}, "What", 75.3f});
+    panel.Print({Tab{10}, "µg"});
+    std::vector<std::string> runs;
+    for (const PrintedRun& run : panel.runs())
+        runs.push_back(shown(run));
+    CHECK_EQ(runs,
+             (Lines{"0,0 line 0 column 1 |1)|", "32,0 line 0 column 5 |What|",
+                    "64,0 line 0 column 9 | 75.3 |", "72,15 line 1 column 10 |µg|"}),
+             "runs");
+    CHECK_EQ(surface.drawn, std::size_t(4), "every run reaches the surface");
+    const PanelChange first = panel.takeChange();
+    CHECK_EQ(first.added, std::string("1)  What 75.3 \n         µg"), "first change");
+    panel.Print({"more"});
+    const PanelChange more = panel.takeChange();
+    CHECK_EQ(more.cleared || !more.removed.empty(), false, "printing clears nothing");
+    CHECK_EQ(more.added, std::string("\nmore"), "a step adds what it printed");
+    panel.Cls();
+    panel.Print({"new"});
+    const PanelChange cleared = panel.takeChange();
+    CHECK_EQ(cleared.cleared && surface.clears == 1, true, "a clear");
+    CHECK_EQ(cleared.removed, first.added + more.added, "a clear removes all");
+    CHECK_EQ(cleared.added, std::string("new"), "then adds the new text");
+    CHECK_EQ(panel.takeChange().added, std::string(), "nothing new");
+}
+
 // The worked example, clicked through: each stage's screens, the one
 // sequence button shown and the control that holds the focus.
 struct WorkedRun {
-    ScriptedRandom random{workedExampleDraws()};
-    TranscriptPanel questions;
-    TranscriptPanel answers;
+    ListedRandomSource random{workedExampleDraws()};
+    PrintedPanel questions;
+    PrintedPanel answers;
     Exercise exercise{random, questions, answers};
 };
 
 std::string shownButtons(const Exercise& exercise) {
     std::string names;
     for (std::size_t i = 0; i <= static_cast<std::size_t>(Control::end); ++i)
-        if (exercise.isVisible(static_cast<Control>(i)))
+        if (exercise.stage().isVisible(static_cast<Control>(i)))
             names += std::string(names.empty() ? "" : " ") + layoutOf(static_cast<Control>(i)).name;
     return names;
 }
 
 void workedExampleSequence() {
     WorkedRun run;
+    std::vector<Stage> reports;
+    run.exercise.onStage([&](const Stage& stage) { reports.push_back(stage); });
     run.exercise.Form_Load();
     for (int stage = 0; stage <= 7; ++stage) {
+        CHECK_EQ(reports.size(), std::size_t(stage + 1), "one report a step");
+        CHECK_EQ(reports.back().complete, stage == 7, "complete once answer 4 shows");
         const std::string where = "worked example, stage " + std::to_string(stage);
         CHECK_EQ(run.questions.lines(), questionsAt(stage), where + ", questions");
         CHECK_EQ(run.answers.lines(), answerAt(stage), where + ", answer");
@@ -165,20 +245,63 @@ void workedExampleSequence() {
         CHECK_EQ(shownButtons(run.exercise),
                  stage < 7 ? std::string(layoutOf(next).name) + " end" : std::string("end"),
                  where + ", buttons");
-        CHECK_EQ(run.exercise.isVisible(Control::Picture3), stage > 0, where + ", answer panel");
-        CHECK_EQ(static_cast<int>(run.exercise.focus()),
+        CHECK_EQ(run.exercise.stage().isVisible(Control::Picture3), stage > 0, where + ", answer panel");
+        CHECK_EQ(static_cast<int>(run.exercise.stage().focus),
                  static_cast<int>(stage < 7 ? next : Control::Picture3), where + ", focus");
         run.exercise.click(next);
     }
     // Hidden buttons take no clicks; after "end" no button does.
     run.exercise.click(Control::hideanswer4);
     CHECK_EQ(run.answers.lines(), answerAt(7), "a click on a hidden button");
+    CHECK_EQ(reports.size(), std::size_t(8), "no report for a click not taken");
     WorkedRun ended;
     ended.exercise.Form_Load();
     ended.exercise.click(Control::end);
     ended.exercise.click(Control::seeanswer1);
-    CHECK_EQ(ended.exercise.ended(), true, "end");
+    CHECK_EQ(ended.exercise.stage().ended, true, "end");
     CHECK_EQ(ended.answers.lines(), Lines{}, "a click after end");
+}
+
+} // namespace
+
+// Reaches the handler that no button leads to.
+class ExerciseProbe {
+public:
+    static void hideanswer4_Click(Exercise& exercise) { exercise.hideanswer4_Click(); }
+};
+
+namespace {
+
+// Nothing on screen leads to slots 5 and 6; their handlers still run as
+// written when reached.
+void slotsFiveAndSix() {
+    WorkedRun run;
+    run.exercise.Form_Load();
+    for (int stage = 0; stage < 7; ++stage)
+        run.exercise.click(static_cast<Control>(stage));
+    const Lines questions = run.questions.lines();
+    const auto after = [&](const Lines& more) {
+        Lines lines = questions;
+        lines.insert(lines.end(), more.begin(), more.end());
+        return lines;
+    };
+    ExerciseProbe::hideanswer4_Click(run.exercise);
+    CHECK_EQ(shownButtons(run.exercise), std::string("seeanswer5 end"), "hide answer 4");
+    CHECK_EQ(run.answers.lines(), Lines{}, "hide answer 4 clears the answer");
+    CHECK_EQ(run.questions.lines(), after({"", ""}), "slot 5's question is empty");
+    run.exercise.click(Control::seeanswer5);
+    CHECK_EQ(shownButtons(run.exercise), std::string("hideanswer5 end"), "see answer 5");
+    CHECK_EQ(run.answers.lines(), Lines{""}, "slot 5's answer is the indent alone");
+    run.exercise.click(Control::hideanswer5);
+    CHECK_EQ(shownButtons(run.exercise), std::string("seeanswer6 end"), "hide answer 5");
+    // The empty statement of slot 6 ends slot 5's open indent line.
+    CHECK_EQ(run.questions.lines(), after({"", "", ""}), "slot 6's question");
+    run.exercise.click(Control::seeanswer6);
+    CHECK_EQ(shownButtons(run.exercise), std::string("hideanswer6 end"), "see answer 6");
+    run.exercise.click(Control::hideanswer6);
+    CHECK_EQ(shownButtons(run.exercise), std::string("end"), "hide answer 6");
+    CHECK_EQ(run.exercise.stage().isVisible(Control::Picture3), true, "answer panel stays");
+    CHECK_EQ(run.answers.lines(), Lines{}, "hide answer 6 clears the answer");
 }
 
 // Draws the real source cannot give make the arithmetic fail: a water share
@@ -192,16 +315,41 @@ void faultsStopTheExercise() {
     for (const auto& row : rows) {
         std::vector<float> draws = workedExampleDraws();
         draws[3] = row.waterDraw;
-        ScriptedRandom random(draws);
-        TranscriptPanel questions, answers;
+        ListedRandomSource random(draws);
+        PrintedPanel questions, answers;
         Exercise exercise(random, questions, answers);
         exercise.Form_Load();
         exercise.click(Control::seeanswer1);
-        CHECK_EQ(exercise.fault(), std::string(row.step), row.step);
+        CHECK_EQ(exercise.stage().fault, std::string(row.step), row.step);
         CHECK_EQ(answers.text().find("inf") == std::string::npos, true, row.step);
         exercise.click(Control::hideanswer1);
-        CHECK_EQ(exercise.isVisible(Control::seeanswer2), false, "no step after a fault");
+        CHECK_EQ(exercise.stage().isVisible(Control::seeanswer2), false, "no step after a fault");
     }
+}
+
+// The worksheet prints the same case and answers as the window, with room
+// to write after each question.
+void worksheet() {
+    ListedRandomSource random(workedExampleDraws());
+    PrintedPanel sheet, key;
+    printCasePages(random, "Case 1", sheet, key);
+    Lines expected = {"Case 1"};
+    const auto append = [&](const Lines& lines) {
+        expected.insert(expected.end(), lines.begin(), lines.end());
+    };
+    const Lines room(writingLines, "");
+    for (const Lines* question : {&caseLines, &question2Lines, &question3Lines, &question4Lines}) {
+        append(*question);
+        append(room);
+    }
+    CHECK_EQ(sheet.lines(), expected, "sheet");
+    expected = {"Answer key: Case 1"};
+    int n = 0;
+    for (const Lines* answer : {&answer1Lines, &answer2Lines, &answer3Lines, &answer4Lines}) {
+        append({"", "Answer " + std::to_string(++n)});
+        append(*answer);
+    }
+    CHECK_EQ(key.lines(), expected, "key");
 }
 
 void printTranscripts() {
@@ -221,12 +369,23 @@ int main(int argc, char** argv) {
         printTranscripts();
         return 0;
     }
+    if (argc > 1 && std::strcmp(argv[1], "--number-forms") == 0) {
+        printNumberFormDigest();
+        return 0;
+    }
     numberForms();
-    numberFormPathsAgree();
+    if (numberform_detail::haveToChars())
+        numberFormPathsAgree();
+#ifndef __EMSCRIPTEN__
     sameInACommaLocale();
+#endif
+    drawLists();
     transcripts();
+    printedRuns();
     workedExampleSequence();
+    slotsFiveAndSix();
     faultsStopTheExercise();
+    worksheet();
     std::cout << "core: " << check::failures << " failures\n";
     return check::failures == 0 ? 0 : 1;
 }

@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Prints the window's layout table for the scripts that click and look at
-// the real window: one control a line, "name left top width height", in
-// pixels at 15 twips a pixel, then the layout's own size as "form".
+// the real window (its form is in form_layout.h); with --zoom-to-fit W H,
+// the zoom a client area of W x H pixels draws the layout at.
 #include "core/form_layout.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
-int main() {
-    for (const ControlLayout& row : formLayout) {
-        const PixelRect r = pixelsOf(row.control);
-        std::printf("%s %d %d %d %d\n", row.name, r.left, r.top, r.width, r.height);
+int main(int argc, char* argv[]) {
+    if (argc == 4 && std::strcmp(argv[1], "--zoom-to-fit") == 0) {
+        std::printf("%.6f\n", zoomToFit(std::atof(argv[2]), std::atof(argv[3])));
+        return 0;
     }
-    std::printf("form 0 0 %d %d\n", formWidth / twipsPerPixel, formHeight / twipsPerPixel);
+    std::fputs(layoutTable().c_str(), stdout);
 }

@@ -117,27 +117,22 @@ expect_exit_zero() {
 
 # The layout table, read once from the program that prints it ($LAYOUT_TABLE).
 # rect NAME: the control's rectangle in window pixels, left top width
-# height, at the zoom the window draws its layout at ($ZOOM, default 1).
+# height, at the zoom the window draws its layout at ($ZOOM, default 1);
+# rect form: the whole layout's.
 rect() {
     [ -s "$WORK/layout" ] || "$LAYOUT_TABLE" >"$WORK/layout" || fail "no layout table"
-    awk -v name="$1" -v zoom="${ZOOM:-1}" '$1 == name {
-        printf "%d %d %d %d\n", $2 * zoom + 0.5, $3 * zoom + 0.5, $4 * zoom + 0.5, $5 * zoom + 0.5
-    }' "$WORK/layout"
+    awk -F'\t' -v name="$1" -v zoom="${ZOOM:-1}" '
+        function px(v) { return int(v * zoom + 0.5) }
+        $1 == "form" && name == "form" { print 0, 0, px($2), px($3) }
+        $1 == "control" && $3 == name { print px($5), px($6), px($7), px($8) }' "$WORK/layout"
 }
 
 window_height() {
     xdotool getwindowgeometry --shell "$WINDOW" | sed -n 's/^HEIGHT=//p'
 }
 
-# The zoom a window of the current size draws its layout at: the fraction
-# of the layout that fits, between 0.7 and 1; 1 where it is smaller still.
+# The zoom a window of the current size draws its layout at, by the core's
+# rule.
 window_zoom() {
-    local form
-    form=$(ZOOM=1 rect form)
-    awk -v w="$(window_width)" -v h="$(window_height)" -v fw="$(echo "$form" | cut -d' ' -f3)" \
-        -v fh="$(echo "$form" | cut -d' ' -f4)" 'BEGIN {
-        z = w / fw; if (h / fh < z) z = h / fh
-        if (z >= 1 || z < 0.7) z = 1
-        printf "%.6f\n", z
-    }'
+    "$LAYOUT_TABLE" --zoom-to-fit "$(window_width)" "$(window_height)"
 }

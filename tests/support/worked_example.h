@@ -7,6 +7,12 @@
 
 using Lines = std::vector<std::string>;
 
+// The draws of the worked example: a man of 75.3 kg, haematocrit 0.45,
+// fractions 0.575, 0.56 and 0.065.
+inline std::vector<float> workedExampleDraws() {
+    return {0.25f, 0.4375f, 0.25f, 0.5f, 0.5f, 0.25f};
+}
+
 // The worked example's screens, letter by letter: the case of a man of
 // 75.3 kg with haematocrit 0.45, and what each step prints for him.
 

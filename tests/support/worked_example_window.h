@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "support/scripted_random.h"
+#include "case/seeded_random_source.h"
+#include "support/worked_example.h"
 #include "support/worked_example.h"
 #include "window/form1.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 // The sequence buttons by name, in the order the exercise visits them.
@@ -24,6 +26,16 @@ inline QStringList qt(const Lines& lines) {
     return out;
 }
 
+// The names of the buttons on show, sorted.
+inline QStringList visibleButtons(const QWidget& form) {
+    QStringList names;
+    for (const QPushButton* b : form.findChildren<QPushButton*>())
+        if (b->isVisible())
+            names.append(b->objectName());
+    names.sort();
+    return names;
+}
+
 // The exercise window with the worked example's patient, loaded and shown.
 class WorkedExampleWindow {
 public:
@@ -37,7 +49,7 @@ public:
     }
 
 private:
-    ScriptedRandom random_;
+    ListedRandomSource random_;
 
 public:
     Form1 form;

@@ -37,8 +37,8 @@ function stages(text) {
 function layoutTable(text) {
   const rows = {};
   for (const line of text.trim().split('\n')) {
-    const [name, left, top, width, height] = line.split(' ');
-    rows[name] = { left: +left, top: +top, width: +width, height: +height };
+    const [kind, , name, , left, top, width, height] = line.split('\t');
+    if (kind === 'control') rows[name] = { left: +left, top: +top, width: +width, height: +height };
   }
   return rows;
 }

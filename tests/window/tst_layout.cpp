@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/answers.h"
 #include "core/exercise_texts.h"
+#include "core/form_layout.h"
 #include "core/ink.h"
 #include "core/print_layout.h"
 #include "support/worked_example_window.h"
@@ -76,6 +77,7 @@ private slots:
     void cleanup();
     void controls_data();
     void controls();
+    void shape();
     void onlyFourChildrenVisibleAtStart();
     void focusOrderFollowsTabIndex();
     void window();
@@ -105,60 +107,53 @@ void TestLayout::cleanup() {
 }
 
 void TestLayout::controls_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<bool>("visible");
-
-    struct Row {
-        const char* name;
-        const char* kind;
-        const char* caption;
-        int left, top, width, height;
-        bool visible;
-    };
-    const Row rows[] = {
-        {"hideanswer6", "QPushButton", "Hide answer 6", 13080, 8400, 1815, 495, false},
-        {"seeanswer6", "QPushButton", "See answer 6", 13080, 7800, 1815, 495, false},
-        {"hideanswer5", "QPushButton", "Hide answer 5", 13080, 7200, 1815, 495, false},
-        {"seeanswer5", "QPushButton", "See answer 5", 13080, 6600, 1815, 495, false},
-        {"hideanswer4", "QPushButton", "Hide answer 4", 13080, 6000, 1815, 495, false},
-        {"seeanswer4", "QPushButton", "See answer 4", 13080, 5400, 1815, 495, false},
-        {"hideanswer3", "QPushButton", "Hide answer 3", 13080, 4800, 1815, 495, false},
-        {"seeanswer3", "QPushButton", "See answer 3", 13080, 4200, 1815, 495, false},
-        {"hideanswer2", "QPushButton", "Hide answer 2", 13080, 3600, 1815, 495, false},
-        {"seeanswer2", "QPushButton", "See answer 2", 13080, 3000, 1815, 495, false},
-        {"hideanswer1", "QPushButton", "Hide answer 1", 13080, 2400, 1815, 495, false},
-        {"end", "QPushButton", "end", 13080, 10440, 1815, 495, true},
-        {"Picture3", "PixelPanel", "", 120, 9000, 12375, 2415, false},
-        {"seeanswer1", "QPushButton", "See answer 1", 13080, 1800, 1815, 495, true},
-        {"Picture1", "PixelPanel", "", 0, 0, 12375, 8895, true},
-        {"Picture2", "QLabel", "", 12720, 120, 2415, 1455, true},
-        {"shape1", "QWidget", "", 0, 0, 15360, 11520, true},
-    };
-    for (const Row& row : rows)
-        QTest::newRow(row.name) << row.kind << row.caption
-                                << QRect(row.left, row.top, row.width, row.height) << row.visible;
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < controlCount; ++i)
+        QTest::newRow(formLayout[i].name) << static_cast<int>(i);
 }
 
+// The window builds each control of the table as a widget of its kind,
+// with its caption, where the table puts it, shown or hidden as it starts.
 void TestLayout::controls() {
-    QFETCH(QString, kind);
-    QFETCH(QString, caption);
-    QFETCH(QRect, twips);
-    QFETCH(bool, visible);
-
-    QWidget* widget = control(*form_, QString::fromLatin1(QTest::currentDataTag()));
+    QFETCH(int, row);
+    const ControlLayout& layout = formLayout[row];
+    QWidget* widget = control(*form_, QString::fromLatin1(layout.name));
     QVERIFY(widget);
-    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+    const char* classes[] = {"QPushButton", "PixelPanel", "QLabel", "QWidget"};
+    QCOMPARE(widget->metaObject()->className(), classes[static_cast<int>(layout.kind)]);
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->text(), QString::fromUtf8(captionOf(layout.control)));
         QVERIFY(!button->isDefault() && !button->autoDefault());
         QVERIFY(button->isEnabled());
     }
-    const QRect pixels(twips.left() / 15, twips.top() / 15, twips.width() / 15,
-                       twips.height() / 15);
-    QCOMPARE(widget->geometry(), pixels);
-    QCOMPARE(!widget->isHidden(), visible);
+    const PixelRect r = pixelsOf(layout);
+    QCOMPARE(widget->geometry(), QRect(r.left, r.top, r.width, r.height));
+    QCOMPARE(!widget->isHidden(), layout.visibleAtStart);
+}
+
+// What a student sees of the layout at full size: the question panel in the
+// top-left corner with the answer panel below it, the emblem above a
+// column of buttons 40 px apart in the order they are reached, "end" at
+// the foot of that column, all within 1024 x 768.
+void TestLayout::shape() {
+    const auto at = [this](const QString& name) { return control(*form_, name)->geometry(); };
+    const QRect first = at("seeanswer1");
+    for (int i = 1; i < sequenceButtons.size(); ++i)
+        QCOMPARE(at(sequenceButtons[i]), first.translated(0, 40 * i));
+    const QRect end = at("end");
+    QCOMPARE(end.size(), first.size());
+    QCOMPARE(end.left(), first.left());
+    QVERIFY(end.top() > at("hideanswer6").bottom());
+    const QRect form = at("shape1");
+    QCOMPARE(form, QRect(0, 0, 1024, 768));
+    QVERIFY(form.contains(end));
+    const QRect questions = at("Picture1");
+    const QRect answer = at("Picture3");
+    QCOMPARE(questions.topLeft(), QPoint(0, 0));
+    QVERIFY(answer.top() > questions.bottom() && answer.bottom() < form.bottom());
+    QVERIFY(questions.right() < first.left() && answer.right() < first.left());
+    const QRect emblem = at("Picture2");
+    QVERIFY(emblem.left() > questions.right() && emblem.bottom() < first.top());
 }
 
 void TestLayout::onlyFourChildrenVisibleAtStart() {
@@ -223,7 +218,7 @@ void TestLayout::fonts() {
 
 void TestLayout::panelColours() {
     auto* answers = form_->findChild<PixelPanel*>("Picture3");
-    answers->Print({"HHHH"});
+    answers->panel().Print({"HHHH"});
     const QList<QRgb> answerColours = distinctColours(answers->image());
     QVERIFY(answerColours.contains(qRgb(255, 0, 0)));
     for (QRgb colour : answerColours)

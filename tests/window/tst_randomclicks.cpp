@@ -98,15 +98,6 @@ bool RandomStudent::act(int stage) {
     }
 }
 
-QStringList visibleButtons(Form1& form) {
-    QStringList names;
-    for (QPushButton* b : form.findChildren<QPushButton*>())
-        if (b->isVisible())
-            names.append(b->objectName());
-    names.sort();
-    return names;
-}
-
 } // namespace
 
 class TestRandomClicks : public QObject {
@@ -122,7 +113,7 @@ private slots:
 void TestRandomClicks::randomSequences() {
     int clicks = 0;
     for (int seed = 0; seed < sequences; ++seed) {
-        ScriptedRandom random(workedExampleDraws());
+        ListedRandomSource random(workedExampleDraws());
         Form1 form(random);
         form.Form_Load();
         form.resize(1024, 768); // the whole layout, so every button can be reached

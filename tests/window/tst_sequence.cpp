@@ -19,7 +19,6 @@ private slots:
     void workedExampleClickedThrough();
     void answerPanelHiddenUntilFirstAnswer();
     void afterAnswerFourOnlyEndRemains();
-    void slotsFiveAndSixCalledDirectly();
     void focusMovesToTheButtonThatLeadsOn();
     void spacePressesTheNextStepOnly();
     void focusNeverPassesThroughEnd();
@@ -33,7 +32,7 @@ private slots:
 private:
     PixelPanel* panel(const char* name) { return form_->findChild<PixelPanel*>(name); }
     QPushButton* button(const QString& name) { return form_->findChild<QPushButton*>(name); }
-    QStringList visibleButtons();
+    QStringList visibleButtons() { return ::visibleButtons(*form_); }
     void click(const QString& name);
 
     std::unique_ptr<WorkedExampleWindow> window_;
@@ -49,15 +48,6 @@ void TestSequence::init() {
 void TestSequence::cleanup() {
     window_.reset();
     form_ = nullptr;
-}
-
-QStringList TestSequence::visibleButtons() {
-    QStringList names;
-    for (QPushButton* b : form_->findChildren<QPushButton*>())
-        if (b->isVisible())
-            names.append(b->objectName());
-    names.sort();
-    return names;
 }
 
 void TestSequence::click(const QString& name) {
@@ -129,35 +119,6 @@ void TestSequence::afterAnswerFourOnlyEndRemains() {
     QCOMPARE(visibleButtons(), QStringList{"end"});
     QVERIFY(!button("hideanswer4")->isVisible());
     QCOMPARE(panel("Picture3")->transcript(), qt(answer4Lines));
-}
-
-// Nothing on screen leads to slots 5 and 6; their handlers still run as
-// written when called.
-void TestSequence::slotsFiveAndSixCalledDirectly() {
-    for (int i = 0; i < 7; ++i)
-        click(sequenceButtons[i]);
-    const QStringList questions = panel("Picture1")->transcript();
-
-    form_->run(&Exercise::hideanswer4_Click);
-    QCOMPARE(visibleButtons(), (QStringList{"end", "seeanswer5"}));
-    QCOMPARE(panel("Picture3")->transcript(), QStringList());
-    QCOMPARE(panel("Picture1")->transcript(), questions + QStringList({"", ""}));
-
-    click("seeanswer5");
-    QCOMPARE(visibleButtons(), (QStringList{"end", "hideanswer5"}));
-    QCOMPARE(panel("Picture3")->transcript(), QStringList{""});
-
-    click("hideanswer5");
-    QCOMPARE(visibleButtons(), (QStringList{"end", "seeanswer6"}));
-    // The empty statement of slot 6 ends slot 5's open indent line.
-    QCOMPARE(panel("Picture1")->transcript(), questions + QStringList({"", "", ""}));
-
-    click("seeanswer6");
-    QCOMPARE(visibleButtons(), (QStringList{"end", "hideanswer6"}));
-    click("hideanswer6");
-    QCOMPARE(visibleButtons(), QStringList{"end"});
-    QVERIFY(panel("Picture3")->isVisible());
-    QCOMPARE(panel("Picture3")->transcript(), QStringList());
 }
 
 void TestSequence::focusMovesToTheButtonThatLeadsOn() {
@@ -274,7 +235,7 @@ void TestSequence::clickQueuedBehindEndDoesNotRun() {
 void TestSequence::faultIsReportedAndStops() {
     auto draws = workedExampleDraws();
     draws[3] = 1e30f;
-    ScriptedRandom random(draws);
+    ListedRandomSource random(draws);
     Form1 form(random);
     form.Form_Load();
     form.show();

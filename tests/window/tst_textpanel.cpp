@@ -43,8 +43,8 @@ void TestTextPanel::tabColumnsAreAverageCharacterWidths() {
     PixelPanel panel(Qt::black);
     panel.setFont(windowFont());
     panel.resize(400, 100);
-    panel.Print({Tab{5}, "l"});
-    panel.Print({Tab{10}, "l"});
+    panel.panel().Print({Tab{5}, "l"});
+    panel.panel().Print({Tab{10}, "l"});
 
     const QFontMetrics fm(windowFont());
     const int column = fm.averageCharWidth();
@@ -64,8 +64,8 @@ void TestTextPanel::linesAreTheFontHeight() {
     panel.setFont(windowFont());
     panel.resize(400, 100);
     const int height = QFontMetrics(windowFont()).height();
-    panel.Print();
-    panel.Print({"Hg"});
+    panel.panel().Print();
+    panel.panel().Print({"Hg"});
     const QImage image = panel.image();
     QVERIFY(inkColumns(image, 0, height).isEmpty());
     QVERIFY(!inkColumns(image, height, 2 * height).isEmpty());
@@ -76,7 +76,7 @@ void TestTextPanel::textIsCutAtTheRightEdge() {
     PixelPanel panel(Qt::black);
     panel.setFont(windowFont());
     panel.resize(60, 60);
-    panel.Print({std::string(40, 'W')});
+    panel.panel().Print({std::string(40, 'W')});
     const int height = QFontMetrics(windowFont()).height();
     const QList<int> firstLine = inkColumns(panel.image(), 0, height);
     QVERIFY(!firstLine.isEmpty());
@@ -91,7 +91,7 @@ void TestTextPanel::printingWhileHiddenShowsLater() {
     auto* panel = new PixelPanel(Qt::red, &window);
     panel->setGeometry(0, 0, 300, 100);
     panel->hide();
-    panel->Print({"hidden text"});
+    panel->panel().Print({"hidden text"});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     panel->show();
@@ -107,9 +107,9 @@ void TestTextPanel::printingWhileHiddenShowsLater() {
 void TestTextPanel::clearPaintsWhite() {
     PixelPanel panel(Qt::black);
     panel.resize(200, 50);
-    panel.Print({"something"});
+    panel.panel().Print({"something"});
     QVERIFY(hasInk(panel.image()));
-    panel.Cls();
+    panel.panel().Cls();
     QVERIFY(!hasInk(panel.image()));
     QVERIFY(panel.transcript().isEmpty());
 }
