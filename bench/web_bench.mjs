@@ -6,32 +6,12 @@
 // drawn (the click runs the core and draws the canvases synchronously).
 // Usage: node web_bench.mjs WEB-DIR [RUNS]
 
-import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { createRequire } from 'node:module';
-import { extname, join } from 'node:path';
+import { launchChromium, serveFolder } from '../tests/web/chromium.mjs';
 
-const require = createRequire(new URL('../tests/web/package.json', import.meta.url));
-const puppeteer = require('puppeteer-core');
 const [webDir, runsText] = process.argv.slice(2);
 const runs = Number(runsText || 10);
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.png': 'image/png', '.ttf': 'font/ttf' };
-const server = createServer((request, response) => {
-  const path = new URL(request.url, 'http://localhost').pathname;
-  try {
-    const body = readFileSync(join(webDir, path === '/' ? 'index.html' : path));
-    response.writeHead(200, { 'Content-Type': types[extname(path)] || 'text/html' }).end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium', headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
+const server = await serveFolder(webDir);
+const browser = await launchChromium();
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const drawn = [];
 const clicks = [];

@@ -79,7 +79,8 @@ private:
     void moveOn(Control clicked, Control next);
     void reportStage();
     template <typename Step> bool checked(const char* name, Step step);
-    template <typename Work, typename Print> bool answered(const char* name, Work work, Print print);
+    template <typename Work, typename Print>
+    bool answered(const char* name, Work work, Print print);
 
     RandomSource& random_;
     TextPanel& Picture1_;

@@ -13,9 +13,10 @@ constexpr Tab listIndent{10};
 
 const char* captionOf(Control control) {
     constexpr const char* captions[] = {
-        "See answer 1", "Hide answer 1", "See answer 2", "Hide answer 2", "See answer 3",
-        "Hide answer 3", "See answer 4", "Hide answer 4", "See answer 5", "Hide answer 5",
-        "See answer 6", "Hide answer 6", "end"};
+        "See answer 1", "Hide answer 1", "See answer 2", "Hide answer 2",
+        "See answer 3", "Hide answer 3", "See answer 4", "Hide answer 4",
+        "See answer 5", "Hide answer 5", "See answer 6", "Hide answer 6",
+        "end"};
     const auto n = static_cast<std::size_t>(control);
     return n < std::size(captions) ? captions[n] : "";
 }

@@ -16,8 +16,8 @@ std::string layoutTable() {
         const PixelRect r = pixelsOf(row);
         table << "control\t" << static_cast<int>(row.control) << '\t' << row.name << '\t'
               << kindName(row.kind) << '\t' << r.left << '\t' << r.top << '\t' << r.width << '\t'
-              << r.height << '\t' << captionOf(row.control) << '\t'
-              << accessibleNameOf(row.control) << '\n';
+              << r.height << '\t' << captionOf(row.control) << '\t' << accessibleNameOf(row.control)
+              << '\n';
     }
     return table.str();
 }

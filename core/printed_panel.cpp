@@ -40,8 +40,7 @@ void PrintedPanel::Print(const PrintItems& items, bool endOfLine) {
         runs.push_back({drawn[i].x, drawn[i].y, placed[i].y, placed[i].x + 1, placed[i].text});
     for (const PrintedRun& run : runs)
         write(run);
-    const auto reached =
-        static_cast<std::size_t>(characters_.y() + (characters_.x() > 0 ? 1 : 0));
+    const auto reached = static_cast<std::size_t>(characters_.y() + (characters_.x() > 0 ? 1 : 0));
     if (lines_.size() < reached)
         lines_.resize(reached);
     runs_.insert(runs_.end(), runs.begin(), runs.end());

@@ -112,8 +112,7 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
     if (parser.isSet(draws)) {
         const auto listed = parseDraws(parser.value(draws).toStdString());
         if (!listed)
-            return failure(
-                QStringLiteral("the draws are not a list of numbers from 0 to under 1"));
+            return failure(QStringLiteral("the draws are not a list of numbers from 0 to under 1"));
         options.draws = *listed;
     }
     return {options, QString(), 0};

@@ -81,8 +81,8 @@ struct Page {
         for (std::size_t n = 0; n < controlCount; ++n)
             shown |= stage.visible[n] ? 1 << n : 0;
         const std::string message = !stage.fault.empty() ? faultMessage(stage.fault)
-                                    : stage.ended       ? endedMessage
-                                                        : "";
+                                    : stage.ended        ? endedMessage
+                                                         : "";
         const PanelChange question = questions.takeChange();
         const PanelChange answer = answers.takeChange();
         page_stage(shown, static_cast<int>(stage.focus), stage.ended, stage.complete,

@@ -90,8 +90,7 @@ QWidget* Form1::createControl(const ControlLayout& row) {
     switch (row.kind) {
     case ControlKind::Button:
         return createButton(row);
-    case ControlKind::TextPanel:
-    {
+    case ControlKind::TextPanel: {
         PixelPanel* panel = row.control == Control::Picture1 ? Picture1 : Picture3;
         panel->setParent(this);
         panel->setAccessibleName(textOf(accessibleNameOf(row.control)));

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/answers.h"
 #include "case/make_case.h"
-#include "support/exact.h"
 #include "case/seeded_random_source.h"
+#include "support/exact.h"
 #include "support/worked_example.h"
 
 #include <QtTest>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/make_case.h"
+#include "case/seeded_random_source.h"
 #include "case/truncation.h"
 #include "support/exact.h"
-#include "case/seeded_random_source.h"
 #include "support/worked_example.h"
 
 #include <QtTest>

@@ -6,13 +6,12 @@
 // worked example's screens through the whole answer sequence.
 // With --transcripts it prints those screens instead, to compare builds.
 
+#include "case/seeded_random_source.h"
 #include "core/exercise.h"
 #include "core/number_form.h"
-#include "core/worksheet.h"
 #include "core/printed_panel.h"
+#include "core/worksheet.h"
 #include "support/check.h"
-#include "case/seeded_random_source.h"
-#include "support/worked_example.h"
 #include "support/worked_example.h"
 
 #include <clocale>
@@ -245,7 +244,8 @@ void workedExampleSequence() {
         CHECK_EQ(shownButtons(run.exercise),
                  stage < 7 ? std::string(layoutOf(next).name) + " end" : std::string("end"),
                  where + ", buttons");
-        CHECK_EQ(run.exercise.stage().isVisible(Control::Picture3), stage > 0, where + ", answer panel");
+        CHECK_EQ(run.exercise.stage().isVisible(Control::Picture3), stage > 0,
+                 where + ", answer panel");
         CHECK_EQ(static_cast<int>(run.exercise.stage().focus),
                  static_cast<int>(stage < 7 ? next : Control::Picture3), where + ", focus");
         run.exercise.click(next);

@@ -4,7 +4,6 @@
 
 #include "case/seeded_random_source.h"
 #include "support/worked_example.h"
-#include "support/worked_example.h"
 #include "window/form1.h"
 
 #include <QPushButton>

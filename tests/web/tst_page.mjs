@@ -9,9 +9,7 @@
 // Usage: node tst_page.mjs WEB-DIR TRANSCRIPTS LAYOUT-TABLE [SCREENSHOT.png]
 
 import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { extname, join } from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { launchChromium, serveFolder } from './chromium.mjs';
 
 const [webDir, transcriptsFile, layoutFile, screenshot] = process.argv.slice(2);
 const workedDraws = '0.25,0.4375,0.25,0.5,0.5,0.25';
@@ -43,33 +41,13 @@ function layoutTable(text) {
   return rows;
 }
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.png': 'image/png', '.ttf': 'font/ttf' };
-function serve() {
-  const server = createServer((request, response) => {
-    const path = new URL(request.url, 'http://localhost').pathname;
-    try {
-      const body = readFileSync(join(webDir, path === '/' ? 'index.html' : path));
-      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'text/html' });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
-
 const expected = stages(readFileSync(transcriptsFile, 'utf8'));
 const table = layoutTable(readFileSync(layoutFile, 'utf8'));
 const sequence = ['seeanswer1', 'hideanswer1', 'seeanswer2', 'hideanswer2', 'seeanswer3',
                   'hideanswer3', 'seeanswer4'];
-const server = await serve();
+const server = await serveFolder(webDir);
 const base = `http://127.0.0.1:${server.address().port}/`;
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium', headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
+const browser = await launchChromium();
 
 async function open(viewport = { width: 1280, height: 900 }) {
   const page = await browser.newPage();

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The web edition's tests: the core's tests compiled to WebAssembly under
-# node, the same worked-example transcripts natively and under node, and
-# the page itself in headless Chromium.
+# node, the same number forms and worked-example transcripts natively and
+# under node, and the page itself in headless Chromium.
 # Usage: tst_web.sh NATIVE-BUILD WEB-BUILD [SCREENSHOT.png]
 set -euo pipefail
 native=$1 web=$2 screenshot=${3:-}
@@ -13,6 +13,12 @@ trap 'rm -rf "$work"' EXIT
 
 echo "# the core's tests under node"
 node "$web/tests/tst_core_wasm.js"
+
+echo "# the number forms of a million values, natively (to_chars) and under node (printf)"
+"$native/tests/tst_core" --number-forms >"$work/native-forms.txt"
+node "$web/tests/tst_core_wasm.js" --number-forms >"$work/node-forms.txt"
+diff "$work/native-forms.txt" "$work/node-forms.txt"
+echo "ok: $(cat "$work/node-forms.txt")"
 
 echo "# the worked example's transcripts, natively and under node"
 "$native/tests/tst_core" --transcripts >"$work/native.txt"

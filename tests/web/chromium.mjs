@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the page's tests and benchmark share: a local server for a folder
+// and Debian's headless Chromium.
+
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.png': 'image/png', '.ttf': 'font/ttf' };
+
+// Serves the folder on a free port of 127.0.0.1; resolves to the server.
+export function serveFolder(folder) {
+  const server = createServer((request, response) => {
+    const path = new URL(request.url, 'http://localhost').pathname;
+    try {
+      const body = readFileSync(join(folder, path === '/' ? 'index.html' : path));
+      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'text/html' }).end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+export function launchChromium() {
+  return puppeteer.launch({
+    executablePath: '/usr/bin/chromium', headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+}
