@@ -79,21 +79,19 @@ void Exercise::click(Control control) {
         Control control;
         void (Exercise::*run)();
     };
-    static constexpr Handler handlers[] = {
-        {Control::seeanswer1, &Exercise::seeanswer1_Click},
-        {Control::hideanswer1, &Exercise::hideanswer1_Click},
-        {Control::seeanswer2, &Exercise::seeanswer2_Click},
-        {Control::hideanswer2, &Exercise::hideanswer2_Click},
-        {Control::seeanswer3, &Exercise::seeanswer3_Click},
-        {Control::hideanswer3, &Exercise::hideanswer3_Click},
-        {Control::seeanswer4, &Exercise::seeanswer4_Click},
-        {Control::hideanswer4, &Exercise::hideanswer4_Click},
-        {Control::seeanswer5, &Exercise::seeanswer5_Click},
-        {Control::hideanswer5, &Exercise::hideanswer5_Click},
-        {Control::seeanswer6, &Exercise::seeanswer6_Click},
-        {Control::hideanswer6, &Exercise::hideanswer6_Click},
-        {Control::end, &Exercise::end_Click},
-    };
+    static constexpr Handler handlers[] = {{Control::seeanswer1, &Exercise::seeanswer1_Click},
+                                           {Control::hideanswer1, &Exercise::hideanswer1_Click},
+                                           {Control::seeanswer2, &Exercise::seeanswer2_Click},
+                                           {Control::hideanswer2, &Exercise::hideanswer2_Click},
+                                           {Control::seeanswer3, &Exercise::seeanswer3_Click},
+                                           {Control::hideanswer3, &Exercise::hideanswer3_Click},
+                                           {Control::seeanswer4, &Exercise::seeanswer4_Click},
+                                           {Control::hideanswer4, &Exercise::hideanswer4_Click},
+                                           {Control::seeanswer5, &Exercise::seeanswer5_Click},
+                                           {Control::hideanswer5, &Exercise::hideanswer5_Click},
+                                           {Control::seeanswer6, &Exercise::seeanswer6_Click},
+                                           {Control::hideanswer6, &Exercise::hideanswer6_Click},
+                                           {Control::end, &Exercise::end_Click}};
     static_assert(std::size(handlers) == sequenceButtonCount + 1);
     static_assert([] {
         for (std::size_t n = 0; n < std::size(handlers); ++n)
@@ -110,18 +108,8 @@ void Exercise::click(Control control) {
 }
 
 void Exercise::poseQuestion(int n) {
-    if (!stage_.fault.empty())
-        return;
-    switch (n) {
-    case 2:
-        return printQuestion2(Picture1_, state_);
-    case 3:
-        return printQuestion3(Picture1_, state_);
-    case 4:
-        return printQuestion4(Picture1_, state_);
-    default:
-        return printEmptyQuestion(Picture1_);
-    }
+    if (stage_.fault.empty())
+        printQuestion(Picture1_, state_, n);
 }
 
 bool Exercise::workAnswer(int n) {
@@ -159,65 +147,10 @@ void Exercise::seeAnswer(int n, Control clicked, Control next) {
         moveOn(clicked, next);
 }
 
-// A Hide button clears the answer panel and poses the next question.
+// A Hide button clears the answer panel and poses the next question, if any.
 void Exercise::hideAnswer(int nextQuestion, Control clicked, Control next) {
     Picture3_.Cls();
-    poseQuestion(nextQuestion);
+    if (nextQuestion != noQuestion)
+        poseQuestion(nextQuestion);
     moveOn(clicked, next);
-}
-
-void Exercise::seeanswer1_Click() {
-    seeAnswer(1, Control::seeanswer1, Control::hideanswer1);
-}
-
-void Exercise::hideanswer1_Click() {
-    hideAnswer(2, Control::hideanswer1, Control::seeanswer2);
-}
-
-void Exercise::seeanswer2_Click() {
-    seeAnswer(2, Control::seeanswer2, Control::hideanswer2);
-}
-
-void Exercise::hideanswer2_Click() {
-    hideAnswer(3, Control::hideanswer2, Control::seeanswer3);
-}
-
-void Exercise::seeanswer3_Click() {
-    seeAnswer(3, Control::seeanswer3, Control::hideanswer3);
-}
-
-void Exercise::hideanswer3_Click() {
-    hideAnswer(4, Control::hideanswer3, Control::seeanswer4);
-}
-
-// After the last answer no button leads on: the answer panel takes the
-// focus, so a screen reader reads it and Space presses nothing.
-void Exercise::seeanswer4_Click() {
-    seeAnswer(4, Control::seeanswer4, Control::Picture3);
-}
-
-void Exercise::hideanswer4_Click() {
-    hideAnswer(5, Control::hideanswer4, Control::seeanswer5);
-}
-
-void Exercise::seeanswer5_Click() {
-    seeAnswer(5, Control::seeanswer5, Control::hideanswer5);
-}
-
-void Exercise::hideanswer5_Click() {
-    hideAnswer(6, Control::hideanswer5, Control::seeanswer6);
-}
-
-void Exercise::seeanswer6_Click() {
-    seeAnswer(6, Control::seeanswer6, Control::hideanswer6);
-}
-
-// The last Hide button poses nothing: no question follows slot 6.
-void Exercise::hideanswer6_Click() {
-    Picture3_.Cls();
-    moveOn(Control::hideanswer6, Control::Picture3);
-}
-
-void Exercise::end_Click() {
-    stage_.ended = true;
 }

@@ -58,20 +58,24 @@ public:
 private:
     friend class ExerciseProbe; // tests reach the handlers no button leads to
 
-    void seeanswer1_Click();
-    void hideanswer1_Click();
-    void seeanswer2_Click();
-    void hideanswer2_Click();
-    void seeanswer3_Click();
-    void hideanswer3_Click();
-    void seeanswer4_Click();
-    void hideanswer4_Click();
-    void seeanswer5_Click();
-    void hideanswer5_Click();
-    void seeanswer6_Click();
-    void hideanswer6_Click();
-    void end_Click();
+    // The click handlers. After the last answer no button leads on: the
+    // answer panel takes the focus, so a screen reader reads it and Space
+    // presses nothing. The last Hide button poses nothing.
+    void seeanswer1_Click() { seeAnswer(1, Control::seeanswer1, Control::hideanswer1); }
+    void hideanswer1_Click() { hideAnswer(2, Control::hideanswer1, Control::seeanswer2); }
+    void seeanswer2_Click() { seeAnswer(2, Control::seeanswer2, Control::hideanswer2); }
+    void hideanswer2_Click() { hideAnswer(3, Control::hideanswer2, Control::seeanswer3); }
+    void seeanswer3_Click() { seeAnswer(3, Control::seeanswer3, Control::hideanswer3); }
+    void hideanswer3_Click() { hideAnswer(4, Control::hideanswer3, Control::seeanswer4); }
+    void seeanswer4_Click() { seeAnswer(4, Control::seeanswer4, Control::Picture3); }
+    void hideanswer4_Click() { hideAnswer(5, Control::hideanswer4, Control::seeanswer5); }
+    void seeanswer5_Click() { seeAnswer(5, Control::seeanswer5, Control::hideanswer5); }
+    void hideanswer5_Click() { hideAnswer(6, Control::hideanswer5, Control::seeanswer6); }
+    void seeanswer6_Click() { seeAnswer(6, Control::seeanswer6, Control::hideanswer6); }
+    void hideanswer6_Click() { hideAnswer(noQuestion, Control::hideanswer6, Control::Picture3); }
+    void end_Click() { stage_.ended = true; }
 
+    static constexpr int noQuestion = 0;
     void show(Control control) { stage_.visible[static_cast<std::size_t>(control)] = true; }
     void hide(Control control) { stage_.visible[static_cast<std::size_t>(control)] = false; }
     void seeAnswer(int n, Control clicked, Control next);

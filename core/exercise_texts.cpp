@@ -34,40 +34,6 @@ const char* accessibleNameOf(Control control) {
     }
 }
 
-PatientWords patientWords(bool man) {
-    return man ? PatientWords{"man", "his", "He"} : PatientWords{"woman", "her", "She"};
-}
-
-std::string faultMessage(const std::string& step) {
-    return "Compartica has stopped: the arithmetic of " + step +
-           " failed (overflow, division by zero or an invalid operation).";
-}
-
-std::string startFailedMessage(const std::string& reason) {
-    return "Compartica could not start: " + reason;
-}
-
-std::string caseLabel(std::uint64_t setSeed, int index) {
-    const std::string i = std::to_string(index);
-    return "Case " + i + ", seed " + std::to_string(setSeed) + "-" + i;
-}
-
-std::string answerKeyHeading(const std::string& label) {
-    return "Answer key: " + label;
-}
-
-std::string answerHeading(int n) {
-    return "Answer " + std::to_string(n);
-}
-
-std::string sheetsTitle(std::uint64_t setSeed) {
-    return "Compartica cases, set " + std::to_string(setSeed);
-}
-
-std::string keyTitle(std::uint64_t setSeed) {
-    return "Compartica answer key, set " + std::to_string(setSeed);
-}
-
 void printCase(TextPanel& panel, const CaseState& state) {
     panel.Print();
     panel.Print({indent, "The patient is a ", state.noun, " who weighs", state.weight, " kg"});
@@ -139,27 +105,26 @@ void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answe
                  " / ", answer.oneminushaematocrit, " = ", answer.bloodvolume, "L"});
 }
 
-void printQuestion2(TextPanel& panel, const CaseState& state) {
+void printQuestion(TextPanel& panel, const CaseState& state, int n) {
     panel.Print();
-    panel.Print({"2)", indent, "What is ", state.possessive, " extracellular fluid volume?"});
-    panel.Print({indent, "What percentage of ", state.possessive, " total body water is this?"});
-}
-
-void printQuestion3(TextPanel& panel, const CaseState& state) {
-    panel.Print();
-    panel.Print({"3)", indent, "What is ", state.possessive, " plasma volume?"});
-    panel.Print({indent, "What percentage of ", state.possessive, " total body water is this?"});
-}
-
-void printQuestion4(TextPanel& panel, const CaseState& state) {
-    panel.Print();
-    panel.Print();
-    panel.Print({"4)", indent, "What is ", state.possessive, " total blood volume?"});
-}
-
-void printEmptyQuestion(TextPanel& panel) {
-    panel.Print();
-    panel.Print({indent}, false);
+    const auto share = [&] {
+        panel.Print(
+            {indent, "What percentage of ", state.possessive, " total body water is this?"});
+    };
+    switch (n) {
+    case 2:
+        panel.Print({"2)", indent, "What is ", state.possessive, " extracellular fluid volume?"});
+        return share();
+    case 3:
+        panel.Print({"3)", indent, "What is ", state.possessive, " plasma volume?"});
+        return share();
+    case 4:
+        panel.Print();
+        panel.Print({"4)", indent, "What is ", state.possessive, " total blood volume?"});
+        return;
+    default:
+        panel.Print({indent}, false);
+    }
 }
 
 void printEmptyAnswer(TextPanel& panel) {

@@ -29,24 +29,42 @@ struct PatientWords {
     const char* possessive; // "his", "her"
     const char* pronoun;    // "He", "She"
 };
-PatientWords patientWords(bool man);
+inline PatientWords patientWords(bool man) {
+    return man ? PatientWords{"man", "his", "He"} : PatientWords{"woman", "her", "She"};
+}
 
 // Why the exercise stopped: the step whose arithmetic failed.
-std::string faultMessage(const std::string& step);
+inline std::string faultMessage(const std::string& step) {
+    return "Compartica has stopped: the arithmetic of " + step +
+           " failed (overflow, division by zero or an invalid operation).";
+}
 // What the page says when "end" has ended the exercise.
 inline constexpr const char* endedMessage =
     "The exercise has ended. Reloading the page starts a new patient.";
 // What the page says when it could not start, with the reason.
-std::string startFailedMessage(const std::string& reason);
+inline std::string startFailedMessage(const std::string& reason) {
+    return "Compartica could not start: " + reason;
+}
 
 // Case `index` of the set made from `setSeed`: its label on both papers,
 // "Case i, seed S-i", with which a teacher makes it again.
-std::string caseLabel(std::uint64_t setSeed, int index);
-std::string answerKeyHeading(const std::string& label);
-std::string answerHeading(int n);
+inline std::string caseLabel(std::uint64_t setSeed, int index) {
+    return "Case " + std::to_string(index) + ", seed " + std::to_string(setSeed) + "-" +
+           std::to_string(index);
+}
+inline std::string answerKeyHeading(const std::string& label) {
+    return "Answer key: " + label;
+}
+inline std::string answerHeading(int n) {
+    return "Answer " + std::to_string(n);
+}
 // The titles of the two documents of a set.
-std::string sheetsTitle(std::uint64_t setSeed);
-std::string keyTitle(std::uint64_t setSeed);
+inline std::string sheetsTitle(std::uint64_t setSeed) {
+    return "Compartica cases, set " + std::to_string(setSeed);
+}
+inline std::string keyTitle(std::uint64_t setSeed) {
+    return "Compartica answer key, set " + std::to_string(setSeed);
+}
 
 // The statements printed into the panels.
 
@@ -58,12 +76,8 @@ void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answe
 void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answer);
 void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answer);
 
-// Questions 2 to 4, appended to the question panel.
-void printQuestion2(TextPanel& panel, const CaseState& state);
-void printQuestion3(TextPanel& panel, const CaseState& state);
-void printQuestion4(TextPanel& panel, const CaseState& state);
-
-// Slots 5 and 6 have no question: an empty line, then the indent alone.
-void printEmptyQuestion(TextPanel& panel);
+// Question n (2 to 4), appended to the question panel. Slots 5 and 6 have
+// no question: an empty line, then the indent alone.
+void printQuestion(TextPanel& panel, const CaseState& state, int n);
 // ... and no answer: the indent alone.
 void printEmptyAnswer(TextPanel& panel);

@@ -44,7 +44,8 @@ start_x() {
     sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
     openbox --config-file "$WORK/rc.xml" >/dev/null 2>&1 &
     WM_PID=$!
-    for _ in $(seq 50); do
+    # Up to 15 s: on a busy two-core machine openbox once took more than 5.
+    for _ in $(seq 150); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.1
     done

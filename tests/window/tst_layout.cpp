@@ -279,9 +279,8 @@ void TestLayout::longestLineFitsThePanel() {
     const CaseState state = widestCase();
     MeasuringPanel panel(font);
     printCase(panel, state);
-    printQuestion2(panel, state);
-    printQuestion3(panel, state);
-    printQuestion4(panel, state);
+    for (int n = 2; n <= 4; ++n)
+        printQuestion(panel, state, n);
     printAnswer1(panel, state, {64.9f});
     printAnswer2(panel, state, {39.68f, 64.2f});
     printAnswer3(panel, state, {7.9f});
