@@ -40,6 +40,9 @@ start_x() {
     [ -s "$WORK/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$WORK/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
+    # The server may name its display before it takes connections.
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY takes no connection"
     [ "$strip" = nowm ] && return 0
     sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
     openbox --config-file "$WORK/rc.xml" >/dev/null 2>&1 &
