@@ -63,8 +63,11 @@ std::vector<std::string> PrintedPanel::lines() const {
 
 std::string PrintedPanel::text() const {
     std::string out;
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        out += (i ? "\n" : "") + toUtf8(lines_[i]);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (i > 0)
+            out += '\n';
+        out += toUtf8(lines_[i]);
+    }
     return out;
 }
 
