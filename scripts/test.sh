@@ -73,11 +73,11 @@ begin portable "The window built without its X11-only part, as on Windows and ma
 cmake -S . -B build/portable -DCMAKE_BUILD_TYPE=Release -DCOMPARTICA_WERROR=ON \
     -DCOMPARTICA_X11=OFF -DBUILD_TESTING=OFF >/dev/null
 quietly cmake --build build/portable --target compartica --parallel "$(nproc)"
-! readelf -d build/portable/compartica | grep -q 'NEEDED.*libxcb' || {
-    echo "build/portable/compartica still links libxcb"
+! readelf -d build/portable/app/compartica | grep -q 'NEEDED.*libxcb' || {
+    echo "build/portable/app/compartica still links libxcb"
     false
 }
-tests/e2e/tst_nodisplay.sh build/portable/compartica "$(sed -n 's/^project(Compartica VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)"
+tests/e2e/tst_nodisplay.sh build/portable/app/compartica "$(sed -n 's/^project(Compartica VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)"
 passed "built and started without libxcb" "portable"
 
 begin web "Web edition: built with emscripten, tested under node and in Chromium"
