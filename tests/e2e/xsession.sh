@@ -45,14 +45,32 @@ start_x() {
     xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY takes no connection"
     [ "$strip" = nowm ] && return 0
     sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
-    openbox --config-file "$WORK/rc.xml" >/dev/null 2>&1 &
+    # Two tries of up to 15 s each: on a busy two-core machine openbox once
+    # took more than 5 s, and once did not come up at all.
+    start_wm || start_wm || fail "the window manager did not start: $(wm_state)"
+}
+
+# Starts openbox and waits up to 15 s until it manages the screen.
+start_wm() {
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
+    openbox --config-file "$WORK/rc.xml" >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
-    # Up to 15 s: on a busy two-core machine openbox once took more than 5.
     for _ in $(seq 150); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$WM_PID" 2>/dev/null || return 1
         sleep 0.1
     done
-    fail "the window manager did not start"
+    return 1
+}
+
+# Why openbox is not managing the screen, for the failure message.
+wm_state() {
+    if kill -0 "$WM_PID" 2>/dev/null; then
+        echo "openbox still running on $DISPLAY after 15 s"
+    else
+        echo "openbox exited on $DISPLAY"
+    fi
+    tail -n 5 "$WORK/openbox.log"
 }
 
 # Starts the program and waits for its window, maximized.
