@@ -100,8 +100,8 @@ void Exercise::click(Control control) {
         return true;
     }());
     const auto n = static_cast<std::size_t>(control);
-    if (stage_.ended || !stage_.fault.empty() || !stage_.isVisible(control) ||
-        n >= std::size(handlers))
+    if (n >= std::size(handlers) || stage_.ended || !stage_.fault.empty() ||
+        !stage_.isVisible(control))
         return;
     (this->*handlers[n].run)();
     reportStage();
