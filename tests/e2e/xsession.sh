@@ -34,19 +34,22 @@ fail() {
 # STRIP "nowm": no window manager at all)
 start_x() {
     local size=${1:-1280x1024} strip=${2:-0}
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+    # The last server's display number must not be read as this one's.
+    rm -f "$WORK/display"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
-    for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-    [ -s "$WORK/display" ] || fail "Xvfb did not start"
+    # Up to 15 s for each wait: on a two-core machine right after a build,
+    # the server has once taken no connection for 5 s.
+    for _ in $(seq 150); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+    [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -n 5 "$WORK/xvfb.log")"
     export DISPLAY=":$(cat "$WORK/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
     # The server may name its display before it takes connections.
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY takes no connection"
+    for _ in $(seq 150); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY takes no connection: $(x_state)"
     [ "$strip" = nowm ] && return 0
     sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
-    # Two tries of up to 15 s each: on a busy two-core machine openbox once
-    # took more than 5 s, and once did not come up at all.
+    # Two tries: openbox has once not come up in 15 s.
     start_wm || start_wm || fail "the window manager did not start: $(wm_state)"
 }
 
@@ -61,6 +64,13 @@ start_wm() {
         sleep 0.1
     done
     return 1
+}
+
+# Why the server takes no connection, for the failure message.
+x_state() {
+    kill -0 "$XVFB_PID" 2>/dev/null && echo "Xvfb is running" || echo "Xvfb exited"
+    xdpyinfo 2>&1 | tail -n 2
+    tail -n 5 "$WORK/xvfb.log"
 }
 
 # Why openbox is not managing the screen, for the failure message.
