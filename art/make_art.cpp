@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's emblem and icon and writes them into the folder named
 // on the command line: emblem.png (165 x 100, 256-colour palette),
-// icon-32.png (16 colours), icon-64.png, icon-128.png and compartica.svg.
+// icon-32.png (16 colours), icon-64.png, icon-128.png, icon-192.png and
+// icon-512.png (the web page's install icons) and compartica.svg.
 //
 // The picture is the indicator-dilution experiment itself: a bar of the
 // body's water split into cell water (blue), interstitial fluid (light blue)
@@ -132,6 +133,8 @@ int main(int argc, char* argv[]) {
                          sixteenColourIcon().save(folder + "icon-32.png") &&
                          iconImage(64, true).save(folder + "icon-64.png") &&
                          iconImage(128, true).save(folder + "icon-128.png") &&
+                         iconImage(192, true).save(folder + "icon-192.png") &&
+                         iconImage(512, true).save(folder + "icon-512.png") &&
                          writeSvg(folder + "compartica.svg");
     if (!written)
         std::fprintf(stderr, "make_art: could not write into %s\n", argv[1]);

@@ -4,9 +4,10 @@
 
 #include "case/seeded_random_source.h"
 
+#include <algorithm>
 #include <chrono>
-#include <locale>
-#include <sstream>
+#include <clocale>
+#include <cstdlib>
 
 void SystemRandomSource::reseed() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
@@ -38,17 +39,35 @@ float SeededRandomSource::next() {
     return SystemRandomSource::drawFrom(engine_);
 }
 
-std::optional<std::vector<float>> parseDraws(const std::string& text) {
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    std::vector<float> draws;
-    for (char separator = ','; separator == ','; separator = static_cast<char>(in.get())) {
-        float draw = 0;
-        if (!(in >> draw) || !(draw >= 0.0f && draw < 1.0f))
-            return std::nullopt;
-        draws.push_back(draw);
-    }
-    if (!in.eof())
+namespace {
+
+// One draw: digits with at most one decimal point, read as the nearest
+// float. strtof reads the decimal point of the locale in force (a program
+// under Qt runs in the user's), so the point is handed to it as that one.
+std::optional<float> parseDraw(std::string text) {
+    const auto point = text.find('.');
+    if (text.find_first_not_of("0123456789.") != std::string::npos || point != text.rfind('.'))
         return std::nullopt;
+    if (point != std::string::npos)
+        text.replace(point, 1, std::localeconv()->decimal_point);
+    char* end = nullptr;
+    const float draw = std::strtof(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(draw < 1.0f))
+        return std::nullopt;
+    return draw;
+}
+
+} // namespace
+
+std::optional<std::vector<float>> parseDraws(const std::string& text) {
+    std::vector<float> draws;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const auto draw = parseDraw(text.substr(start, comma - start));
+        if (!draw)
+            return std::nullopt;
+        draws.push_back(*draw);
+        start = comma + 1;
+    }
     return draws;
 }

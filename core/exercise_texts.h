@@ -38,9 +38,10 @@ inline std::string faultMessage(const std::string& step) {
     return "Compartica has stopped: the arithmetic of " + step +
            " failed (overflow, division by zero or an invalid operation).";
 }
-// What the page says when "end" has ended the exercise.
-inline constexpr const char* endedMessage =
-    "The exercise has ended. Reloading the page starts a new patient.";
+// What the page says when "end" has ended the exercise, and the caption of
+// its button that starts again with a new patient.
+inline constexpr const char* endedMessage = "The exercise has ended.";
+inline constexpr const char* newPatientCaption = "Start a new patient";
 // What the page says when it could not start, with the reason.
 inline std::string startFailedMessage(const std::string& reason) {
     return "Compartica could not start: " + reason;

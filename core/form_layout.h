@@ -132,6 +132,8 @@ constexpr double zoomToFit(double width, double height) {
 // The table for front ends that read it as text, tab-separated, one line
 // for the form and one a control in stacking order, topmost first, pixels
 // at full size:
-//   form <width> <height> <fontPixelSize> <title>
+//   form <width> <height> <fontPixelSize> <shortest> <title>
+// where shortest is the form's height at minimumZoom: a page whose viewport
+// is shorter, or narrower than the form, flows its text instead.
 //   control <number> <name> <kind> <left> <top> <width> <height> <caption> <accessible name>
 std::string layoutTable();

@@ -12,8 +12,9 @@ TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
                appstream reuse poppler-utils)
 # What the web edition needs: the WebAssembly compiler, the font it bundles,
-# and python3 to serve the page.
-WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3)
+# fonttools with brotli to cut it down into WOFF2, and python3 to serve the
+# page.
+WEB_PACKAGES=(cmake make emscripten fonts-liberation2 python3 python3-fonttools python3-brotli)
 # What its tests need: a browser, and node with npm to drive it.
 WEB_TEST_PACKAGES=(chromium)
 # The locale the number-form test writes decimal commas in.
@@ -111,7 +112,7 @@ build_tree() {
     quietly cmake --build "build/$name" --parallel "$(nproc)"
 }
 
-# The web edition into build/web. Debian's emscripten runs its JavaScript
+# The web edition into build/web; what to publish into build/web/site. Debian's emscripten runs its JavaScript
 # tools with the node on PATH; they find their modules through NODE_PATH.
 build_web() {
     export NODE_PATH=/usr/share/nodejs

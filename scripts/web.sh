@@ -2,14 +2,15 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the web edition into build/web and serves
-# it on http://127.0.0.1:8080/ until stopped (Ctrl+C).
+# its site folder, build/web/site, on http://127.0.0.1:8080/ until stopped
+# (Ctrl+C).
 # Usage: scripts/web.sh [build]   (build: only build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 ensure_installed "${WEB_PACKAGES[@]}"
 build_web
-echo "built the page into $PWD/build/web"
+echo "built the page into $PWD/build/web/site"
 [ "${1:-}" = build ] && exit 0
 echo "serving it on http://127.0.0.1:8080/ (Ctrl+C stops)"
-exec python3 -m http.server 8080 --bind 127.0.0.1 --directory build/web
+exec python3 -m http.server 8080 --bind 127.0.0.1 --directory build/web/site

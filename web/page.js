@@ -1,93 +1,83 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's side of the exercise: builds the window's layout from the
-// core's layout table (positions, sizes, the zoom rule, the font size and
-// every word), draws what the core prints onto two canvases, adds what each
-// step printed to a live region for screen readers, and forwards the
-// clicks. Prepended to the WebAssembly module's own script.
+// The page's side of the exercise: builds the controls from the core's
+// layout table (positions, sizes, the font size and every word), places
+// what the core prints as the page's own text, and forwards the clicks.
+// Where the viewport is as wide as the window, the page lays the controls
+// out as the window does; where it is narrower, the same text flows, with
+// print columns as indents and the buttons in a bar at the foot.
+// Prepended to the WebAssembly module's own script.
 
 Module.compartica = (() => {
-  // The font is fetched at once, while the module itself loads.
-  const fontFile = fetch('LiberationSans-Bold.ttf').then((response) => response.arrayBuffer());
   const family = 'Compartica Sans';
-  const inks = ['#000000', '#ff0000']; // the question panel, the answer panel
   const panelControls = ['Picture1', 'Picture3'];
-  const state = { form: null, zoom: 1, ratio: 0, ascent: 0, runs: [[], []], canvases: [], spoken: [],
-                  controls: new Map(), measure: null };
+  const root = document.documentElement;
+  const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
+                  controls: new Map(), measure: null, stepped: false };
 
-  // What Qt reads from the same font file: the average character width
-  // (OS/2 xAvgCharWidth) and the height, ascent plus descent, each rounded
-  // outwards to whole pixels as FreeType does (hhea ascender and descender).
-  function fontMetrics(buffer, pixelSize) {
-    const view = new DataView(buffer);
-    const tables = {};
-    for (let i = 0, count = view.getUint16(4); i < count; i++) {
-      const at = 12 + 16 * i;
-      const tag = String.fromCharCode(...new Uint8Array(buffer, at, 4));
-      tables[tag] = view.getUint32(at + 8);
-    }
-    const unitsPerEm = view.getUint16(tables.head + 18);
+  // What Qt reads from the same font: the average character width and the
+  // height, ascent plus descent, each rounded outwards to whole pixels as
+  // FreeType does. The build writes the font's numbers into the page.
+  function fontMetrics(pixelSize) {
+    const [unitsPerEm, ascender, descender, averageWidth] =
+      root.dataset.fontMetrics.split(' ').map(Number);
     const scale = pixelSize / unitsPerEm;
-    const ascent = Math.ceil(view.getInt16(tables.hhea + 4) * scale);
-    const descent = Math.ceil(-view.getInt16(tables.hhea + 6) * scale);
-    const columnWidth = Math.round(view.getInt16(tables['OS/2'] + 2) * scale);
-    return { columnWidth, lineHeight: ascent + descent, ascent };
+    return { columnWidth: Math.round(averageWidth * scale),
+             lineHeight: Math.ceil(ascender * scale) + Math.ceil(descender * scale) };
   }
 
   function textWidth(text) {
     return Math.round(state.measure.measureText(text).width);
   }
 
-  // A canvas has one pixel per device pixel of the panel as shown, at the
-  // zoom the layout is drawn at; text is placed in layout pixels.
-  function paint(panel) {
-    const canvas = state.canvases[panel];
-    const ratio = (window.devicePixelRatio || 1) * state.zoom;
-    const width = Number(canvas.dataset.width), height = Number(canvas.dataset.height);
-    canvas.width = Math.round(width * ratio);
-    canvas.height = Math.round(height * ratio);
-    const context = canvas.getContext('2d');
-    context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    context.font = `bold ${state.form.fontSize}px "${family}"`;
-    blank(panel);
-    for (const run of state.runs[panel])
-      context.fillText(run.text, run.x, run.y + state.ascent);
+  // A printed line: its element, and the column just past its last run.
+  function lineOf(panel, number) {
+    const lines = state.lines[panel];
+    while (lines.length <= number) {
+      const element = document.createElement('div');
+      element.className = 'line';
+      state.panels[panel].append(element);
+      lines.push({ element, end: 0, last: null });
+    }
+    return lines[number];
   }
 
-  function blank(panel) {
-    const canvas = state.canvases[panel];
-    const context = canvas.getContext('2d');
-    context.fillStyle = '#ffffff';
-    context.fillRect(0, 0, Number(canvas.dataset.width), Number(canvas.dataset.height));
-    context.fillStyle = inks[panel];
-  }
-
-  function draw(panel, x, y, text) {
-    state.runs[panel].push({ x, y, text });
-    const context = state.canvases[panel].getContext('2d');
-    context.fillText(text, x, y + state.ascent);
+  // One run of printed text. In the window's layout a line sits at its y and
+  // each run at its x (a run's box reaches to the next run). Flowing, the
+  // line is indented to the column its last tabbed run starts at, and what
+  // stands before that column hangs in the margin. A run followed by a tab
+  // keeps the spaces the tab stands for, so copied text reads as printed.
+  function print(panel, run) {
+    const line = lineOf(panel, run.line);
+    const span = document.createElement('span');
+    span.textContent = run.text;
+    const tabbed = !line.last || run.column > line.end;
+    if (!line.last) {
+      line.element.style.setProperty('--line-left', `${run.x}px`);
+      line.element.style.setProperty('--line-top', `${run.y}px`);
+      line.first = run.column;
+    } else {
+      line.last.span.style.setProperty('--run-width', `${run.x - line.last.x}px`);
+      if (tabbed) {
+        line.last.span.textContent += ' '.repeat(run.column - line.end);
+        line.last.span.classList.add('tab');
+        line.last.span.style.setProperty('--columns', run.column - line.last.column);
+      }
+    }
+    if (tabbed) {
+      line.element.style.setProperty('--indent', run.column - 1);
+      line.element.style.setProperty('--hang', line.first - run.column);
+    }
+    line.element.append(span);
+    line.last = { span, x: run.x, column: run.column };
+    line.end = run.column + [...run.text].length;
+    state.fresh.add(line.element);
   }
 
   function clear(panel) {
-    state.runs[panel] = [];
-    blank(panel);
-  }
-
-  // The layout is drawn smaller where the viewport is smaller than it, by
-  // the core's rule.
-  function fitToViewport() {
-    const form = document.getElementById('form1');
-    const zoom = call('compartica_zoom_to_fit', 'number', ['number', 'number'],
-                      [window.innerWidth, window.innerHeight]);
-    // A browser zoom changes the device pixel ratio and the size together.
-    const ratio = window.devicePixelRatio || 1;
-    if (zoom === state.zoom && ratio === state.ratio) return;
-    state.zoom = zoom;
-    state.ratio = ratio;
-    form.style.transform = `scale(${zoom})`;
-    paint(0);
-    paint(1);
+    state.panels[panel].replaceChildren();
+    state.lines[panel] = [];
   }
 
   function call(name, returns, types, args) {
@@ -97,141 +87,187 @@ Module.compartica = (() => {
   // The core's layout table: the form's line, then one line a control.
   function layoutTable() {
     const rows = call('compartica_layout', 'string').trim().split('\n').map((line) => line.split('\t'));
-    const [, width, height, fontSize, title] = rows.find((row) => row[0] === 'form');
+    const [, width, height, fontSize, shortest, title] = rows.find((row) => row[0] === 'form');
     const controls = rows.filter((row) => row[0] === 'control').map(
       ([, index, name, kind, left, top, width, height, caption, accessibleName]) => (
-        { index: Number(index), name, kind, left: Number(left), top: Number(top),
-          width: Number(width), height: Number(height), caption, accessibleName }));
-    return { form: { width: Number(width), height: Number(height), fontSize: Number(fontSize), title },
+        { index: Number(index), name, kind, left, top, width, height, caption, accessibleName }));
+    return { form: { width: Number(width), height: Number(height), fontSize: Number(fontSize),
+                     shortest: Number(shortest), title },
              controls };
   }
 
+  // Where the window's layout puts a control; used only while the page
+  // shows that layout.
   function place(element, row) {
     element.id = row.name;
-    Object.assign(element.style, { left: `${row.left}px`, top: `${row.top}px`,
-                                   width: `${row.width}px`, height: `${row.height}px` });
+    element.classList.add('control');
+    for (const side of ['left', 'top', 'width', 'height'])
+      element.style.setProperty(`--${side}`, `${row[side]}px`);
     return element;
   }
 
-  function buildControls(form, controls) {
-    form.style.width = `${state.form.width}px`;
-    form.style.height = `${state.form.height}px`;
-    for (const row of [...controls].reverse()) {
-      let element;
-      if (row.kind === 'button') {
-        element = document.createElement('button');
-        element.type = 'button';
-        element.textContent = row.caption;
-        element.addEventListener('click', () => click(row.index));
-      } else if (row.kind === 'panel') {
-        const panel = panelControls.indexOf(row.name);
-        element = document.createElement('canvas');
-        element.dataset.width = row.width;
-        element.dataset.height = row.height;
-        element.setAttribute('aria-hidden', 'true');
-        element.tabIndex = -1;
-        state.canvases[panel] = element;
-        const spoken = document.createElement('div');
-        spoken.className = 'spoken';
-        spoken.setAttribute('aria-live', 'polite');
-        spoken.setAttribute('aria-label', row.accessibleName);
-        spoken.setAttribute('role', 'log');
-        spoken.id = `${row.name}-text`;
-        state.spoken[panel] = spoken;
-        form.append(spoken);
-      } else if (row.kind === 'emblem') {
-        element = document.createElement('div');
-        const emblem = document.createElement('img');
-        emblem.src = 'emblem.png';
-        emblem.alt = row.accessibleName;
-        element.append(emblem);
-      } else {
-        continue; // the white backdrop is the page itself
-      }
+  function controlElement(row) {
+    if (row.kind === 'button') {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = row.caption;
+      button.addEventListener('click', () => click(row.index));
+      return button;
+    }
+    if (row.kind === 'panel') {
+      // The panel is its own live region: a screen reader says what a step
+      // appends, and nothing of what a clear removes.
+      const panel = document.createElement('div');
+      panel.setAttribute('role', 'log');
+      panel.setAttribute('aria-label', row.accessibleName);
+      panel.tabIndex = -1;
+      panel.className = 'panel';
+      state.panels[panelControls.indexOf(row.name)] = panel;
+      return panel;
+    }
+    if (row.kind === 'emblem') {
+      const emblem = document.createElement('div');
+      const image = document.createElement('img');
+      image.src = 'emblem.png';
+      image.alt = row.accessibleName;
+      emblem.append(image);
+      return emblem;
+    }
+    return null; // the white backdrop is the page itself
+  }
+
+  // In reading order: the emblem, the two panels, then the buttons in the
+  // order a student meets them.
+  function buildControls(controls) {
+    const bar = document.getElementById('bar');
+    const order = { emblem: 0, panel: 1, button: 2 };
+    const sorted = [...controls].sort((a, b) => order[a.kind] - order[b.kind] || a.index - b.index);
+    for (const row of sorted) {
+      const element = controlElement(row);
+      if (!element) continue;
       state.controls.set(row.index, place(element, row));
-      form.append(element);
+      if (row.kind === 'button') bar.append(element);
+      else bar.before(element);
     }
   }
 
-  // What assistive technology hears of a panel: only what a step added, or,
-  // after a clear, the new text alone.
-  function announce(panel, change) {
-    const region = state.spoken[panel];
-    if (change.cleared) region.replaceChildren();
-    if (change.added) {
-      const added = document.createElement('div');
-      added.textContent = change.added;
-      region.append(added);
-    }
+  // The window's layout where the viewport is as wide as the window and at
+  // least as tall as the window at its smallest; the flowing layout
+  // elsewhere. The page never scales itself: browser zoom and the reader's
+  // text size enlarge it as they do any page.
+  function chooseLayout(wide) {
+    root.classList.toggle('window', wide.matches);
+    root.classList.toggle('flow', !wide.matches);
   }
 
-  function finish(message) {
-    const form = document.getElementById('form1');
-    const note = document.createElement('p');
-    note.id = 'ended';
-    note.setAttribute('role', 'status');
-    note.textContent = message;
-    form.replaceWith(note);
+  // After a step, scrolls the least that shows every line it printed, or
+  // as many as fit from the first one, above the bar of buttons.
+  function reveal(lines) {
+    const boxes = [...lines].filter((line) => line.textContent).map((line) => line.getBoundingClientRect());
+    if (!boxes.length) return;
+    const top = Math.min(...boxes.map((box) => box.top));
+    const bottom = Math.max(...boxes.map((box) => box.bottom));
+    const bar = document.getElementById('bar').getBoundingClientRect();
+    const visibleBottom = root.classList.contains('flow') ? bar.top : window.innerHeight;
+    const by = Math.min(Math.max(0, bottom - visibleBottom), top);
+    if (by) window.scrollBy({ top: by, behavior: 'instant' });
+  }
+
+  function setStatus(message) {
+    document.getElementById('status').textContent = message;
+  }
+
+  // The exercise has stopped or ended: its controls give way to the message
+  // and a button that starts again with a new patient.
+  function finish(message, restart) {
+    state.controls.forEach((element) => { element.hidden = true; });
+    setStatus(message);
+    const again = document.getElementById('again');
+    again.textContent = restart;
+    again.hidden = !restart;
+    if (restart) again.focus();
   }
 
   // After each step: shows what the exercise shows, and the control that
-  // takes the focus appears before any other hides. Hidden controls keep
-  // their place (visibility, not display), so a step changes no layout and
-  // the focus moves at once; hidden, they take no clicks and no focus and
-  // are not read out.
+  // takes the focus appears before any other hides, so the focus moves at
+  // once. Hidden, controls take no clicks and no focus and are not read out.
   function stage(report) {
     if (report.message) {
-      finish(report.message);
+      finish(report.message, report.restart);
       return;
     }
     const shown = (index) => (report.shown & (1 << index)) !== 0;
-    state.controls.forEach((element, index) => { if (shown(index)) element.style.visibility = ''; });
+    state.controls.forEach((element, index) => { if (shown(index)) element.hidden = false; });
     const focus = state.controls.get(report.focus);
-    if (focus && document.activeElement !== focus) focus.focus();
-    state.controls.forEach((element, index) => { if (!shown(index)) element.style.visibility = 'hidden'; });
-    report.panels.forEach((change, panel) => announce(panel, change));
+    if (focus && document.activeElement !== focus) focus.focus({ preventScroll: true });
+    state.controls.forEach((element, index) => { if (!shown(index)) element.hidden = true; });
+    if (state.stepped) reveal(state.fresh);
+    state.fresh.clear();
+    state.stepped = false;
   }
 
   function click(index) {
+    state.stepped = true;
     call('compartica_click', null, ['number'], [index]);
   }
 
-  // One key press makes at most one step: auto-repeated presses do nothing,
-  // and Enter, which does nothing on the desktop's buttons, does nothing here.
+  // One key press makes at most one step: auto-repeated presses do nothing.
   function guardKeys(event) {
-    if (event.target.tagName !== 'BUTTON') return;
-    if (event.repeat || event.key === 'Enter') event.preventDefault();
+    if (event.target.tagName === 'BUTTON' && event.repeat) event.preventDefault();
+  }
+
+  function begin(draws) {
+    state.panels.forEach((panel, index) => clear(index));
+    setStatus('');
+    document.getElementById('again').hidden = true;
+    window.scrollTo(0, 0);
+    call('compartica_start', null, ['number', 'number', 'string'],
+         [state.metrics.columnWidth, state.metrics.lineHeight, draws]);
   }
 
   async function start() {
     const table = layoutTable();
     state.form = table.form;
     document.title = state.form.title;
-    document.documentElement.style.setProperty('--font-size', `${state.form.fontSize}px`);
-    const buffer = await fontFile;
-    const metrics = fontMetrics(buffer, state.form.fontSize);
-    const face = new FontFace(family, buffer, { weight: '700' });
-    document.fonts.add(await face.load());
-    state.ascent = metrics.ascent;
+    document.getElementById('title').textContent = state.form.title;
+    root.style.setProperty('--font-size', `${state.form.fontSize}px`);
+    root.style.setProperty('--form-height', `${state.form.height}px`);
+    const font = `bold ${state.form.fontSize}px "${family}"`;
+    await document.fonts.load(font);
+    if (!document.fonts.check(font)) throw new Error('its font did not load');
+    state.metrics = fontMetrics(state.form.fontSize);
+    root.style.setProperty('--line-height', `${state.metrics.lineHeight}px`);
     state.measure = document.createElement('canvas').getContext('2d');
-    state.measure.font = `bold ${state.form.fontSize}px "${family}"`;
-    Module.comparticaMetrics = metrics;
+    state.measure.font = font;
+    Module.comparticaMetrics = state.metrics;
 
-    const form = document.getElementById('form1');
-    form.setAttribute('aria-label', state.form.title);
-    buildControls(form, table.controls);
-    window.addEventListener('resize', fitToViewport);
+    buildControls(table.controls);
+    const wide = window.matchMedia(
+      `(min-width: ${state.form.width}px) and (min-height: ${state.form.shortest}px)`);
+    wide.addEventListener('change', () => chooseLayout(wide));
+    chooseLayout(wide);
     document.addEventListener('keydown', guardKeys, true);
-    fitToViewport();
+    document.getElementById('again').addEventListener('click', () => begin(''));
     const draws = /^#draws=([0-9.,]+)$/.exec(window.location.hash);
-    call('compartica_start', null, ['number', 'number', 'string'],
-         [metrics.columnWidth, metrics.lineHeight, draws ? draws[1] : '']);
+    begin(draws ? draws[1] : '');
     performance.mark('compartica-case-drawn');
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
   }
 
+  // Opened from a file, the browser will not fetch the module: the page
+  // says how to serve it instead, and the module is not asked to load.
+  if (window.location.protocol === 'file:') {
+    document.getElementById('served').hidden = false;
+    setStatus('');
+    Module.instantiateWasm = () => ({});
+  }
+  Module.onAbort = () => {
+    document.getElementById('unloaded').hidden = false;
+    setStatus('');
+  };
   Module.onRuntimeInitialized = () => {
     start().catch((error) =>
-      finish(call('compartica_start_failed', 'string', ['string'], [error.message])));
+      finish(call('compartica_start_failed', 'string', ['string'], [error.message]), ''));
   };
-  return { textWidth, draw, clear, stage };
+  return { textWidth, print, clear, stage };
 })();

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web page's side of the exercise, compiled to WebAssembly: the core's
-// Exercise over two printed panels shown on the page's canvases. The page
+// Exercise over two printed panels shown as the page's text. The page
 // (page.js) calls the exported functions below; the panels call back into
-// the page to measure and draw text, and after each step the exercise tells
-// the page the new stage and what the step printed.
+// the page to measure text and to place each printed run, and after each
+// step the exercise tells the page the new stage.
 
 #include "case/seeded_random_source.h"
 #include "core/exercise.h"
@@ -23,25 +23,24 @@ namespace {
 EM_JS(int, page_text_width, (const char* text), {
     return Module.compartica.textWidth(UTF8ToString(text));
 });
-EM_JS(void, page_draw, (int panel, int x, int y, const char* text), {
-    Module.compartica.draw(panel, x, y, UTF8ToString(text));
+EM_JS(void, page_print, (int panel, int x, int y, int line, int column, const char* text), {
+    Module.compartica.print(panel, { x, y, line, column, text: UTF8ToString(text) });
 });
 EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
 });
-EM_JS(void, page_stage, (int shown, int focus, int ended, int complete, const char* message,
-                         int cleared0, const char* added0, int cleared1, const char* added1), {
-    Module.compartica.stage({
-        shown, focus, ended: !!ended, complete: !!complete, message: UTF8ToString(message),
-        panels: [{ cleared: !!cleared0, added: UTF8ToString(added0) },
-                 { cleared: !!cleared1, added: UTF8ToString(added1) }]});
+EM_JS(void, page_stage, (int shown, int focus, int complete, const char* message,
+                         const char* restart), {
+    Module.compartica.stage({ shown, focus, complete: !!complete, message: UTF8ToString(message),
+                              restart: UTF8ToString(restart) });
 });
 // clang-format on
 
-// Where a panel shows on the page: one of its canvases, in CSS pixels.
-class CanvasSurface final : public PanelSurface {
+// Where a panel shows on the page: one of its text panels, in CSS pixels
+// for the window's layout and in lines and columns for the flowing one.
+class PageSurface final : public PanelSurface {
 public:
-    explicit CanvasSurface(int id) : id_(id) {}
+    explicit PageSurface(int id) : id_(id) {}
 
     PrintLayout::Metrics metrics(int columnWidth, int lineHeight) const {
         return {columnWidth, lineHeight,
@@ -50,7 +49,7 @@ public:
     void cleared() override { page_clear(id_); }
     void printed(const std::vector<PrintedRun>& runs) override {
         for (const PrintedRun& run : runs)
-            page_draw(id_, run.x, run.y, run.text.c_str());
+            page_print(id_, run.x, run.y, run.line, run.column, run.text.c_str());
     }
 
 private:
@@ -60,22 +59,23 @@ private:
 // The one exercise of the page.
 struct Page {
     std::unique_ptr<RandomSource> random;
-    CanvasSurface questionCanvas{0};
-    CanvasSurface answerCanvas{1};
+    PageSurface questionText{0};
+    PageSurface answerText{1};
     PrintedPanel questions;
     PrintedPanel answers;
     Exercise exercise;
 
     Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight)
         : random(std::move(source)),
-          questions(questionCanvas.metrics(columnWidth, lineHeight), questionCanvas),
-          answers(answerCanvas.metrics(columnWidth, lineHeight), answerCanvas),
+          questions(questionText.metrics(columnWidth, lineHeight), questionText),
+          answers(answerText.metrics(columnWidth, lineHeight), answerText),
           exercise(*random, questions, answers) {
         exercise.onStage([this](const Stage& stage) { report(stage); });
     }
 
-    // Bit n of `shown` for the control numbered n; the message the page
-    // shows in place of the exercise once it has stopped or ended.
+    // Bit n of `shown` for the control numbered n; once the exercise has
+    // stopped or ended, the message the page shows in its place and the
+    // caption of the button that starts again.
     void report(const Stage& stage) {
         int shown = 0;
         for (std::size_t n = 0; n < controlCount; ++n)
@@ -83,11 +83,8 @@ struct Page {
         const std::string message = !stage.fault.empty() ? faultMessage(stage.fault)
                                     : stage.ended        ? endedMessage
                                                          : "";
-        const PanelChange question = questions.takeChange();
-        const PanelChange answer = answers.takeChange();
-        page_stage(shown, static_cast<int>(stage.focus), stage.ended, stage.complete,
-                   message.c_str(), question.cleared, question.added.c_str(), answer.cleared,
-                   answer.added.c_str());
+        page_stage(shown, static_cast<int>(stage.focus), stage.complete, message.c_str(),
+                   message.empty() ? "" : newPatientCaption);
     }
 };
 
@@ -103,8 +100,9 @@ const char* handOver(std::string text) {
 
 extern "C" {
 
-// Makes the case and prints it. draws: empty for a clock-seeded case, or a
-// comma-separated list of draws (the page's #draws=... for tests).
+// Makes a case and prints it, in place of any before. draws: empty for a
+// clock-seeded case, or a comma-separated list of draws (the page's
+// #draws=... for tests).
 EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws) {
     std::unique_ptr<RandomSource> source;
     if (const auto listed = parseDraws(draws))
@@ -121,10 +119,6 @@ EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
 
 EMSCRIPTEN_KEEPALIVE const char* compartica_layout() {
     return handOver(layoutTable());
-}
-
-EMSCRIPTEN_KEEPALIVE double compartica_zoom_to_fit(double width, double height) {
-    return zoomToFit(width, height);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* reason) {

@@ -9,8 +9,9 @@ import { createServer } from 'node:http';
 import { extname, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.png': 'image/png', '.ttf': 'font/ttf' };
+export const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                       '.png': 'image/png', '.woff2': 'font/woff2', '.txt': 'text/plain',
+                       '.webmanifest': 'application/manifest+json' };
 
 // Serves the folder on a free port of 127.0.0.1; resolves to the server.
 export function serveFolder(folder) {

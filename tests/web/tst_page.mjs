@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web edition in Debian's headless Chromium, served from a local
-// server: the worked example clicked through with real clicks and with
-// Space, read from the live regions a screen reader reads, compared with
-// the native core's transcripts; the layout against the layout table; the
-// red answer ink; a small viewport; and "end".
-// Usage: node tst_page.mjs WEB-DIR TRANSCRIPTS LAYOUT-TABLE [SCREENSHOT.png]
+// server. At each viewport, from a phone to a desktop, the worked example
+// is clicked or tapped through to answer 4: the panels' text against the
+// native core's transcripts, every line a step prints in view, no sideways
+// scrolling, the window's positions where the page keeps its layout, the
+// answer ink's contrast and axe-core's WCAG 2.1 A and AA rules. Then, once
+// each: the keys, "end" and a new patient, installability, a reload
+// offline, a late accessibility tree and a page opened from a file.
+// Usage: node tst_page.mjs SITE-DIR TRANSCRIPTS LAYOUT-TABLE [SCREENSHOT-DIR]
 
 import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { resolve } from 'node:path';
 import { launchChromium, serveFolder } from './chromium.mjs';
 
-const [webDir, transcriptsFile, layoutFile, screenshot] = process.argv.slice(2);
+const [siteDir, transcriptsFile, layoutFile, screenshots] = process.argv.slice(2);
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const workedDraws = '0.25,0.4375,0.25,0.5,0.5,0.25';
 let failures = 0;
 
@@ -27,7 +33,7 @@ function stages(text) {
     const [header, ...lines] = block.replace(/\n$/, '').split('\n');
     const [, stage, panel] = /^stage (\d) (questions|answer)$/.exec(header);
     result[stage] = result[stage] || {};
-    result[stage][panel] = lines.join('\n');
+    result[stage][panel] = lines;
   }
   return result;
 }
@@ -43,95 +49,184 @@ function layoutTable(text) {
 
 const expected = stages(readFileSync(transcriptsFile, 'utf8'));
 const table = layoutTable(readFileSync(layoutFile, 'utf8'));
-const sequence = ['seeanswer1', 'hideanswer1', 'seeanswer2', 'hideanswer2', 'seeanswer3',
-                  'hideanswer3', 'seeanswer4'];
-const server = await serveFolder(webDir);
+const panels = { questions: 'Picture1', answer: 'Picture3' };
+const words = (text) => text.split(/\s+/).filter(Boolean).join(' ');
+const server = await serveFolder(siteDir);
 const base = `http://127.0.0.1:${server.address().port}/`;
 const browser = await launchChromium();
 
-async function open(viewport = { width: 1280, height: 900 }) {
+async function open(viewport, url = `${base}#draws=${workedDraws}`) {
   const page = await browser.newPage();
   page.on('pageerror', (error) => check(false, `no script error (${error.message})`));
   await page.setViewport(viewport);
-  await page.goto(`${base}#draws=${workedDraws}`);
+  await page.goto(url);
   await page.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
   return page;
 }
 
-const spoken = (page, name) => page.$eval(`#${name}-text`, (region) =>
-  [...region.children].map((piece) => piece.textContent));
-const visibleButtons = (page) => page.$$eval('button', (buttons) =>
-  buttons.filter((b) => getComputedStyle(b).visibility !== 'hidden').map((b) => b.id).sort().join(' '));
+const leading = () => document.querySelector('#bar button:not([hidden]):not(#end)')?.id;
 
-// Each stage: the live regions hold the panels' text, each step added one
-// piece, and the one button that leads on shows.
-async function checkStage(page, stage, how) {
-  const questions = await spoken(page, 'Picture1');
-  const answer = await spoken(page, 'Picture3');
-  check(questions.join('') === expected[stage].questions, `${how}: stage ${stage} questions`,
-        `${JSON.stringify(questions.join(''))}\n${JSON.stringify(expected[stage].questions)}`);
-  check(answer.join('') === expected[stage].answer, `${how}: stage ${stage} answer`,
-        `${JSON.stringify(answer.join(''))}\n${JSON.stringify(expected[stage].answer)}`);
-  check(questions.length === 1 + Math.floor(stage / 2) && answer.length <= 1,
-        `${how}: stage ${stage}: one announcement a step`);
-  const next = stage < 7 ? `${sequence[stage]} end` : 'end';
-  check((await visibleButtons(page)) === next.split(' ').sort().join(' '),
-        `${how}: stage ${stage}: buttons ${next}`);
+// The panels' text at a stage, word for word as the native core prints it.
+async function checkText(page, stage, how) {
+  for (const [panel, id] of Object.entries(panels)) {
+    const shown = await page.$eval(`#${id}`, (element) => element.innerText);
+    const want = expected[stage][panel].join('\n');
+    check(words(shown) === words(want), `${how}: stage ${stage} ${panel}`,
+          `${JSON.stringify(words(shown))}\n${JSON.stringify(words(want))}`);
+  }
 }
 
-try {
-  let page = await open();
-  const metrics = await page.evaluate(() => Module.comparticaMetrics);
-  check(metrics.columnWidth === 8 && metrics.lineHeight === 15,
-        `font metrics from the bundled font are the desktop's (${metrics.columnWidth} x ${metrics.lineHeight})`);
-  check((await page.title()) === 'Compartica', 'title');
-  for (const name of ['seeanswer1', 'end', 'Picture1', 'Picture2']) {
-    const box = await page.$eval(`#${name}`, (e) => {
-      const r = e.getBoundingClientRect();
-      return { left: r.left, top: r.top, width: r.width, height: r.height };
+// Where the page keeps the window's layout, each printed line starts at its
+// print column (8 px each) on its line (15 px each) of its panel.
+async function checkPlaces(page, stage, how) {
+  for (const [panel, id] of Object.entries(panels)) {
+    const starts = await page.$$eval(`#${id} .line`, (lines) => lines.map((line) => {
+      const box = line.firstElementChild?.getBoundingClientRect();
+      return box && { left: box.left + scrollX, top: box.top + scrollY };
+    }));
+    const misplaced = expected[stage][panel].flatMap((line, number) => {
+      if (!line.trim()) return [];
+      const want = { left: table[id].left + 8 * /^ */.exec(line)[0].length,
+                     top: table[id].top + 15 * number };
+      const got = starts[number];
+      return got && Math.abs(got.left - want.left) <= 1 && Math.abs(got.top - want.top) <= 1 ? []
+        : [`line ${number}: ${JSON.stringify(got)} for ${JSON.stringify(want)}`];
     });
-    const want = table[name];
-    check(box.left === want.left && box.top === want.top && box.width === want.width &&
-          box.height === want.height, `${name} lies where the layout table says`,
-          JSON.stringify(box));
+    check(!misplaced.length, `${how}: stage ${stage} ${panel} lines at their print positions`,
+          misplaced.join('\n'));
+  }
+}
+
+// The lines whose text a step changed lie in the viewport, above the bar.
+const markLines = () => document.querySelectorAll('.line').forEach((line) => {
+  line.dataset.before = line.textContent;
+});
+const unseenLines = () => {
+  const bar = document.getElementById('bar').getBoundingClientRect();
+  const bottom = document.documentElement.classList.contains('flow') ? bar.top : innerHeight;
+  return [...document.querySelectorAll('.line')]
+    .filter((line) => line.textContent && line.textContent !== line.dataset.before)
+    .map((line) => [line.textContent.trim(), line.getBoundingClientRect()])
+    .filter(([, box]) => box.top < 0 || box.bottom > bottom + 0.5)
+    .map(([text, box]) => `${text} at ${box.top}..${box.bottom}`);
+};
+
+async function checkAxe(page, what) {
+  await page.evaluate(axeSource);
+  const violations = await page.evaluate(async () => (await axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } })).violations
+    .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+  check(!violations.length, `${what}: no WCAG 2.1 A/AA violation`, violations.join('\n'));
+}
+
+// The contrast ratio of the answer's text colour on the white page.
+const answerContrast = () => {
+  const [r, g, b] = getComputedStyle(document.getElementById('Picture3')).color.match(/\d+/g)
+    .map((c) => { const s = c / 255; return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4; });
+  return 1.05 / (0.2126 * r + 0.7152 * g + 0.0722 * b + 0.05);
+};
+
+const viewports = [
+  { width: 320, height: 568, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 3 },
+  { width: 768, height: 1024, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  { width: 1024, height: 475 },
+  { width: 1366, height: 768 },
+];
+
+try {
+  for (const viewport of viewports) {
+    const how = `${viewport.width}x${viewport.height}`;
+    const page = await open(viewport);
+    const flows = await page.evaluate(() => document.documentElement.classList.contains('flow'));
+    check(flows === (viewport.width < 1024 || viewport.height < 538),
+          `${how}: ${flows ? 'flows' : "keeps the window's layout"}`);
+    await checkAxe(page, `${how} at the start`);
+    for (let stage = 0; stage < 7; stage++) {
+      await checkText(page, stage, how);
+      if (!flows) await checkPlaces(page, stage, how);
+      await page.evaluate(markLines);
+      const next = `#${await page.evaluate(leading)}`;
+      if (viewport.hasTouch) await page.tap(next); else await page.click(next);
+      const unseen = await page.evaluate(unseenLines);
+      check(!unseen.length, `${how}: what step ${stage + 1} printed is in view`, unseen.join('\n'));
+      if (stage === 0) await checkAxe(page, `${how} after answer 1`);
+    }
+    await checkText(page, 7, how);
+    if (!flows) await checkPlaces(page, 7, how);
+    await checkAxe(page, `${how} after answer 4`);
+    const sideways = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+    check(sideways <= 0, `${how}: no sideways scrolling (${sideways} px too wide)`);
+    const contrast = await page.evaluate(answerContrast);
+    check(contrast >= 4.5, `${how}: answer ink contrast ${contrast.toFixed(2)}:1`);
+    const focus = await page.evaluate(() => document.activeElement.getAttribute('aria-label'));
+    check(focus === 'Worked answer', `${how}: after answer 4 the focus is on "${focus}"`);
+    if (screenshots) await page.screenshot({ path: `${screenshots}/page-${how}.png` });
+    await page.close();
   }
 
-  for (let stage = 0; stage < 7; stage++) {
-    await checkStage(page, stage, 'mouse');
-    await page.click(`#${sequence[stage]}`);
+  // Keys: Enter and Space press a button; held, either makes one step.
+  let page = await open({ width: 1366, height: 768 });
+  const stageOf = () => page.$$eval('#Picture1 .line', (lines) => lines.length);
+  const caseLines = await stageOf();
+  for (const key of ['Enter', ' ']) {
+    const before = await page.evaluate(leading);
+    await page.keyboard.down(key);
+    for (let i = 0; i < 10; i++) await page.keyboard.down(key); // auto-repeat
+    await page.keyboard.up(key);
+    const after = await page.evaluate(leading);
+    check(after !== before && after === (key === 'Enter' ? 'hideanswer1' : 'seeanswer2'),
+          `held ${JSON.stringify(key)} makes one step (${before} to ${after})`);
   }
-  await checkStage(page, 7, 'mouse');
-  const red = await page.$eval('#Picture3', (canvas) => {
-    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    let count = 0;
-    for (let i = 0; i < data.length; i += 4)
-      count += data[i] === 255 && data[i + 1] === 0 && data[i + 2] === 0;
-    return count;
-  });
-  check(red > 300, `answer 4 is drawn in red (${red} pure red pixels)`);
-  if (screenshot) await page.screenshot({ path: screenshot, clip: { x: 0, y: 0, width: 1024, height: 768 } });
+  check(await stageOf() > caseLines, 'the keys posed question 2');
+  const heading = await page.$eval('h1', (h) => [h.textContent, h.getBoundingClientRect().width]);
+  check(heading[0] === 'Compartica' && heading[1] <= 1, `a visually hidden heading (${heading})`);
+
+  // "end", then a new patient.
   await page.click('#end');
-  check(await page.$('#ended') !== null && (await page.$$('button')).length === 0,
-        'end: the page says the exercise has ended and offers no button');
-  await page.close();
-
-  page = await open();
-  await page.keyboard.down(' ');
-  for (let i = 0; i < 10; i++) await page.keyboard.down(' '); // auto-repeat
-  await page.keyboard.up(' ');
-  await checkStage(page, 1, 'held Space');
+  const ended = await page.evaluate(() => [document.querySelector('main #status').textContent,
+                                           document.activeElement.textContent]);
+  check(ended[0] === 'The exercise has ended.' && ended[1] === 'Start a new patient',
+        `end: the main landmark says so and offers a new patient (${ended})`);
   await page.keyboard.press('Enter');
-  await checkStage(page, 1, 'Enter');
-  for (let stage = 1; stage < 7; stage++) await page.keyboard.press(' ');
-  await checkStage(page, 7, 'Space');
+  const restarted = await page.evaluate(() => [document.activeElement.id,
+    document.getElementById('Picture1').innerText.includes('The patient is a'),
+    document.getElementById('Picture3').innerText.trim()]);
+  check(restarted[0] === 'seeanswer1' && restarted[1] && restarted[2] === '',
+        `a new patient starts at question 1 (${restarted})`);
   await page.close();
 
-  page = await open({ width: 1024, height: 600 });
-  await page.click('#seeanswer1');
-  const bottoms = await page.$$eval('#end, #Picture3', (elements) =>
-    elements.map((e) => e.getBoundingClientRect().bottom));
-  check(bottoms.every((bottom) => bottom <= 600),
-        `a 1024 x 600 viewport shows end and the answer panel (bottoms ${bottoms})`);
+  // Installable, and after one visit it reloads offline from its cache.
+  const offline = await serveFolder(siteDir);
+  page = await open({ width: 390, height: 844 }, `http://127.0.0.1:${offline.address().port}/`);
+  const session = await page.target().createCDPSession();
+  const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+  check(!installabilityErrors.length, 'installable', JSON.stringify(installabilityErrors));
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  offline.closeAllConnections();
+  await new Promise((done) => offline.close(done));
+  await page.reload();
+  await page.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
+  check((await page.$eval('#Picture1', (e) => e.innerText)).includes('The patient is a'),
+        'with the server gone, a reload shows a case');
+  await page.close();
+
+  // Assistive technology that starts after the page has loaded reads the
+  // case from the panel itself.
+  page = await open({ width: 1366, height: 768 });
+  const tree = await page.accessibility.snapshot({ interestingOnly: false });
+  const find = (node) => node.name === 'Case and questions' ? node : (node.children || []).map(find).find(Boolean);
+  const spoken = (node) => node.role === 'StaticText' ? [node.name] : (node.children || []).flatMap(spoken);
+  const region = find(tree);
+  check(region?.role === 'log' && words(spoken(region).join(' ')) === words(expected[0].questions.join('\n')),
+        'a late accessibility tree reads the case in the "Case and questions" log');
+  await page.close();
+
+  // Opened from a file, the page says it must be served, and how.
+  page = await browser.newPage();
+  await page.goto(`file://${resolve(siteDir, 'index.html')}`);
+  const served = await page.$eval('#served', (note) => !note.hidden && note.textContent);
+  check(served && served.includes('http.server'), 'from a file, the page says how to serve it');
   await page.close();
 } finally {
   await browser.close();

@@ -4,9 +4,9 @@
 # The web edition's tests: the core's tests compiled to WebAssembly under
 # node, the same number forms and worked-example transcripts natively and
 # under node, and the page itself in headless Chromium.
-# Usage: tst_web.sh NATIVE-BUILD WEB-BUILD [SCREENSHOT.png]
+# Usage: tst_web.sh NATIVE-BUILD WEB-BUILD [SCREENSHOT-DIR]
 set -euo pipefail
-native=$1 web=$2 screenshot=${3:-}
+native=$1 web=$2 screenshots=${3:-}
 here=$(dirname "$0")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,4 +28,4 @@ echo "ok: the same $(wc -l <"$work/native.txt") lines"
 
 echo "# the page in Chromium"
 "$native/layout_table" >"$work/layout.txt"
-node "$here/tst_page.mjs" "$web" "$work/native.txt" "$work/layout.txt" $screenshot
+node "$here/tst_page.mjs" "$web/site" "$work/native.txt" "$work/layout.txt" $screenshots
