@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The benchmarks, on request (not part of the tests): start-up time and peak
 # memory against a minimal Qt program under Xvfb, and the CPU time of one
-# See/Hide step; the web edition's size, load and click times in headless
-# Chromium; and a class set of 500 worksheets with their key.
+# See/Hide step; the web edition's first-visit bytes, load times on
+# emulated slow networks and without, and click times in headless Chromium;
+# and a class set of 500 worksheets with their key.
 # Usage: scripts/bench.sh [RUNS]   (default 10 each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,13 +19,10 @@ runs=${1:-10}
 phase "One See/Hide step in the window"
 QT_QPA_PLATFORM=offscreen build/release/bench/step_bench
 
-phase "Web edition: size, navigation to the case drawn, one click"
+phase "Web edition: first visit, navigation to the case text (Slow 3G, Fast 3G, unthrottled), one click"
 build_web
 install_npm_packages tests/web
-for file in build/web/compartica.js build/web/compartica.wasm; do
-    echo "$(basename "$file"): $(stat -c %s "$file") bytes, $(gzip -9c "$file" | wc -c) gzipped"
-done
-node bench/web_bench.mjs build/web "$runs"
+node bench/web_bench.mjs build/web/site "$runs"
 
 phase "500 worksheets and their key"
 work=$(mktemp -d)

@@ -191,16 +191,20 @@ Module.compartica = (() => {
   // After each step: shows what the exercise shows, and the control that
   // takes the focus appears before any other hides, so the focus moves at
   // once. Hidden, controls take no clicks and no focus and are not read out.
+  // Only the controls that change are touched, so a step restyles little.
   function stage(report) {
     if (report.message) {
       finish(report.message, report.restart);
       return;
     }
-    const shown = (index) => (report.shown & (1 << index)) !== 0;
-    state.controls.forEach((element, index) => { if (shown(index)) element.hidden = false; });
+    const show = (visible) => state.controls.forEach((element, index) => {
+      const wanted = ((report.shown >> index) & 1) === 1;
+      if (wanted === visible && element.hidden === visible) element.hidden = !visible;
+    });
+    show(true);
     const focus = state.controls.get(report.focus);
     if (focus && document.activeElement !== focus) focus.focus({ preventScroll: true });
-    state.controls.forEach((element, index) => { if (!shown(index)) element.hidden = true; });
+    show(false);
     if (state.stepped) reveal(state.fresh);
     state.fresh.clear();
     state.stepped = false;
@@ -239,7 +243,6 @@ Module.compartica = (() => {
     root.style.setProperty('--line-height', `${state.metrics.lineHeight}px`);
     state.measure = document.createElement('canvas').getContext('2d');
     state.measure.font = font;
-    Module.comparticaMetrics = state.metrics;
 
     buildControls(table.controls);
     const wide = window.matchMedia(

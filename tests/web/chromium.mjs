@@ -7,19 +7,31 @@
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join } from 'node:path';
+import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
+export { PredefinedNetworkConditions } from 'puppeteer-core';
+
 export const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                       '.png': 'image/png', '.woff2': 'font/woff2', '.txt': 'text/plain',
+                       '.png': 'image/png', '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.txt': 'text/plain',
                        '.webmanifest': 'application/manifest+json' };
 
 // Serves the folder on a free port of 127.0.0.1; resolves to the server.
-export function serveFolder(folder) {
+// With compress, text, scripts and the module go gzipped to a browser that
+// accepts it, as a web server that compresses sends them.
+export function serveFolder(folder, { compress = false } = {}) {
   const server = createServer((request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
     try {
-      const body = readFileSync(join(folder, path === '/' ? 'index.html' : path));
-      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'text/html' }).end(body);
+      let body = readFileSync(join(folder, path === '/' ? 'index.html' : path));
+      const type = types[extname(path)] || 'text/html';
+      const headers = { 'Content-Type': type };
+      if (compress && !/^(image|font)\//.test(type) &&
+          /\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+        body = gzipSync(body, { level: 9 });
+        headers['Content-Encoding'] = 'gzip';
+      }
+      response.writeHead(200, headers).end(body);
     } catch {
       response.writeHead(404).end();
     }

@@ -128,8 +128,8 @@ const answerContrast = () => {
 
 const viewports = [
   { width: 320, height: 568, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
-  { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 3 },
-  { width: 768, height: 1024, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  { width: 768, height: 1024, isMobile: true, hasTouch: true },
   { width: 1024, height: 475 },
   { width: 1366, height: 768 },
 ];
