@@ -114,6 +114,8 @@ void drawLists() {
         {"0.5,", std::nullopt},
         {"0.5x", std::nullopt},
         {"0,5", std::nullopt},
+        {"0.2.5", std::nullopt},
+        {".", std::nullopt},
     };
     for (const auto& row : rows)
         CHECK_EQ(parseDraws(row.text) == row.draws, true, row.text);
