@@ -133,7 +133,7 @@ constexpr double zoomToFit(double width, double height) {
 // for the form and one a control in stacking order, topmost first, pixels
 // at full size:
 //   form <width> <height> <fontPixelSize> <shortest> <title>
-// where shortest is the form's height at minimumZoom: a page whose viewport
-// is shorter, or narrower than the form, flows its text instead.
 //   control <number> <name> <kind> <left> <top> <width> <height> <caption> <accessible name>
+// where shortest is the form's height at minimumZoom: a page whose viewport
+// is shorter than that, or narrower than the form, flows its text instead.
 std::string layoutTable();
