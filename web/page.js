@@ -181,6 +181,7 @@ Module.compartica = (() => {
   // and a button that starts again with a new patient.
   function finish(message, restart) {
     state.controls.forEach((element) => { element.hidden = true; });
+    document.getElementById('bar').hidden = true;
     setStatus(message);
     const again = document.getElementById('again');
     again.textContent = restart;
@@ -224,6 +225,7 @@ Module.compartica = (() => {
     state.panels.forEach((panel, index) => clear(index));
     setStatus('');
     document.getElementById('again').hidden = true;
+    document.getElementById('bar').hidden = false;
     window.scrollTo(0, 0);
     call('compartica_start', null, ['number', 'number', 'string'],
          [state.metrics.columnWidth, state.metrics.lineHeight, draws]);
