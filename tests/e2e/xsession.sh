@@ -34,23 +34,32 @@ fail() {
 # STRIP "nowm": no window manager at all)
 start_x() {
     local size=${1:-1280x1024} strip=${2:-0}
+    # Two tries: on a two-core machine right after a build, a new server has
+    # once taken no connection for 15 s, and answered at once afterwards.
+    start_server "$size" || start_server "$size" ||
+        fail "Xvfb on $DISPLAY takes no connection: $(x_state)"
+    [ "$strip" = nowm ] && return 0
+    sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
+    # Two tries: openbox has once not come up in 15 s.
+    start_wm || start_wm || fail "the window manager did not start: $(wm_state)"
+}
+
+# Starts Xvfb on a free display, in place of any server this script
+# started, and waits up to 15 s for its display number, then up to 15 s
+# until it takes a connection.
+start_server() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     # The last server's display number must not be read as this one's.
     rm -f "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
-    # Up to 15 s for each wait: on a two-core machine right after a build,
-    # the server has once taken no connection for 5 s.
     for _ in $(seq 150); do [ -s "$WORK/display" ] && break; sleep 0.1; done
     [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -n 5 "$WORK/xvfb.log")"
     export DISPLAY=":$(cat "$WORK/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
     # The server may name its display before it takes connections.
-    for _ in $(seq 150); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY takes no connection: $(x_state)"
-    [ "$strip" = nowm ] && return 0
-    sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
-    # Two tries: openbox has once not come up in 15 s.
-    start_wm || start_wm || fail "the window manager did not start: $(wm_state)"
+    for _ in $(seq 150); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
 }
 
 # Starts openbox and waits up to 15 s until it manages the screen.
