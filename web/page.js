@@ -31,14 +31,15 @@ Module.compartica = (() => {
     return Math.round(state.measure.measureText(text).width);
   }
 
-  // A printed line: its element, and the column just past its last run.
+  // A printed line: its element, the column its first run starts at, the
+  // column just past its last run, and that run.
   function lineOf(panel, number) {
     const lines = state.lines[panel];
     while (lines.length <= number) {
       const element = document.createElement('div');
       element.className = 'line';
       state.panels[panel].append(element);
-      lines.push({ element, end: 0, last: null });
+      lines.push({ element, first: 0, end: 0, last: null });
     }
     return lines[number];
   }
