@@ -10,9 +10,8 @@
 // Usage: node web_bench.mjs SITE-DIR [RUNS]
 
 import { readdirSync, readFileSync } from 'node:fs';
-import { extname, join } from 'node:path';
-import { gzipSync } from 'node:zlib';
-import { PredefinedNetworkConditions, launchChromium, serveFolder, types } from '../tests/web/chromium.mjs';
+import { join } from 'node:path';
+import { PredefinedNetworkConditions, launchChromium, sentBody, serveFolder } from '../tests/web/chromium.mjs';
 
 const [siteDir, runsText] = process.argv.slice(2);
 const runs = Number(runsText || 10);
@@ -21,10 +20,8 @@ const range = (values, digits) => `median ${median(values).toFixed(digits)} ms `
   `(min ${Math.min(...values).toFixed(digits)}, max ${Math.max(...values).toFixed(digits)})`;
 
 let sent = 0;
-for (const name of readdirSync(siteDir)) {
-  const body = readFileSync(join(siteDir, name));
-  sent += /^(image|font)\//.test(types[extname(name)]) ? body.length : gzipSync(body, { level: 9 }).length;
-}
+for (const name of readdirSync(siteDir))
+  sent += sentBody(name, readFileSync(join(siteDir, name))).length;
 console.log(`first visit: ${sent} bytes, ${readdirSync(siteDir).length} files (text gzipped)`);
 
 const server = await serveFolder(siteDir, { compress: true });

@@ -112,8 +112,9 @@ build_tree() {
     quietly cmake --build "build/$name" --parallel "$(nproc)"
 }
 
-# The web edition into build/web; what to publish into build/web/site. Debian's emscripten runs its JavaScript
-# tools with the node on PATH; they find their modules through NODE_PATH.
+# The web edition into build/web, and what to publish into build/web/site.
+# Debian's emscripten runs its JavaScript tools with the node on PATH; they
+# find their modules through NODE_PATH.
 build_web() {
     export NODE_PATH=/usr/share/nodejs
     quietly emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release

@@ -29,9 +29,8 @@ EM_JS(void, page_print, (int panel, int x, int y, int line, int column, const ch
 EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
 });
-EM_JS(void, page_stage, (int shown, int focus, int complete, const char* message,
-                         const char* restart), {
-    Module.compartica.stage({ shown, focus, complete: !!complete, message: UTF8ToString(message),
+EM_JS(void, page_stage, (int shown, int focus, const char* message, const char* restart), {
+    Module.compartica.stage({ shown, focus, message: UTF8ToString(message),
                               restart: UTF8ToString(restart) });
 });
 // clang-format on
@@ -83,7 +82,7 @@ struct Page {
         const std::string message = !stage.fault.empty() ? faultMessage(stage.fault)
                                     : stage.ended        ? endedMessage
                                                          : "";
-        page_stage(shown, static_cast<int>(stage.focus), stage.complete, message.c_str(),
+        page_stage(shown, static_cast<int>(stage.focus), message.c_str(),
                    message.empty() ? "" : newPatientCaption);
     }
 };

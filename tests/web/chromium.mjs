@@ -12,9 +12,15 @@ import puppeteer from 'puppeteer-core';
 
 export { PredefinedNetworkConditions } from 'puppeteer-core';
 
-export const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                       '.png': 'image/png', '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.txt': 'text/plain',
-                       '.webmanifest': 'application/manifest+json' };
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.png': 'image/png', '.woff2': 'font/woff2', '.txt': 'text/plain',
+                '.webmanifest': 'application/manifest+json' };
+
+// The body a server that compresses sends for a file: text, scripts and the
+// module gzipped, images and fonts (compressed already) as they are.
+export function sentBody(path, body) {
+  return /^(image|font)\//.test(types[extname(path)]) ? body : gzipSync(body, { level: 9 });
+}
 
 // Serves the folder on a free port of 127.0.0.1; resolves to the server.
 // With compress, text, scripts and the module go gzipped to a browser that
@@ -23,15 +29,13 @@ export function serveFolder(folder, { compress = false } = {}) {
   const server = createServer((request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
     try {
-      let body = readFileSync(join(folder, path === '/' ? 'index.html' : path));
-      const type = types[extname(path)] || 'text/html';
-      const headers = { 'Content-Type': type };
-      if (compress && !/^(image|font)\//.test(type) &&
-          /\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
-        body = gzipSync(body, { level: 9 });
-        headers['Content-Encoding'] = 'gzip';
-      }
-      response.writeHead(200, headers).end(body);
+      const file = path === '/' ? 'index.html' : path;
+      const body = readFileSync(join(folder, file));
+      const headers = { 'Content-Type': types[extname(file)] || 'text/html' };
+      const sent = compress && /\bgzip\b/.test(request.headers['accept-encoding'] || '')
+        ? sentBody(file, body) : body;
+      if (sent !== body) headers['Content-Encoding'] = 'gzip';
+      response.writeHead(200, headers).end(sent);
     } catch {
       response.writeHead(404).end();
     }
