@@ -107,6 +107,11 @@ void Exercise::click(Control control) {
     reportStage();
 }
 
+void Exercise::stepOn(int steps) {
+    for (int n = 0; n < steps && stage_.focus < Control::end && stage_.fault.empty(); ++n)
+        click(stage_.focus);
+}
+
 void Exercise::poseQuestion(int n) {
     if (stage_.fault.empty())
         printQuestion(Picture1_, state_, n);
@@ -137,6 +142,7 @@ void Exercise::moveOn(Control clicked, Control next) {
     show(next);
     stage_.focus = next;
     hide(clicked);
+    ++stage_.step;
 }
 
 // A See button clears the answer panel, shows it and works its answer.

@@ -17,6 +17,7 @@ struct Stage {
     Control focus = Control::seeanswer1; // the control that holds the keyboard focus
     bool ended = false;                  // "end" was clicked: no click is taken afterwards
     bool complete = false;               // answer 4 has been shown
+    int step = 0; // the See and Hide clicks taken: the way along the exercise
     // The step ("makecase", "answer 1" ...) whose arithmetic raised a
     // floating-point fault (overflow, division by zero, invalid operation);
     // empty while there is none. After a fault nothing more is printed.
@@ -51,6 +52,10 @@ public:
     // arithmetic failed. Neither prints after a fault.
     void poseQuestion(int n);
     bool workAnswer(int n);
+
+    // Presses the button that holds the focus, `steps` times or until none
+    // does: a student who comes back finds the exercise where it was left.
+    void stepOn(int steps);
 
     const Stage& stage() const { return stage_; }
     const CaseState& caseState() const { return state_; }

@@ -5,6 +5,8 @@
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
 
+#include <algorithm>
+
 namespace {
 
 // A well-mixed 64-bit value from another (splitmix64's finalizer), so the
@@ -21,7 +23,38 @@ void leaveRoomToWrite(TextPanel& sheet) {
         sheet.Print();
 }
 
+// The whole number that `text` holds from `at` on, up to `end` or the end
+// of the text: at least one and at most `digits` digits, below `limit`.
+std::optional<std::uint64_t> wholeNumber(const std::string& text, std::size_t at,
+                                         std::size_t end, std::size_t digits,
+                                         std::uint64_t limit) {
+    end = std::min(end, text.size());
+    if (at >= end || end - at > digits)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (std::size_t i = at; i < end; ++i) {
+        const auto digit = static_cast<unsigned>(text[i] - '0');
+        if (digit > 9 || value > (limit - digit) / 10)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
 } // namespace
+
+std::optional<CaseRef> parseCaseRef(const std::string& text) {
+    const std::size_t dash = text.find('-');
+    const auto set = wholeNumber(text, 0, dash, 20, UINT64_MAX);
+    if (!set)
+        return std::nullopt;
+    if (dash == std::string::npos)
+        return CaseRef{*set, 1, true};
+    const auto index = wholeNumber(text, dash + 1, std::string::npos, 3, largestSet);
+    if (!index || *index < 1)
+        return std::nullopt;
+    return CaseRef{*set, static_cast<int>(*index), false};
+}
 
 std::uint64_t caseSeed(std::uint64_t setSeed, int index) {
     return mixed(mixed(setSeed) ^ static_cast<std::uint64_t>(index));

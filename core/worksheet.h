@@ -6,14 +6,38 @@
 #include "core/text_panel.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Empty lines left to write in after each question on the student's sheet.
 inline constexpr int writingLines = 10;
 
+// The largest set a teacher makes, and so the largest case index.
+inline constexpr int largestSet = 500;
+
 // The seed of case `index` (1, 2, ...) of the set made from `setSeed`: a
 // teacher reprints one student's case from the two numbers.
 std::uint64_t caseSeed(std::uint64_t setSeed, int index);
+
+// A case as its worksheet names it: "S-i", case i of the set made from
+// seed S. "S" alone names the whole set on paper, and its case 1 on screen.
+struct CaseRef {
+    std::uint64_t setSeed = 0;
+    int index = 1;
+    bool setOnly = false;
+
+    std::uint64_t seed() const { return caseSeed(setSeed, index); }
+    std::string text() const { return std::to_string(setSeed) + "-" + std::to_string(index); }
+};
+
+// "S" or "S-i" (S a whole number below 2^64, i from 1 to largestSet) as a
+// case; nothing for any other text.
+std::optional<CaseRef> parseCaseRef(const std::string& text);
+
+// The address at which the page opens the case: `page` and "#case=S-i".
+inline std::string caseLink(const std::string& page, const CaseRef& ref) {
+    return page + "#case=" + ref.text();
+}
 
 // One case on paper, printed on below what the two panels already hold: on
 // the student's sheet its label, the case and the four questions as the

@@ -14,6 +14,7 @@
 #include "support/check.h"
 #include "support/worked_example.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdint>
 #include <cstring>
@@ -119,6 +120,37 @@ void drawLists() {
     };
     for (const auto& row : rows)
         CHECK_EQ(parseDraws(row.text) == row.draws, true, row.text);
+}
+
+// Case names as a worksheet prints them and a link carries them: "S-i",
+// or "S" alone, nothing else.
+void caseRefs() {
+    const struct {
+        const char* text;
+        const char* ref; // as written back, with setOnly marked "*"; "none"
+    } rows[] = {
+        {"4242-2", "4242-2"},
+        {"4242", "4242-1*"},
+        {"0-500", "0-500"},
+        {"18446744073709551615-1", "18446744073709551615-1"},
+        {"18446744073709551616-1", "none"},
+        {"4242-0", "none"},
+        {"4242-501", "none"},
+        {"4242-", "none"},
+        {"-2", "none"},
+        {"", "none"},
+        {"42x-2", "none"},
+        {"4242-2-3", "none"},
+        {"4242-+2", "none"},
+        {" 4242", "none"},
+    };
+    for (const auto& row : rows) {
+        const auto ref = parseCaseRef(row.text);
+        CHECK_EQ(ref ? ref->text() + (ref->setOnly ? "*" : "") : "none", std::string(row.ref),
+                 row.text);
+    }
+    CHECK_EQ(caseLink("https://example.org/c/", *parseCaseRef("7")),
+             std::string("https://example.org/c/#case=7-1"), "link");
 }
 
 struct Statement {
@@ -239,6 +271,7 @@ void workedExampleSequence() {
     for (int stage = 0; stage <= 7; ++stage) {
         CHECK_EQ(reports.size(), std::size_t(stage + 1), "one report a step");
         CHECK_EQ(reports.back().complete, stage == 7, "complete once answer 4 shows");
+        CHECK_EQ(reports.back().step, stage, "steps taken");
         const std::string where = "worked example, stage " + std::to_string(stage);
         CHECK_EQ(run.questions.lines(), questionsAt(stage), where + ", questions");
         CHECK_EQ(run.answers.lines(), answerAt(stage), where + ", answer");
@@ -264,6 +297,18 @@ void workedExampleSequence() {
     ended.exercise.click(Control::seeanswer1);
     CHECK_EQ(ended.exercise.stage().ended, true, "end");
     CHECK_EQ(ended.answers.lines(), Lines{}, "a click after end");
+
+    // Coming back: the same screens after stepping on as after clicking.
+    for (const int steps : {3, 99}) {
+        WorkedRun resumed;
+        resumed.exercise.Form_Load();
+        resumed.exercise.stepOn(steps);
+        const int stage = std::min(steps, 7);
+        const std::string where = "stepped on " + std::to_string(steps);
+        CHECK_EQ(resumed.exercise.stage().step, stage, where);
+        CHECK_EQ(resumed.questions.lines(), questionsAt(stage), where + ", questions");
+        CHECK_EQ(resumed.answers.lines(), answerAt(stage), where + ", answer");
+    }
 }
 
 } // namespace
@@ -384,6 +429,7 @@ int main(int argc, char** argv) {
     sameInACommaLocale();
 #endif
     drawLists();
+    caseRefs();
     transcripts();
     printedRuns();
     workedExampleSequence();
