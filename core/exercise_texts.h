@@ -53,6 +53,15 @@ inline std::string caseLabel(std::uint64_t setSeed, int index) {
     return "Case " + std::to_string(index) + ", seed " + std::to_string(setSeed) + "-" +
            std::to_string(index);
 }
+// Below the label on a student's sheet, to be filled in by hand.
+inline constexpr const char* nameAndDateLine =
+    "Name: ________________________________________    Date: ________________";
+// Above the address of a sheet's case on the page, with its QR code beside.
+inline constexpr const char* caseLinkIntro =
+    "Work this case on screen, with its answers one step at a time:";
+// The page's line for a link that names no case.
+inline constexpr const char* badCaseLinkMessage =
+    "This link names no case (its end should be #case=S or #case=S-i): here is a new patient.";
 inline std::string answerKeyHeading(const std::string& label) {
     return "Answer key: " + label;
 }

@@ -19,6 +19,9 @@ PrintedPanel::PrintedPanel() : characters_(characterMetrics()) {}
 PrintedPanel::PrintedPanel(PrintLayout::Metrics metrics, PanelSurface& surface)
     : characters_(characterMetrics()), units_(std::move(metrics)), surface_(&surface) {}
 
+PrintedPanel::PrintedPanel(PrintLayout::Metrics metrics)
+    : characters_(characterMetrics()), units_(std::move(metrics)) {}
+
 void PrintedPanel::Cls() {
     runs_.clear();
     lines_.clear();

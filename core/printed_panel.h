@@ -44,6 +44,8 @@ public:
     // Characters and lines alone: a transcript.
     PrintedPanel();
     PrintedPanel(PrintLayout::Metrics metrics, PanelSurface& surface);
+    // Laid out in a surface's units as well, to be drawn whole later.
+    explicit PrintedPanel(PrintLayout::Metrics metrics);
 
     void Cls() override;
     void Print(const PrintItems& items = {}, bool endOfLine = true) override;

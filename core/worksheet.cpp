@@ -25,9 +25,8 @@ void leaveRoomToWrite(TextPanel& sheet) {
 
 // The whole number that `text` holds from `at` on, up to `end` or the end
 // of the text: at least one and at most `digits` digits, below `limit`.
-std::optional<std::uint64_t> wholeNumber(const std::string& text, std::size_t at,
-                                         std::size_t end, std::size_t digits,
-                                         std::uint64_t limit) {
+std::optional<std::uint64_t> wholeNumber(const std::string& text, std::size_t at, std::size_t end,
+                                         std::size_t digits, std::uint64_t limit) {
     end = std::min(end, text.size());
     if (at >= end || end - at > digits)
         return std::nullopt;
@@ -39,6 +38,20 @@ std::optional<std::uint64_t> wholeNumber(const std::string& text, std::size_t at
         value = value * 10 + digit;
     }
     return value;
+}
+
+// The label, the name and date, and the link with the lines it stands
+// among, then one empty line.
+void printHeader(const std::string& label, const std::string& link, TextPanel& sheet) {
+    sheet.Print({label});
+    sheet.Print();
+    sheet.Print({nameAndDateLine});
+    if (!link.empty()) {
+        sheet.Print();
+        sheet.Print({caseLinkIntro});
+        sheet.Print({link});
+    }
+    sheet.Print();
 }
 
 } // namespace
@@ -60,9 +73,9 @@ std::uint64_t caseSeed(std::uint64_t setSeed, int index) {
     return mixed(mixed(setSeed) ^ static_cast<std::uint64_t>(index));
 }
 
-void printCasePages(RandomSource& random, const std::string& label, TextPanel& sheet,
-                    TextPanel& key) {
-    sheet.Print({label});
+void printCasePages(RandomSource& random, const std::string& label, const std::string& link,
+                    TextPanel& sheet, TextPanel& key) {
+    printHeader(label, link, sheet);
     key.Print({answerKeyHeading(label)});
     Exercise exercise(random, sheet, key);
     exercise.Form_Load();

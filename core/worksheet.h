@@ -39,10 +39,15 @@ inline std::string caseLink(const std::string& page, const CaseRef& ref) {
     return page + "#case=" + ref.text();
 }
 
+// With a link, the lines at the top of a sheet beside which its QR code
+// stands: the label, the name and date, the address, and an empty line.
+inline constexpr int linkedHeaderLines = 7;
+
 // One case on paper, printed on below what the two panels already hold: on
-// the student's sheet its label, the case and the four questions as the
-// exercise window prints them, with room to write after each; in the key
-// the same label and the four worked answers. The case is made and worked
-// by the exercise itself, step by step.
-void printCasePages(RandomSource& random, const std::string& label, TextPanel& sheet,
-                    TextPanel& key);
+// the student's sheet its label, a line for the name and date, the address
+// of the case on the page where `link` is given, the case and the four
+// questions as the exercise window prints them, with room to write after
+// each; in the key the same label and the four worked answers. The case is
+// made and worked by the exercise itself, step by step.
+void printCasePages(RandomSource& random, const std::string& label, const std::string& link,
+                    TextPanel& sheet, TextPanel& key);

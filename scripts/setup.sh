@@ -3,14 +3,15 @@
 # Sourced by the other scripts: installs what a build needs, and builds.
 
 # What building and running the program needs on Debian.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2 pkgconf
+                libqrencode-dev)
 # What making the Debian package needs on top: dpkg-shlibdeps works out the
 # libraries the package depends on, with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What the headless tests need on top.
 TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
-               appstream reuse poppler-utils)
+               appstream reuse poppler-utils zbar-tools libxml2-utils)
 # What the web edition needs: the WebAssembly compiler, the font it bundles,
 # fonttools with brotli to cut it down into WOFF2, and python3 to serve the
 # page.

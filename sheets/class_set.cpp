@@ -5,7 +5,8 @@
 #include "case/seeded_random_source.h"
 #include "core/exercise_texts.h"
 #include "core/worksheet.h"
-#include "sheets/pdf_panel.h"
+#include "sheets/pdf_pages.h"
+#include "sheets/qr_code.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -27,15 +28,11 @@ QFont paperFont() {
 }
 
 // A PDF file being written: its writer, the painter on it, and its pages
-// as a panel to print into.
+// to place printed blocks on.
 struct PdfDocument {
     PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title)
-        : writer(device), painter(setUp(writer, options, title)), pages(painter, paperFont()) {}
-
-    void newPage() {
-        writer.newPage();
-        pages.newPage();
-    }
+        : writer(device), painter(setUp(writer, options, title)),
+          pages(writer, painter, paperFont()) {}
 
     static QPdfWriter* setUp(QPdfWriter& writer, const SheetOptions& options,
                              const QString& title) {
@@ -48,10 +45,24 @@ struct PdfDocument {
         return &writer;
     }
 
+    // The QR code of a sheet's link, at the right beside its header, from
+    // the block's top down: the page's margins and half a line below it
+    // leave its quiet zone.
+    void drawCode(const std::string& link, int top) {
+        const int side = linkedHeaderLines * pages.lineHeight() - pages.lineHeight() / 2;
+        drawQrCode(painter, QRect(writer.width() - side, top, side, side), encodeQrCode(link));
+    }
+
     QPdfWriter writer;
     QPainter painter;
-    PdfPanel pages;
+    PdfPages pages;
 };
+
+std::unique_ptr<RandomSource> caseSource(const SheetOptions& options, const CaseRef& ref) {
+    if (!options.draws.empty())
+        return std::make_unique<ListedRandomSource>(options.draws);
+    return std::make_unique<SeededRandomSource>(ref.seed());
+}
 
 } // namespace
 
@@ -60,21 +71,20 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
     std::optional<PdfDocument> keyDocument;
     if (key)
         keyDocument.emplace(key, options, QString::fromStdString(keyTitle(options.seed)));
-    PrintedPanel noKey; // the key's pages when no key was asked for
-    TextPanel& keyPages = keyDocument ? keyDocument->pages.panel() : noKey;
 
     const int first = options.onlyCase > 0 ? options.onlyCase : 1;
     for (int index = first; index < first + options.count; ++index) {
-        if (index > first) {
-            sheet.newPage();
-            if (keyDocument)
-                keyDocument->newPage();
-        }
-        std::unique_ptr<RandomSource> random;
-        if (options.draws.empty())
-            random = std::make_unique<SeededRandomSource>(caseSeed(options.seed, index));
-        else
-            random = std::make_unique<ListedRandomSource>(options.draws);
-        printCasePages(*random, caseLabel(options.seed, index), sheet.pages.panel(), keyPages);
+        const CaseRef ref{options.seed, index};
+        const std::string link =
+            options.link.isEmpty() ? std::string() : caseLink(options.link.toStdString(), ref);
+        PrintedPanel casePage = sheet.pages.block();
+        PrintedPanel caseKey = keyDocument ? keyDocument->pages.block() : PrintedPanel();
+        printCasePages(*caseSource(options, ref), caseLabel(options.seed, index), link, casePage,
+                       caseKey);
+        const int top = sheet.pages.place(casePage, false);
+        if (!link.empty())
+            sheet.drawCode(link, top);
+        if (keyDocument)
+            keyDocument->pages.place(caseKey, !options.keyPerPage);
     }
 }

@@ -6,6 +6,7 @@
 
 class QIODevice;
 
-// Renders the students' sheets, and the answer key where a device is given,
-// one page a case, as PDF into the devices.
+// Renders the students' sheets, one page a case, and the answer key where a
+// device is given, as many whole cases a page as fit (or one a page), as
+// PDF into the devices.
 void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* key);

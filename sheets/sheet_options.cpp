@@ -3,6 +3,8 @@
 #include "sheets/sheet_options.h"
 
 #include "case/seeded_random_source.h"
+#include "core/worksheet.h"
+#include "sheets/qr_code.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,18 +22,23 @@ ParsedOptions failure(const QString& message) {
 
 // "S" for a whole set, or "S-i" for case i of set S alone.
 bool readSeed(const QString& text, SheetOptions& options) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,20})(?:-(\\d{1,3}))?$"));
-    const QRegularExpressionMatch match = form.match(text);
-    bool ok = false;
-    options.seed = match.hasMatch() ? match.captured(1).toULongLong(&ok) : 0;
-    if (!ok)
+    const auto ref = parseCaseRef(text.toStdString());
+    if (!ref)
         return false;
+    options.seed = ref->setSeed;
     options.seedGiven = true;
-    if (match.hasCaptured(2)) {
-        options.onlyCase = match.captured(2).toInt();
-        return options.onlyCase >= 1 && options.onlyCase <= largestSet;
-    }
+    options.onlyCase = ref->setOnly ? 0 : ref->index;
     return true;
+}
+
+// An http or https address without a fragment of its own (the link adds
+// "#case=S-i"), printable and short enough for a QR code with the longest
+// seed.
+bool isPageAddress(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^https?://[!-~]+$"));
+    const CaseRef longest{UINT64_MAX, largestSet};
+    return form.match(text).hasMatch() && !text.contains(QLatin1Char('#')) &&
+           encodeQrCode(caseLink(text.toStdString(), longest)).width > 0;
 }
 
 } // namespace
@@ -63,10 +70,18 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
     const QCommandLineOption paper(QStringLiteral("paper"),
                                    QStringLiteral("Paper size: a4 (default) or letter."),
                                    QStringLiteral("SIZE"), QStringLiteral("a4"));
+    const QCommandLineOption link(
+        QStringLiteral("link"),
+        QStringLiteral("Address of the Compartica page: every sheet prints the address of its "
+                       "own case there (URL#case=S-i) and its QR code."),
+        QStringLiteral("URL"));
+    const QCommandLineOption keyPerPage(
+        QStringLiteral("key-per-page"),
+        QStringLiteral("The answer key one case a page (default: as many whole cases as fit)."));
     QCommandLineOption draws(QStringLiteral("draws"), QStringLiteral("Scripted draws."),
                              QStringLiteral("LIST"));
     draws.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, count, seed, output, key, paper, draws});
+    parser.addOptions({help, version, count, seed, output, key, paper, link, keyPerPage, draws});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -109,6 +124,12 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
         return failure(
             QStringLiteral("the paper '%1' is neither a4 nor letter").arg(parser.value(paper)));
     options.paper = size == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
+    options.link = parser.value(link);
+    if (parser.isSet(link) && !isPageAddress(options.link))
+        return failure(QStringLiteral("the link '%1' is not an http or https address without "
+                                      "'#' that fits a QR code")
+                           .arg(options.link));
+    options.keyPerPage = parser.isSet(keyPerPage);
     if (parser.isSet(draws)) {
         const auto listed = parseDraws(parser.value(draws).toStdString());
         if (!listed)

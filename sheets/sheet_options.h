@@ -19,6 +19,8 @@ struct SheetOptions {
     QString output;
     QString key;
     QPageSize::PageSizeId paper = QPageSize::A4;
+    QString link;             // the page's address, to which each sheet links its case
+    bool keyPerPage = false;  // the key one case a page, not packed
     std::vector<float> draws; // a scripted case, for tests
 };
 
@@ -29,7 +31,5 @@ struct ParsedOptions {
     QString message;
     int status = 0;
 };
-
-inline constexpr int largestSet = 500;
 
 ParsedOptions parseSheetOptions(const QStringList& arguments);

@@ -8,6 +8,7 @@
 
 #include "case/seeded_random_source.h"
 #include "core/exercise.h"
+#include "core/exercise_texts.h"
 #include "core/number_form.h"
 #include "core/printed_panel.h"
 #include "core/worksheet.h"
@@ -377,12 +378,15 @@ void faultsStopTheExercise() {
 }
 
 // The worksheet prints the same case and answers as the window, with room
-// to write after each question.
+// to write after each question, below its header: the QR code of the link
+// stands beside the header's first lines.
 void worksheet() {
     ListedRandomSource random(workedExampleDraws());
     PrintedPanel sheet, key;
-    printCasePages(random, "Case 1", sheet, key);
-    Lines expected = {"Case 1"};
+    const std::string link = "https://example.org/#case=1-1";
+    printCasePages(random, "Case 1", link, sheet, key);
+    Lines expected = {"Case 1", "", nameAndDateLine, "", caseLinkIntro, link, ""};
+    CHECK_EQ(sheet.lines()[linkedHeaderLines - 2], link, "the header's last line of text");
     const auto append = [&](const Lines& lines) {
         expected.insert(expected.end(), lines.begin(), lines.end());
     };

@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # compartica-sheets as a teacher uses it: the same seed makes the same set,
 # the worked example's case prints on the sheet and its answers in the key,
+# the key packs whole cases, a sheet's QR code reads as its printed link,
 # and bad input gets one line, status 2 and no file (nor a seed).
 # Usage: tst_sheets.sh PATH-TO-COMPARTICA-SHEETS PATH-TO-TST_CORE
 set -uo pipefail
@@ -18,7 +19,9 @@ echo "# the same seed, the same set"
     fail "a set of 3: $(cat "$WORK/out")"
 "$SHEETS" --count 3 --seed 4242 --output "$WORK/b.pdf" --key "$WORK/b-key.pdf" >/dev/null 2>&1
 "$SHEETS" --count 3 --seed 4243 --output "$WORK/c.pdf" >/dev/null 2>&1
-[ "$(pdfinfo "$WORK/a.pdf" | sed -n 's/^Pages: *//p')" = 3 ] || fail "3 cases are not 3 pages"
+pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
+[ "$(pages "$WORK/a.pdf")" = 3 ] || fail "3 cases are not 3 pages"
+[ "$(pages "$WORK/a-key.pdf")" = 2 ] || fail "the key of 3 cases is $(pages "$WORK/a-key.pdf") pages, not 2"
 [ "$(text "$WORK/a.pdf")" = "$(text "$WORK/b.pdf")" ] || fail "seed 4242 made two different sets"
 [ "$(text "$WORK/a-key.pdf")" = "$(text "$WORK/b-key.pdf")" ] || fail "seed 4242 made two keys"
 [ "$(text "$WORK/a.pdf")" != "$(text "$WORK/c.pdf")" ] || fail "seeds 4242 and 4243 made one set"
@@ -30,6 +33,19 @@ text "$WORK/a.pdf" | grep -q '^Case 2, seed 4242-2$' || fail "case 2 does not sh
 "$SHEETS" --count 1 --output "$WORK/d.pdf" | grep -Eq '^seed [0-9]+$' || fail "no seed printed"
 echo "ok: seeds"
 
+echo "# the key a case a page, and a sheet's link"
+"$SHEETS" --count 3 --seed 4242 --output "$WORK/e.pdf" --key "$WORK/e-key.pdf" --key-per-page \
+    >/dev/null 2>&1
+[ "$(pages "$WORK/e-key.pdf")" = 3 ] || fail "--key-per-page: not 3 pages"
+[ "$(text "$WORK/e-key.pdf")" = "$(text "$WORK/a-key.pdf")" ] || fail "--key-per-page: another key"
+link=https://example.org/compartica/
+"$SHEETS" --seed 4242-2 --link "$link" --output "$WORK/linked.pdf" >/dev/null 2>&1
+pdftoppm -r 150 -png -singlefile "$WORK/linked.pdf" "$WORK/linked"
+read -r code < <(zbarimg -q --raw "$WORK/linked.png")
+[ "${code:-}" = "$link#case=4242-2" ] || fail "the QR code reads '${code:-}'"
+text "$WORK/linked.pdf" | grep -qxF "$link#case=4242-2" || fail "the link is not printed"
+echo "ok: the key packs 3 cases on 2 pages; the QR code reads ${code:-}"
+
 # The PDF's text loses the runs of spaces the window prints; letters,
 # numbers and their order are compared exactly, spaces as one.
 echo "# the worked example on the sheet and in the key"
@@ -40,7 +56,7 @@ squeeze() { tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$'; }
 stage() { sed -n "/^== stage $1 $2\$/,/^== /p" "$WORK/screens" | sed '1d;/^== /d'; }
 stage 6 questions | squeeze >"$WORK/questions"
 for s in 1 3 5 7; do stage $s answer; done | squeeze >"$WORK/answers"
-text "$WORK/w.pdf" | squeeze | grep -v '^Case 1, seed' >"$WORK/sheet"
+text "$WORK/w.pdf" | squeeze | grep -v -e '^Case 1, seed' -e '^Name: _* Date: _*$' >"$WORK/sheet"
 text "$WORK/w-key.pdf" | squeeze | grep -v -e '^Answer key: Case 1' -e '^Answer [1-4]$' >"$WORK/key"
 diff "$WORK/questions" "$WORK/sheet" || fail "the sheet differs from the window's questions"
 diff "$WORK/answers" "$WORK/key" || fail "the key differs from the window's answers"
@@ -70,6 +86,8 @@ bad "negative seed" "seed '-5'" --count 2 --seed=-5 --output "$WORK/bad/x.pdf"
 bad "no output" "output" --count 2
 bad "unknown option" "unknown|Unknown" --count 2 --colour --output "$WORK/bad/x.pdf"
 bad "paper" "paper 'a3'" --count 2 --paper a3 --output "$WORK/bad/x.pdf"
+bad "link not http" "link 'ftp" --count 2 --link ftp://example.org/ --output "$WORK/bad/x.pdf"
+bad "link with #" "link 'https" --count 2 --link https://example.org/#a --output "$WORK/bad/x.pdf"
 if [ "$(id -u)" -ne 0 ]; then
     bad "unwritable folder" "cannot write" --count 2 --output "$WORK/locked/x.pdf"
 fi
