@@ -7,14 +7,19 @@
 // Where the viewport is as wide as the window, the page lays the controls
 // out as the window does; where it is narrower, the same text flows, with
 // print columns as indents and the buttons in a bar at the foot.
-// Prepended to the WebAssembly module's own script.
+// It tells whoever listens (a course's adapter) of each step, of the
+// exercise complete and of the page closing, as window events
+// "compartica:step", "compartica:complete" and "compartica:closing"; before
+// it begins, a "compartica:starting" listener may name the case and step
+// to start from. Prepended to the WebAssembly module's own script.
 
 Module.compartica = (() => {
   const family = 'Compartica Sans';
   const panelControls = ['Picture1', 'Picture3'];
   const root = document.documentElement;
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
-                  controls: new Map(), measure: null, stepped: false };
+                  controls: new Map(), measure: null, stepped: false,
+                  from: null, complete: false, closed: false };
 
   // What Qt reads from the same font: the average character width and the
   // height, ascent plus descent, each rounded outwards to whole pixels as
@@ -178,9 +183,29 @@ Module.compartica = (() => {
     document.getElementById('status').textContent = message;
   }
 
+  function emit(name, detail) {
+    window.dispatchEvent(new CustomEvent(`compartica:${name}`, { detail }));
+  }
+
+  function closing() {
+    if (!state.closed) emit('closing');
+    state.closed = true;
+  }
+
+  // The case begun: its name for a course to keep, the label of a case
+  // opened by its link, and the line for a link that names no case.
+  function caseShown(ref, label, notice) {
+    state.from.case = ref;
+    state.from.linked = !!label;
+    document.title = label ? `${label} – ${state.form.title}` : state.form.title;
+    document.getElementById('case-label').textContent = label;
+    document.getElementById('notice').textContent = notice;
+  }
+
   // The exercise has stopped or ended: its controls give way to the message
   // and a button that starts again with a new patient.
   function finish(message, restart) {
+    closing();
     state.controls.forEach((element) => { element.hidden = true; });
     document.getElementById('bar').hidden = true;
     setStatus(message);
@@ -210,6 +235,9 @@ Module.compartica = (() => {
     if (state.stepped) reveal(state.fresh);
     state.fresh.clear();
     state.stepped = false;
+    emit('step', Object.assign({ step: report.step }, state.from));
+    if (report.complete && !state.complete) emit('complete');
+    state.complete = report.complete;
   }
 
   function click(index) {
@@ -222,14 +250,20 @@ Module.compartica = (() => {
     if (event.target.tagName === 'BUTTON' && event.repeat) event.preventDefault();
   }
 
-  function begin(draws) {
+  // from: { draws, case, linked, step }, each optional: scripted draws,
+  // the case's name as its worksheet gives it (linked: it came by a link,
+  // and the page shows it), and the step to go on to.
+  function begin(from) {
     state.panels.forEach((panel, index) => clear(index));
     setStatus('');
     document.getElementById('again').hidden = true;
     document.getElementById('bar').hidden = false;
     window.scrollTo(0, 0);
-    call('compartica_start', null, ['number', 'number', 'string'],
-         [state.metrics.columnWidth, state.metrics.lineHeight, draws]);
+    state.from = { case: from.case || '', linked: !!from.linked };
+    state.complete = false;
+    call('compartica_start', null, ['number', 'number', 'string', 'string', 'number', 'number'],
+         [state.metrics.columnWidth, state.metrics.lineHeight, from.draws || '', state.from.case,
+          state.from.linked, from.step || 0]);
   }
 
   async function start() {
@@ -253,9 +287,12 @@ Module.compartica = (() => {
     wide.addEventListener('change', () => chooseLayout(wide));
     chooseLayout(wide);
     document.addEventListener('keydown', guardKeys, true);
-    document.getElementById('again').addEventListener('click', () => begin(''));
-    const draws = /^#draws=([0-9.,]+)$/.exec(window.location.hash);
-    begin(draws ? draws[1] : '');
+    document.getElementById('again').addEventListener('click', () => begin({}));
+    window.addEventListener('pagehide', closing);
+    const hash = new URLSearchParams(window.location.hash.slice(1));
+    const from = { draws: hash.get('draws'), case: hash.get('case'), linked: hash.has('case') };
+    emit('starting', from);
+    begin(from);
     performance.mark('compartica-case-drawn');
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
   }
@@ -275,5 +312,5 @@ Module.compartica = (() => {
     start().catch((error) =>
       finish(call('compartica_start_failed', 'string', ['string'], [error.message]), ''));
   };
-  return { textWidth, print, clear, stage };
+  return { textWidth, print, clear, stage, caseShown };
 })();

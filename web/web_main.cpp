@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web page's side of the exercise, compiled to WebAssembly: the core's
-// Exercise over two printed panels shown as the page's text. The page
+// Exercise over two printed panels shown as the page's text. Every case is
+// named by a set seed and index, as on a worksheet, so that a link or a
+// course can bring back the same patient. The page
 // (page.js) calls the exported functions below; the panels call back into
 // the page to measure text and to place each printed run, and after each
 // step the exercise tells the page the new stage.
@@ -11,6 +13,7 @@
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
 #include "core/printed_panel.h"
+#include "core/worksheet.h"
 
 #include <emscripten/emscripten.h>
 
@@ -29,9 +32,18 @@ EM_JS(void, page_print, (int panel, int x, int y, int line, int column, const ch
 EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
 });
-EM_JS(void, page_stage, (int shown, int focus, const char* message, const char* restart), {
-    Module.compartica.stage({ shown, focus, message: UTF8ToString(message),
-                              restart: UTF8ToString(restart) });
+EM_JS(void, page_stage, (int shown, int focus, int step, int complete, const char* message,
+                         const char* restart), {
+    Module.compartica.stage({ shown, focus, step, complete: complete !== 0,
+                              message: UTF8ToString(message), restart: UTF8ToString(restart) });
+});
+EM_JS(void, page_case, (const char* ref, const char* label, const char* notice), {
+    Module.compartica.caseShown(UTF8ToString(ref), UTF8ToString(label), UTF8ToString(notice));
+});
+// A set seed for a new patient: 53 random bits, exact in a double.
+EM_JS(double, page_fresh_seed, (), {
+    const [high, low] = crypto.getRandomValues(new Uint32Array(2));
+    return (high >>> 11) * 4294967296 + low;
 });
 // clang-format on
 
@@ -82,8 +94,8 @@ struct Page {
         const std::string message = !stage.fault.empty() ? faultMessage(stage.fault)
                                     : stage.ended        ? endedMessage
                                                          : "";
-        page_stage(shown, static_cast<int>(stage.focus), message.c_str(),
-                   message.empty() ? "" : newPatientCaption);
+        page_stage(shown, static_cast<int>(stage.focus), stage.step, stage.complete,
+                   message.c_str(), message.empty() ? "" : newPatientCaption);
     }
 };
 
@@ -99,17 +111,31 @@ const char* handOver(std::string text) {
 
 extern "C" {
 
-// Makes a case and prints it, in place of any before. draws: empty for a
-// clock-seeded case, or a comma-separated list of draws (the page's
-// #draws=... for tests).
-EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws) {
+// Makes a case and prints it, in place of any before, and takes `steps`
+// steps along the exercise. draws: a comma-separated list of draws (the
+// page's #draws=... for tests), or empty. Otherwise the case `name` ("S-i"
+// or "S", as a worksheet names it), or a new patient for an empty or
+// malformed name. The page is told the case's name and, for a name that
+// came by a link (`linked`), the label it shows or, for a malformed one,
+// the line it shows instead.
+EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws,
+                                           const char* name, int linked, int steps) {
     std::unique_ptr<RandomSource> source;
-    if (const auto listed = parseDraws(draws))
+    if (const auto listed = parseDraws(draws)) {
         source = std::make_unique<ListedRandomSource>(*listed);
-    else
-        source = std::make_unique<SystemRandomSource>();
+        page_case("", "", "");
+    } else {
+        const auto named = parseCaseRef(name);
+        const CaseRef ref =
+            named.value_or(CaseRef{static_cast<std::uint64_t>(page_fresh_seed()), 1, true});
+        source = std::make_unique<SeededRandomSource>(ref.seed());
+        const bool labelled = linked && named;
+        page_case(ref.text().c_str(), labelled ? caseLabel(ref.setSeed, ref.index).c_str() : "",
+                  linked && !named ? badCaseLinkMessage : "");
+    }
     page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight);
     page->exercise.Form_Load();
+    page->exercise.stepOn(steps);
 }
 
 EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
