@@ -22,15 +22,16 @@ export function sentBody(path, body) {
   return /^(image|font)\//.test(types[extname(path)]) ? body : gzipSync(body, { level: 9 });
 }
 
-// Serves the folder on a free port of 127.0.0.1; resolves to the server.
-// With compress, text, scripts and the module go gzipped to a browser that
-// accepts it, as a web server that compresses sends them.
-export function serveFolder(folder, { compress = false } = {}) {
+// Serves the folder on a free port of 127.0.0.1, and pages given as
+// { '/path.html': text }; resolves to the server. With compress, text,
+// scripts and the module go gzipped to a browser that accepts it, as a web
+// server that compresses sends them.
+export function serveFolder(folder, { compress = false, pages = {} } = {}) {
   const server = createServer((request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
     try {
       const file = path === '/' ? 'index.html' : path;
-      const body = readFileSync(join(folder, file));
+      const body = pages[file] ?? readFileSync(join(folder, file));
       const headers = { 'Content-Type': types[extname(file)] || 'text/html' };
       const sent = compress && /\bgzip\b/.test(request.headers['accept-encoding'] || '')
         ? sentBody(file, body) : body;

@@ -8,16 +8,20 @@
 // scrolling, the window's positions where the page keeps its layout, the
 // answer ink's contrast and axe-core's WCAG 2.1 A and AA rules. Then, once
 // each: the keys, "end" and a new patient, installability, a reload
-// offline, a late accessibility tree and a page opened from a file.
-// Usage: node tst_page.mjs SITE-DIR TRANSCRIPTS LAYOUT-TABLE [SCREENSHOT-DIR]
+// offline, a late accessibility tree, worksheets' cases by link, both SCORM
+// packages under scorm-again as the LMS, and a page opened from a file.
+// Usage: node tst_page.mjs SITE-DIR SCORM-DIR TRANSCRIPTS LAYOUT-TABLE SHEETS [SCREENSHOT-DIR]
+// SHEETS: lines "S-i<tab>the text of the worksheet of case S-i".
 
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
 import { launchChromium, serveFolder } from './chromium.mjs';
 
-const [siteDir, transcriptsFile, layoutFile, screenshots] = process.argv.slice(2);
-const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+const [siteDir, scormDir, transcriptsFile, layoutFile, sheetsFile, screenshots] =
+  process.argv.slice(2);
+const moduleText = (name) => readFileSync(createRequire(import.meta.url).resolve(name), 'utf8');
+const axeSource = moduleText('axe-core/axe.min.js');
 const workedDraws = '0.25,0.4375,0.25,0.5,0.5,0.25';
 let failures = 0;
 
@@ -221,6 +225,137 @@ try {
   check(region?.role === 'log' && words(spoken(region).join(' ')) === words(expected[0].questions.join('\n')),
         'a late accessibility tree reads the case in the "Case and questions" log');
   await page.close();
+
+  // A worksheet's case by its link: the patient of its sheet, labelled
+  // outside the panels and in the title. A link that names no case gets a
+  // line and a new patient.
+  for (const [name, sheet] of readFileSync(sheetsFile, 'utf8').trim().split('\n')
+    .map((line) => line.split('\t'))) {
+    page = await open({ width: 390, height: 844 }, `${base}#case=${name}`);
+    const [patient, label, title] = await page.evaluate(() => [
+      document.getElementById('Picture1').innerText,
+      document.getElementById('case-label').textContent, document.title]);
+    const want = /^Case \d+, seed \d+-\d+/.exec(sheet)[0];
+    check(words(sheet).includes(words(patient)) && label === want && title.startsWith(want),
+          `#case=${name}: the patient of the sheet "${label}"`);
+    await page.close();
+  }
+  for (const bad of ['12x', '4242-501', '']) {
+    page = await open({ width: 390, height: 844 }, `${base}#case=${bad}`);
+    const [notice, label, patient] = await page.evaluate(() => ['notice', 'case-label', 'Picture1']
+      .map((id) => document.getElementById(id).innerText));
+    check(notice.includes('#case=S-i') && !label && patient.includes('The patient is a'),
+          `#case=${bad}: "${notice}", and a new patient`);
+    await page.close();
+  }
+
+  // Each package in a frame of a page that plays the LMS with scorm-again.
+  const lms = await serveFolder(scormDir, { pages: { '/lms.html': '<!doctype html><title>LMS</title>' } });
+  const runTimes = {
+    '1.2': { api: 'API', methods: ['LMSInitialize', 'LMSGetValue', 'LMSSetValue', 'LMSCommit',
+                                   'LMSFinish'], error: 'LMSGetLastError',
+             script: moduleText('scorm-again/scorm12/min'), constructor: 'Scorm12API',
+             fields: ['cmi.core.lesson_status', 'cmi.core.session_time', 'cmi.core.exit',
+                      'cmi.suspend_data'],
+             timeForm: /^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/,
+             resumed: (status, data) => ({ core: { entry: 'resume', lesson_status: status },
+                                           suspend_data: data }) },
+    2004: { api: 'API_1484_11', methods: ['Initialize', 'GetValue', 'SetValue', 'Commit',
+                                          'Terminate'], error: 'GetLastError',
+            script: moduleText('scorm-again/scorm2004/min'), constructor: 'Scorm2004API',
+            fields: ['cmi.completion_status', 'cmi.session_time', 'cmi.exit', 'cmi.suspend_data'],
+            timeForm: /^PT(\d+H)?(\d+M)?(\d+(\.\d{1,2})?S)?$/,
+            resumed: (status, data) => ({ entry: 'resume', completion_status: status,
+                                          suspend_data: data }) },
+  };
+
+  // Opens the package's page in a frame below an LMS page whose API records
+  // every call, each value set and each error code a call leaves. api: 'failing' for an
+  // LMS that takes the session and then fails every call.
+  async function launch(version, { cmi = null, api = 'scorm-again', hash = '' } = {}) {
+    const run = runTimes[version];
+    const lmsPage = await browser.newPage();
+    lmsPage.on('pageerror', (error) => check(false, `no script error (${error.message})`));
+    await lmsPage.goto(`http://127.0.0.1:${lms.address().port}/lms.html`);
+    await lmsPage.addScriptTag({ content: run.script });
+    await lmsPage.evaluate((run, cmi, api, src) => {
+      window.calls = [];
+      window.errors = [];
+      window.values = {};
+      if (api === 'failing') {
+        window[run.api] = Object.fromEntries(run.methods.map((method, n) => [method, () => {
+          if (n) throw new Error('the LMS is down');
+          return 'true';
+        }]).concat([[run.error, () => '101']]));
+      } else {
+        const lmsApi = new window[run.constructor]({ logLevel: 5 });
+        if (cmi) lmsApi.loadFromJSON(cmi);
+        for (const method of run.methods) {
+          const original = lmsApi[method].bind(lmsApi);
+          lmsApi[method] = (...args) => {
+            const result = original(...args);
+            const code = String(lmsApi[run.error]());
+            calls.push(method);
+            if (method === run.methods[2]) values[args[0]] = args[1];
+            if (code !== '0') errors.push(`${method}(${args.join(', ')}): ${code}`);
+            return result;
+          };
+        }
+        window[run.api] = lmsApi;
+      }
+      const frame = document.createElement('iframe');
+      frame.style.cssText = 'width: 400px; height: 700px';
+      frame.src = src;
+      document.body.append(frame);
+    }, { api: run.api, methods: run.methods, error: run.error, constructor: run.constructor },
+    cmi, api, `scorm${version.replace('.', '')}/index.html${hash}`);
+    const frame = await (await lmsPage.waitForSelector('iframe')).contentFrame();
+    await frame.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
+    // What the LMS was last given of the status, session time, exit and suspend data.
+    const record = () => lmsPage.evaluate((fields) => fields.map((field) => values[field]),
+                                          run.fields);
+    return { lmsPage, frame, run, record };
+  }
+  const walk = async (frame, steps) => {
+    for (let n = 0; n < steps; n++) await frame.$eval(`#${await frame.evaluate(leading)}`, (b) => b.click());
+  };
+  const panelTexts = (frame) => frame.evaluate(() => ['Picture1', 'Picture3']
+    .map((id) => document.getElementById(id).innerText));
+
+  for (const version of Object.keys(runTimes)) {
+    // A first attempt, left at step 3 by closing the page.
+    const first = await launch(version);
+    await walk(first.frame, 3);
+    const left = await panelTexts(first.frame);
+    await first.frame.goto('about:blank');
+    const [status, , exit, data] = await first.record();
+    const firstCalls = await first.lmsPage.evaluate(() => [calls, errors]);
+    const run = first.run;
+    check(status === 'incomplete' && exit === 'suspend' && firstCalls[0].at(-1) === run.methods[4],
+          `SCORM ${version}: left at step 3: ${status}, exit ${exit}, then ${firstCalls[0].at(-1)}`);
+    await first.lmsPage.close();
+
+    // Resumed: the same patient at the same step, then on to answer 4 and "end".
+    const second = await launch(version, { cmi: run.resumed(status, data) });
+    const resumed = await panelTexts(second.frame);
+    check(words(resumed.join(' ')) === words(left.join(' ')),
+          `SCORM ${version}: a resumed attempt shows the same patient at step 3`);
+    await walk(second.frame, 4);
+    await second.frame.$eval('#end', (b) => b.click());
+    const [done, time] = await second.record();
+    const secondCalls = await second.lmsPage.evaluate(() => [calls, errors]);
+    check(done === 'completed' && run.timeForm.test(time) && secondCalls[0].at(-1) === run.methods[4],
+          `SCORM ${version}: after answer 4 and "end": ${done}, session time ${time}, then ${secondCalls[0].at(-1)}`);
+    const errors = [...firstCalls[1], ...secondCalls[1]];
+    check(!errors.length, `SCORM ${version}: no call left an error code`, errors.join('\n'));
+    await second.lmsPage.close();
+  }
+  const failing = await launch('1.2', { api: 'failing', hash: `#draws=${workedDraws}` });
+  await walk(failing.frame, 7);
+  check(words((await panelTexts(failing.frame))[1]) === words(expected[7].answer.join('\n')),
+        'an LMS whose every call fails: the exercise runs to answer 4');
+  await failing.lmsPage.close();
+  lms.close();
 
   // Opened from a file, the page says it must be served, and how.
   page = await browser.newPage();

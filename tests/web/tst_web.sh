@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The web edition's tests: the core's tests compiled to WebAssembly under
 # node, the same number forms and worked-example transcripts natively and
-# under node, and the page itself in headless Chromium.
+# under node, the SCORM manifests against their schemas, and the page and
+# its packages in headless Chromium.
 # Usage: tst_web.sh NATIVE-BUILD WEB-BUILD [SCREENSHOT-DIR]
 set -euo pipefail
 native=$1 web=$2 screenshots=${3:-}
@@ -26,6 +27,21 @@ node "$web/tests/tst_core_wasm.js" --transcripts >"$work/node.txt"
 diff "$work/native.txt" "$work/node.txt"
 echo "ok: the same $(wc -l <"$work/native.txt") lines"
 
+echo "# both SCORM packages' manifests against the official schemas"
+for version in 1.2 2004; do
+    manifest=$(realpath "$web/scorm/scorm${version/./}/imsmanifest.xml")
+    (cd "$here" && xmllint --noout --schema "scorm-$version.xsd" "$manifest" 2>"$work/xmllint") ||
+        { cat "$work/xmllint"; exit 1; }
+    echo "ok: $manifest"
+done
+
 echo "# the page in Chromium"
 "$native/layout_table" >"$work/layout.txt"
-node "$here/tst_page.mjs" "$web/site" "$work/native.txt" "$work/layout.txt" $screenshots
+for name in 4242-2 7 18446744073709551615-500; do
+    count=()
+    [[ $name == *-* ]] || count=(--count 1)
+    "$native/sheets/compartica-sheets" --seed "$name" "${count[@]}" --output "$work/sheet.pdf"
+    printf '%s\t%s\n' "$name" "$(pdftotext -raw "$work/sheet.pdf" - | tr '\n\f' '  ')"
+done >"$work/sheets.txt"
+node "$here/tst_page.mjs" "$web/site" "$web/scorm" "$work/native.txt" "$work/layout.txt" \
+    "$work/sheets.txt" $screenshots

@@ -1,0 +1,37 @@
+# SPDX-FileCopyrightText: 2026 Compartica developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes a SCORM package of the site: the site's files with the course
+# adapter, which the page loads for this SCORM version, a service worker
+# for those files, and imsmanifest.xml listing them all, zipped as
+# compartica-scorm<12|2004>-<version>.zip.
+# Usage: cmake -DSITE=site -DOUT=folder -DSCORM=1.2|2004 -DVERSION=x.y.z -DNAME=...
+#              -DDESCRIPTION=... -DWEB=web-source-folder -P write_scorm_package.cmake
+string(REPLACE "." "" short ${SCORM})
+set(package ${OUT}/scorm${short})
+file(REMOVE_RECURSE ${package})
+file(COPY ${SITE}/ ${WEB}/scorm.js DESTINATION ${package})
+
+file(READ ${package}/index.html page)
+string(REPLACE "<script src=\"compartica.js\">"
+       "<script src=\"scorm.js\" data-scorm=\"${SCORM}\"></script>\n<script src=\"compartica.js\">"
+       page "${page}")
+file(WRITE ${package}/index.html "${page}")
+
+set(SITE ${package})
+set(TEMPLATE ${WEB}/sw.js.in)
+include(${WEB}/write_service_worker.cmake)
+
+file(GLOB names RELATIVE ${package} ${package}/*)
+list(SORT names)
+set(files "")
+foreach(name ${names})
+  string(APPEND files "      <file href=\"${name}\"/>\n")
+endforeach()
+set(identifier "org.compartica.Compartica-${VERSION}")
+configure_file(${WEB}/imsmanifest-${SCORM}.xml.in ${package}/imsmanifest.xml @ONLY)
+
+set(zip ${OUT}/compartica-scorm${short}-${VERSION}.zip)
+file(REMOVE ${zip})
+file(GLOB names RELATIVE ${package} ${package}/*)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${names}
+                WORKING_DIRECTORY ${package} COMMAND_ERROR_IS_FATAL ANY)
