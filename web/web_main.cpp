@@ -4,10 +4,10 @@
 // The web page's side of the exercise, compiled to WebAssembly: the core's
 // Exercise over two printed panels shown as the page's text. Every case is
 // named by a set seed and index, as on a worksheet, so that a link or a
-// course can bring back the same patient. The page
-// (page.js) calls the exported functions below; the panels call back into
-// the page to measure text and to place each printed run, and after each
-// step the exercise tells the page the new stage.
+// course can bring back the same patient. The page (page.js) calls the
+// exported functions below; the panels call back into the page to measure
+// text and to place each printed run, and after each step the exercise
+// tells the page the new stage.
 
 #include "case/seeded_random_source.h"
 #include "core/exercise.h"

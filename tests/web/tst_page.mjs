@@ -271,7 +271,7 @@ try {
 
   // Opens the package's page in a frame below an LMS page whose API records
   // every call, each value set and each error code a call leaves. api: 'failing' for an
-  // LMS that takes the session and then fails every call.
+  // LMS that takes the session and then throws at every call or reports an error.
   async function launch(version, { cmi = null, api = 'scorm-again', hash = '' } = {}) {
     const run = runTimes[version];
     const lmsPage = await browser.newPage();
@@ -283,10 +283,11 @@ try {
       window.errors = [];
       window.values = {};
       if (api === 'failing') {
+        let asked = 0;
         window[run.api] = Object.fromEntries(run.methods.map((method, n) => [method, () => {
           if (n) throw new Error('the LMS is down');
           return 'true';
-        }]).concat([[run.error, () => '101']]));
+        }]).concat([[run.error, () => (asked++ ? '101' : '0')]]));
       } else {
         const lmsApi = new window[run.constructor]({ logLevel: 5 });
         if (cmi) lmsApi.loadFromJSON(cmi);
