@@ -40,11 +40,10 @@ start_x() {
         fail "Xvfb on $DISPLAY takes no connection: $(x_state)"
     [ "$strip" = nowm ] && return 0
     sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
-    # Two tries: openbox has once not come up in 15 s, and once found no
-    # display on a server that had just taken a connection; the second try
-    # is on a new server.
-    start_wm || { start_server "$size" && start_wm; } ||
-        fail "the window manager did not start: $(wm_state); $(x_state)"
+    # Two tries: openbox has once not come up in 15 s. It has also found no
+    # display on a server that had just taken a connection, both times; the
+    # failure says what the server was doing.
+    start_wm || start_wm || fail "the window manager did not start: $(wm_state); $(x_state)"
 }
 
 # Starts Xvfb on a free display, in place of any server this script
