@@ -59,6 +59,15 @@
     return `PT${hours}H${minutes}M${seconds}.${fraction}S`;
   }
 
+  // The case and step the attempt was left at, as the page last saved them.
+  function keptCase() {
+    try {
+      return JSON.parse(call(calls.get, 'cmi.suspend_data'));
+    } catch {
+      return null;
+    }
+  }
+
   function save(values) {
     for (const [name, value] of Object.entries(values)) call(calls.set, name, value);
     call(calls.set, calls.time, sessionTime());
@@ -69,12 +78,7 @@
   let open = true;
   // Only a resumed attempt has a case to come back to, or can be complete.
   const resumed = call(calls.get, calls.entry) === 'resume';
-  let kept = null;
-  try {
-    kept = resumed && JSON.parse(call(calls.get, 'cmi.suspend_data'));
-  } catch {
-    kept = null;
-  }
+  const kept = resumed ? keptCase() : null;
   if (!resumed || !calls.done.includes(call(calls.get, calls.status)))
     save({ [calls.status]: 'incomplete' });
 

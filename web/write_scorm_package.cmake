@@ -32,6 +32,6 @@ configure_file(${WEB}/imsmanifest-${SCORM}.xml.in ${package}/imsmanifest.xml @ON
 
 set(zip ${OUT}/compartica-scorm${short}-${VERSION}.zip)
 file(REMOVE ${zip})
-file(GLOB names RELATIVE ${package} ${package}/*)
+list(APPEND names imsmanifest.xml)
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${names}
                 WORKING_DIRECTORY ${package} COMMAND_ERROR_IS_FATAL ANY)
