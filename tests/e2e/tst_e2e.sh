@@ -169,6 +169,11 @@ done
 echo "# an X server without a window manager"
 stop_x
 start_x 1280x1024 nowm
+# With no client connected, the server keeps what the last one left: a
+# server that resets then drops a client that connects during the reset.
+xprop -root -f _COMPARTICA_KEPT 8s -set _COMPARTICA_KEPT yes
+xprop -root _COMPARTICA_KEPT | grep -q '"yes"' || fail "the server reset when its last client left"
+echo "ok: the server keeps its state while no client is connected"
 start_app
 click_at $(rect seeanswer1)
 await_stage 1 yes "after seeanswer1 without a window manager"

@@ -40,20 +40,20 @@ start_x() {
         fail "Xvfb on $DISPLAY takes no connection: $(x_state)"
     [ "$strip" = nowm ] && return 0
     sed "s|<bottom>0</bottom>|<bottom>$strip</bottom>|" /etc/xdg/openbox/rc.xml >"$WORK/rc.xml"
-    # Two tries: openbox has once not come up in 15 s. It has also found no
-    # display on a server that had just taken a connection, both times; the
-    # failure says what the server was doing.
+    # Two tries: openbox has once not come up in 15 s.
     start_wm || start_wm || fail "the window manager did not start: $(wm_state); $(x_state)"
 }
 
 # Starts Xvfb on a free display, in place of any server this script
 # started, and waits up to 15 s for its display number, then up to 15 s
-# until it takes a connection.
+# until it takes a connection. The server must not reset when its last
+# client leaves: a reset after that first connection drops any client that
+# connects meanwhile (openbox, once in twenty starts).
 start_server() {
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     # The last server's display number must not be read as this one's.
     rm -f "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 150); do [ -s "$WORK/display" ] && break; sleep 0.1; done
     [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -n 5 "$WORK/xvfb.log")"
