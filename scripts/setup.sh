@@ -8,10 +8,11 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-li
 # What making the Debian package needs on top: dpkg-shlibdeps works out the
 # libraries the package depends on, with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
-# What the headless tests need on top.
+# What the headless tests need on top (git lists the files that the licence
+# check reads, with or without a checkout).
 TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
-               appstream reuse poppler-utils zbar-tools libxml2-utils)
+               appstream reuse git poppler-utils zbar-tools libxml2-utils)
 # What the web edition needs: the WebAssembly compiler, the font it bundles,
 # fonttools with brotli to cut it down into WOFF2, and python3 to serve the
 # page.
@@ -104,13 +105,18 @@ ensure_installed() {
     fi
 }
 
-# Configures and builds into build/NAME; further arguments go to CMake.
-# make's line per file shows only with VERBOSE=1.
-build_tree() {
+# Configures build/NAME; further arguments go to CMake.
+configure_tree() {
     local name=$1
     shift
     cmake -S . -B "build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    quietly cmake --build "build/$name" --parallel "$(nproc)"
+}
+
+# Configures and builds into build/NAME; further arguments go to CMake.
+# make's line per file shows only with VERBOSE=1.
+build_tree() {
+    configure_tree "$@"
+    quietly cmake --build "build/$1" --parallel "$(nproc)"
 }
 
 # The web edition into build/web, and what to publish into build/web/site.

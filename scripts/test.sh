@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Compartica with its tests and runs them all
-# headless: under AddressSanitizer and UndefinedBehaviorSanitizer, then as
-# released; then the web edition in node and Chromium; then, as root, builds
-# the Debian package, installs it and starts it. Ends with one line a phase
-# and one that says whether all passed or which phase failed.
+# headless: first the checks of the source tree that no build type changes,
+# then the tests under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# as released; then the web edition in node and Chromium, built twice to the
+# same bytes; then, as root, builds the Debian package, installs it and
+# starts it. Ends with one line a phase and one that says whether all passed
+# or which phase failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -41,12 +43,14 @@ summarize() {
 log=$(mktemp)
 trap summarize EXIT
 
-# Runs a build folder's tests and sets tally to how many passed, as
-# "passed/all".
-run_tests() { # build folder
+# Runs a build folder's tests (further arguments go to ctest) and sets tally
+# to how many passed, as "passed/all".
+run_tests() { # build folder [ctest arguments]
+    local folder=$1
+    shift
     (
-        cd "$1"
-        QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+        cd "$folder"
+        QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 "$@"
     ) | tee "$log" | grep -v '^ *Start '
     tally=$(awk '/ tests failed out of / { print $NF - $4 "/" $NF }' "$log")
 }
@@ -57,16 +61,21 @@ ensure_installed --locale "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TES
 echo "all installed"
 passed "all installed"
 
+begin checks "Checks of the source tree: licences, desktop file, AppStream, set-up advice"
+configure_tree test -DCOMPARTICA_WERROR=ON
+run_tests build/test --label-regex '^tree$'
+passed "$tally tests passed" "checks $tally"
+
 begin sanitizer "Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer) and its tests"
 build_tree sanitize -DCOMPARTICA_WERROR=ON -DCOMPARTICA_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
-    run_tests build/sanitize
+    run_tests build/sanitize --label-exclude '^tree$'
 passed "$tally tests passed" "sanitizer $tally"
 
 begin release "Release build and its tests"
 build_tree test -DCOMPARTICA_WERROR=ON
-run_tests build/test
+run_tests build/test --label-exclude '^tree$'
 passed "$tally tests passed" "release $tally"
 
 begin portable "The window built without its X11-only part, as on Windows and macOS"
@@ -80,12 +89,13 @@ quietly cmake --build build/portable --target compartica --parallel "$(nproc)"
 tests/e2e/tst_nodisplay.sh build/portable/app/compartica "$(sed -n 's/^project(Compartica VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)"
 passed "built and started without libxcb" "portable"
 
-begin web "Web edition: built with emscripten, tested under node and in Chromium"
+begin web "Web edition: built twice with emscripten, to the same bytes; tested in node and Chromium"
 build_web
+tests/web/tst_same_twice.sh . build/web
 install_npm_packages tests/web
 tests/web/tst_web.sh build/test build/web
-passed "the core's tests under node and the page in Chromium passed" \
-    "core under node, page in Chromium"
+passed "built twice to the same bytes; the core's tests under node and the page in Chromium" \
+    "web built the same twice, core under node, page in Chromium"
 
 heading="Debian package: built from the release build"
 [ "$(id -u)" -eq 0 ] && heading+=", installed system-wide and started" ||

@@ -14,7 +14,10 @@ namespace {
 
 constexpr int usageError = 2;
 
-ParsedOptions failure(const QString& message) {
+// One line: the reason, without a full stop of its own, then where to look.
+ParsedOptions failure(QString message) {
+    if (message.endsWith(QLatin1Char('.')))
+        message.chop(1);
     return {std::nullopt,
             QStringLiteral("compartica-sheets: %1 (see compartica-sheets --help)").arg(message),
             usageError};
@@ -45,10 +48,12 @@ bool isPageAddress(const QString& text) {
 
 ParsedOptions parseSheetOptions(const QStringList& arguments) {
     QCommandLineParser parser;
+    // Qt wraps the options' descriptions but not this one: its lines are
+    // broken here to fit 80 columns.
     parser.setApplicationDescription(QStringLiteral(
-        "Makes printable Compartica cases for a class: one page a case with the case and its "
-        "four questions, and an answer key with the worked answers. Every case can be made "
-        "again from the seed printed on its page."));
+        "Makes printable Compartica cases for a class: one page a case with the case\n"
+        "and its four questions, and an answer key with the worked answers. Every\n"
+        "case can be made again from the seed printed on its page."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
     const QCommandLineOption version(QStringLiteral("version"),

@@ -4,8 +4,11 @@
 # adapter, which the page loads for this SCORM version, a service worker
 # for those files, and imsmanifest.xml listing them all, zipped as
 # compartica-scorm<12|2004>-<version>.zip.
+# The zip is written by write_zip.py, so that the same site makes the same
+# bytes.
 # Usage: cmake -DSITE=site -DOUT=folder -DSCORM=1.2|2004 -DVERSION=x.y.z -DNAME=...
-#              -DDESCRIPTION=... -DWEB=web-source-folder -P write_scorm_package.cmake
+#              -DDESCRIPTION=... -DWEB=web-source-folder -DPYTHON=python3
+#              -P write_scorm_package.cmake
 string(REPLACE "." "" short ${SCORM})
 set(package ${OUT}/scorm${short})
 file(REMOVE_RECURSE ${package})
@@ -33,5 +36,5 @@ configure_file(${WEB}/imsmanifest-${SCORM}.xml.in ${package}/imsmanifest.xml @ON
 set(zip ${OUT}/compartica-scorm${short}-${VERSION}.zip)
 file(REMOVE ${zip})
 list(APPEND names imsmanifest.xml)
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${names}
-                WORKING_DIRECTORY ${package} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${PYTHON} ${WEB}/write_zip.py ${zip} ${package} ${names}
+                COMMAND_ERROR_IS_FATAL ANY)

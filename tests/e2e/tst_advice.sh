@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# scripts/test.sh run by a user who is not root, with two packages (one of
+# scripts/test.sh run by a user who is not root, with three packages (one of
 # them needed twice) and the comma locale missing: it prints one block of
 # commands for root that installs exactly what is missing, and stops.
 # Usage: tst_advice.sh SOURCE-TREE
@@ -12,12 +12,13 @@ chmod 755 "$WORK"
 trap 'rm -rf "$WORK"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# dpkg-query and locale as on a machine without cmake, xdotool and the locale.
+# dpkg-query and locale as on a machine without cmake, xdotool, git and the
+# locale.
 mkdir "$WORK/bin"
 cat >"$WORK/bin/dpkg-query" <<'FAKE'
 #!/bin/sh
 for last; do :; done
-[ "$last" = xdotool ] || [ "$last" = cmake ] && exit 1
+case "$last" in cmake | xdotool | git) exit 1 ;; esac
 exec /usr/bin/dpkg-query "$@"
 FAKE
 cat >"$WORK/bin/locale" <<'FAKE'
@@ -42,8 +43,8 @@ as_user "$WORK/tree/scripts/test.sh" >"$WORK/out" 2>&1 || status=$?
 [ "$status" -eq 1 ] || fail "exit status $status, not 1"
 grep -q '^    apt-get update$' "$WORK/out" || fail "no apt-get update: $(cat "$WORK/out")"
 [ "$(grep -c 'apt-get install' "$WORK/out")" -eq 1 ] || fail "not one install command"
-grep -qx '    apt-get install -y --no-install-recommends cmake xdotool' "$WORK/out" ||
-    fail "the install command is not for cmake and xdotool once each: $(grep 'apt-get install' "$WORK/out")"
+grep -qx '    apt-get install -y --no-install-recommends cmake xdotool git' "$WORK/out" ||
+    fail "the install command is not for cmake, xdotool and git once each: $(grep 'apt-get install' "$WORK/out")"
 grep -q '/etc/locale.gen' "$WORK/out" && grep -qx '    locale-gen' "$WORK/out" ||
     fail "no locale commands: $(cat "$WORK/out")"
 grep -q 'sudo\|localedef' "$WORK/out" && fail "advice uses sudo or localedef"

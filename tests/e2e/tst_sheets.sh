@@ -84,7 +84,7 @@ bad "count not a number" "count 'ten'" --count ten --output "$WORK/bad/x.pdf"
 bad "seed not a number" "seed '12x'" --count 2 --seed 12x --output "$WORK/bad/x.pdf"
 bad "negative seed" "seed '-5'" --count 2 --seed=-5 --output "$WORK/bad/x.pdf"
 bad "no output" "output" --count 2
-bad "unknown option" "unknown|Unknown" --count 2 --colour --output "$WORK/bad/x.pdf"
+bad "unknown option" "Unknown option 'colour' \(see" --count 2 --colour --output "$WORK/bad/x.pdf"
 bad "paper" "paper 'a3'" --count 2 --paper a3 --output "$WORK/bad/x.pdf"
 bad "link not http" "link 'ftp" --count 2 --link ftp://example.org/ --output "$WORK/bad/x.pdf"
 bad "link with #" "link 'https" --count 2 --link https://example.org/#a --output "$WORK/bad/x.pdf"
@@ -95,7 +95,10 @@ bad "missing folder" "cannot write" --count 2 --output "$WORK/bad/no/such/x.pdf"
 bad "key in a missing folder" "cannot write" --count 2 --output "$WORK/bad/x.pdf" \
     --key "$WORK/bad/no/k.pdf"
 
-"$SHEETS" --help | grep -q -- '--count' || fail "--help does not list --count"
+"$SHEETS" --help >"$WORK/help"
+grep -q -- '--count' "$WORK/help" || fail "--help does not list --count"
+awk 'length > 80 { print "--help is wider than 80 columns: " $0; bad = 1 } END { exit bad }' \
+    "$WORK/help" || fail "--help wraps past 80 columns"
 "$SHEETS" --version | grep -Eq '^compartica-sheets [0-9]+\.[0-9]+\.[0-9]+$' || fail "--version"
 "$SHEETS" --count 1 --paper letter --output "$WORK/l.pdf" >/dev/null &&
     pdfinfo "$WORK/l.pdf" | grep -q 'Page size: *612 x 792' || fail "--paper letter"
