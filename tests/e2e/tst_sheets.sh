@@ -97,7 +97,8 @@ bad "key in a missing folder" "cannot write" --count 2 --output "$WORK/bad/x.pdf
 
 "$SHEETS" --help >"$WORK/help"
 grep -q -- '--count' "$WORK/help" || fail "--help does not list --count"
-awk 'length > 80 { print "--help is wider than 80 columns: " $0; bad = 1 } END { exit bad }' \
+# The usage line names the program as it was started, a path as long as the caller's.
+awk 'NR > 1 && length > 80 { print "wider than 80 columns: " $0; bad = 1 } END { exit bad }' \
     "$WORK/help" || fail "--help wraps past 80 columns"
 "$SHEETS" --version | grep -Eq '^compartica-sheets [0-9]+\.[0-9]+\.[0-9]+$' || fail "--version"
 "$SHEETS" --count 1 --paper letter --output "$WORK/l.pdf" >/dev/null &&
