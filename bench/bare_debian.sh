@@ -53,6 +53,14 @@ mmdebstrap --quiet --variant=minbase bookworm "$root" \
     "deb http://deb.debian.org/debian bookworm-updates main" \
     "deb http://deb.debian.org/debian-security bookworm-security main"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# This machine's own trust, as its administrator set it up: the certificate
+# authorities it adds (an intercepting proxy's, say), which the root's
+# ca-certificates takes in when it is installed, and npm pointed at them.
+if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+    echo "cafile=/etc/ssl/certs/ca-certificates.crt" >"$root/etc/npmrc"
+fi
 mount_in proc proc /proc
 mount_in sysfs sysfs /sys
 mount_in bind /dev /dev
