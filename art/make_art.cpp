@@ -11,8 +11,6 @@
 // indicator fills: antipyrine all of it, thiosulphate the extracellular
 // part, Evans blue the plasma alone.
 
-#include <QBuffer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -110,28 +108,16 @@ QImage emblemImage() {
     return image.convertToFormat(QImage::Format_Indexed8);
 }
 
-// The SVG as Qt writes it, with the licence comment that every file of the
-// tree carries put after its XML declaration.
 bool writeSvg(const QString& path) {
-    QBuffer drawn;
     QSvgGenerator svg;
-    svg.setOutputDevice(&drawn);
+    svg.setFileName(path);
     svg.setSize(QSize(128, 128));
     svg.setViewBox(QRect(0, 0, 128, 128));
     svg.setTitle(QStringLiteral("Compartica"));
     svg.setDescription(QStringLiteral("The body's water compartments and the three indicators"));
     QPainter p(&svg);
     drawIcon(p, 128);
-    if (!p.end())
-        return false;
-    QByteArray text = drawn.data();
-    const qsizetype declaration = text.indexOf("?>\n");
-    if (declaration < 0)
-        return false;
-    text.insert(declaration + 3, "<!--\nSPDX-FileCopyrightText: 2026 Compartica developers\n"
-                                "SPDX-License-Identifier: CC-BY-SA-4.0\n-->\n");
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
+    return p.end();
 }
 
 } // namespace

@@ -15,4 +15,9 @@ QT_QPA_PLATFORM=offscreen quietly build/art/art/make_art art
 # without ImageMagick's time chunks.
 convert art/icon-32.png -define png:bit-depth=4 -define png:color-type=3 \
     -define png:exclude-chunks=date,time art/icon-32.png
+# Qt writes the SVG without the licence comment that every file carries.
+# REUSE-IgnoreStart
+sed -i -e '1a <!--' -e '1a SPDX-FileCopyrightText: 2026 Compartica developers' \
+    -e '1a SPDX-License-Identifier: CC-BY-SA-4.0' -e '1a -->' art/compartica.svg
+# REUSE-IgnoreEnd
 ls -l art/*.png art/*.svg
