@@ -48,9 +48,13 @@ inline std::string startFailedMessage(const std::string& reason) {
 }
 
 // Case `index` of the set made from `setSeed`: its label on both papers,
-// "Case i, seed S-i", with which a teacher makes it again.
+// "Case i, seed S-i", with which a teacher makes it again; "Case i" alone
+// for a case that no seed makes.
+inline std::string caseNumberLabel(int index) {
+    return "Case " + std::to_string(index);
+}
 inline std::string caseLabel(std::uint64_t setSeed, int index) {
-    return "Case " + std::to_string(index) + ", seed " + std::to_string(setSeed) + "-" +
+    return caseNumberLabel(index) + ", seed " + std::to_string(setSeed) + "-" +
            std::to_string(index);
 }
 // Below the label on a student's sheet, to be filled in by hand.

@@ -42,16 +42,26 @@ std::optional<std::uint64_t> wholeNumber(const std::string& text, std::size_t at
 
 // The label, the name and date, and the link with the lines it stands
 // among, then one empty line.
-void printHeader(const std::string& label, const std::string& link, TextPanel& sheet) {
+void printHeader(const std::string& label, const std::vector<std::string>& link, TextPanel& sheet) {
     sheet.Print({label});
     sheet.Print();
     sheet.Print({nameAndDateLine});
     if (!link.empty()) {
         sheet.Print();
         sheet.Print({caseLinkIntro});
-        sheet.Print({link});
+        for (const std::string& line : link)
+            sheet.Print({line});
     }
     sheet.Print();
+}
+
+// How many characters of `text` from `start` on fit a line, at least one.
+std::size_t fittingLength(const std::string& text, std::size_t start,
+                          const std::function<bool(const std::string&)>& fits) {
+    std::size_t length = 1;
+    while (start + length < text.size() && fits(text.substr(start, length + 1)))
+        ++length;
+    return length;
 }
 
 } // namespace
@@ -73,8 +83,24 @@ std::uint64_t caseSeed(std::uint64_t setSeed, int index) {
     return mixed(mixed(setSeed) ^ static_cast<std::uint64_t>(index));
 }
 
-void printCasePages(RandomSource& random, const std::string& label, const std::string& link,
-                    TextPanel& sheet, TextPanel& key) {
+std::vector<std::string> addressLines(const std::string& address,
+                                      const std::function<bool(const std::string&)>& fits) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < address.size();) {
+        std::size_t length = fittingLength(address, start, fits);
+        if (start + length < address.size()) {
+            const std::size_t mark = address.find_last_of("/?&=", start + length - 1);
+            if (mark != std::string::npos && mark >= start + length / 2)
+                length = mark + 1 - start;
+        }
+        lines.push_back(address.substr(start, length));
+        start += length;
+    }
+    return lines;
+}
+
+void printCasePages(RandomSource& random, const std::string& label,
+                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key) {
     printHeader(label, link, sheet);
     key.Print({answerKeyHeading(label)});
     Exercise exercise(random, sheet, key);

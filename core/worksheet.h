@@ -6,8 +6,10 @@
 #include "core/text_panel.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Empty lines left to write in after each question on the student's sheet.
 inline constexpr int writingLines = 10;
@@ -40,14 +42,20 @@ inline std::string caseLink(const std::string& page, const CaseRef& ref) {
 }
 
 // With a link, the lines at the top of a sheet beside which its QR code
-// stands: the label, the name and date, the address, and an empty line.
+// stands: the label, the name and date, an address of one line, and an
+// empty line. A longer address is wrapped to the room beside the code.
 inline constexpr int linkedHeaderLines = 7;
+
+// An address broken into lines that each fit: a line ends after a '/',
+// '?', '&' or '=' that falls in its second half, else where the room ends.
+std::vector<std::string> addressLines(const std::string& address,
+                                      const std::function<bool(const std::string&)>& fits);
 
 // One case on paper, printed on below what the two panels already hold: on
 // the student's sheet its label, a line for the name and date, the address
-// of the case on the page where `link` is given, the case and the four
+// of the case on the page where `link` gives its lines, the case and the four
 // questions as the exercise window prints them, with room to write after
 // each; in the key the same label and the four worked answers. The case is
 // made and worked by the exercise itself, step by step.
-void printCasePages(RandomSource& random, const std::string& label, const std::string& link,
-                    TextPanel& sheet, TextPanel& key);
+void printCasePages(RandomSource& random, const std::string& label,
+                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key);

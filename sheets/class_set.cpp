@@ -48,9 +48,17 @@ struct PdfDocument {
     // The QR code of a sheet's link, at the right beside its header, from
     // the block's top down: the page's margins and half a line below it
     // leave its quiet zone.
+    int codeSide() const { return linkedHeaderLines * pages.lineHeight() - pages.lineHeight() / 2; }
     void drawCode(const std::string& link, int top) {
-        const int side = linkedHeaderLines * pages.lineHeight() - pages.lineHeight() / 2;
+        const int side = codeSide();
         drawQrCode(painter, QRect(writer.width() - side, top, side, side), encodeQrCode(link));
+    }
+
+    // The link printed in lines that end half a line short of the code.
+    std::vector<std::string> linkLines(const std::string& link) const {
+        const int room = writer.width() - codeSide() - pages.lineHeight() / 2;
+        return addressLines(link,
+                            [&](const std::string& line) { return pages.textWidth(line) <= room; });
     }
 
     QPdfWriter writer;
@@ -79,7 +87,11 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
             options.link.isEmpty() ? std::string() : caseLink(options.link.toStdString(), ref);
         PrintedPanel casePage = sheet.pages.block();
         PrintedPanel caseKey = keyDocument ? keyDocument->pages.block() : PrintedPanel();
-        printCasePages(*caseSource(options, ref), caseLabel(options.seed, index), link, casePage,
+        // Scripted draws make a case that no seed brings back.
+        const std::string label =
+            options.draws.empty() ? caseLabel(options.seed, index) : caseNumberLabel(index);
+        printCasePages(*caseSource(options, ref), label,
+                       link.empty() ? std::vector<std::string>() : sheet.linkLines(link), casePage,
                        caseKey);
         const int top = sheet.pages.place(casePage, false);
         if (!link.empty())

@@ -3,11 +3,11 @@
 
 // compartica-sheets: printable cases for a class and their answer key.
 #include "sheets/class_set.h"
+#include "sheets/output_files.h"
 #include "sheets/sheet_options.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <chrono>
 #include <cstdio>
@@ -28,30 +28,23 @@ int say(const QString& message, int status) {
     return status;
 }
 
-// Each file is written beside its target and renamed into place only when
-// all is written, so a failure never leaves a partial file behind.
+// The sheets and the key are made in memory, then written together: a
+// teacher never finds new sheets beside an old key, or the sheets gone.
 int makeClassSet(const SheetOptions& options) {
-    QSaveFile sheets(options.output);
-    QSaveFile key(options.key);
-    for (QSaveFile* file : {&sheets, &key}) {
-        if (file->fileName().isEmpty())
-            continue;
-        if (!file->open(QIODevice::WriteOnly))
-            return say(QStringLiteral("compartica-sheets: cannot write %1: %2")
-                           .arg(file->fileName(), file->errorString()),
-                       cannotWrite);
-    }
+    std::vector<QString> paths = {options.output};
+    if (!options.key.isEmpty())
+        paths.push_back(options.key);
+    if (const QString refused = outputsRefused(paths); !refused.isEmpty())
+        return say(refused, cannotWrite);
+    QBuffer sheets, key;
+    sheets.open(QIODevice::WriteOnly);
+    key.open(QIODevice::WriteOnly);
     renderClassSet(options, sheets, options.key.isEmpty() ? nullptr : &key);
-    if (!sheets.commit())
-        return say(QStringLiteral("compartica-sheets: cannot write %1: %2")
-                       .arg(options.output, sheets.errorString()),
-                   cannotWrite);
-    if (!options.key.isEmpty() && !key.commit()) {
-        QFile::remove(options.output);
-        return say(QStringLiteral("compartica-sheets: cannot write %1: %2")
-                       .arg(options.key, key.errorString()),
-                   cannotWrite);
-    }
+    std::vector<OutputFile> files = {{options.output, sheets.data()}};
+    if (!options.key.isEmpty())
+        files.push_back({options.key, key.data()});
+    if (const QString failed = writeTogether(files); !failed.isEmpty())
+        return say(failed, cannotWrite);
     return 0;
 }
 

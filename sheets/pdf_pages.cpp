@@ -11,10 +11,12 @@ PdfPages::PdfPages(QPagedPaintDevice& device, QPainter& painter, const QFont& fo
 }
 
 PrintedPanel PdfPages::block() const {
-    return PrintedPanel(
-        {metrics_.averageCharWidth(), metrics_.height(), [this](const std::string& text) {
-             return metrics_.horizontalAdvance(QString::fromStdString(text));
-         }});
+    return PrintedPanel({metrics_.averageCharWidth(), metrics_.height(),
+                         [this](const std::string& text) { return textWidth(text); }});
+}
+
+int PdfPages::textWidth(const std::string& text) const {
+    return metrics_.horizontalAdvance(QString::fromStdString(text));
 }
 
 int PdfPages::place(const PrintedPanel& block, bool packed) {

@@ -27,6 +27,7 @@ public:
     // block's top, in device units from the top of the printable area.
     int place(const PrintedPanel& block, bool packed);
     int lineHeight() const { return metrics_.height(); }
+    int textWidth(const std::string& text) const;
 
 private:
     QPagedPaintDevice& device_;

@@ -35,13 +35,28 @@ bool readSeed(const QString& text, SheetOptions& options) {
 }
 
 // An http or https address without a fragment of its own (the link adds
-// "#case=S-i"), printable and short enough for a QR code with the longest
-// seed.
+// "#case=S-i") and printable.
 bool isPageAddress(const QString& text) {
     static const QRegularExpression form(QStringLiteral("^https?://[!-~]+$"));
+    return form.match(text).hasMatch() && !text.contains(QLatin1Char('#'));
+}
+
+// Whether the link with the longest case name makes a code that scans
+// where a sheet prints it.
+bool scansPrinted(const QString& address) {
     const CaseRef longest{UINT64_MAX, largestSet};
-    return form.match(text).hasMatch() && !text.contains(QLatin1Char('#')) &&
-           encodeQrCode(caseLink(text.toStdString(), longest)).width > 0;
+    const int width = encodeQrCode(caseLink(address.toStdString(), longest)).width;
+    return width > 0 && width <= widestPrintedCode;
+}
+
+// The length of the longest address whose links all scan: QR codes hold
+// bytes, whichever they are.
+int longestLink() {
+    const QString scheme = QStringLiteral("https://");
+    int length = scheme.size();
+    while (scansPrinted(scheme + QString(length + 1 - scheme.size(), QLatin1Char('a'))))
+        ++length;
+    return length;
 }
 
 } // namespace
@@ -124,6 +139,9 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
         return failure(QStringLiteral("--output is missing"));
     options.output = parser.value(output);
     options.key = parser.value(key);
+    for (const QCommandLineOption* file : {&output, &key})
+        if (parser.isSet(*file) && parser.value(*file).isEmpty())
+            return failure(QStringLiteral("--%1 names no file").arg(file->names().first()));
     const QString size = parser.value(paper).toLower();
     if (size != QLatin1String("a4") && size != QLatin1String("letter"))
         return failure(
@@ -131,15 +149,22 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
     options.paper = size == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
     options.link = parser.value(link);
     if (parser.isSet(link) && !isPageAddress(options.link))
-        return failure(QStringLiteral("the link '%1' is not an http or https address without "
-                                      "'#' that fits a QR code")
+        return failure(QStringLiteral("the link '%1' is not an http or https address without '#'")
                            .arg(options.link));
+    if (parser.isSet(link) && !scansPrinted(options.link))
+        return failure(QStringLiteral("the link is %1 characters long, too long for a QR code "
+                                      "that scans from paper (at most %2)")
+                           .arg(options.link.size())
+                           .arg(longestLink()));
     options.keyPerPage = parser.isSet(keyPerPage);
     if (parser.isSet(draws)) {
         const auto listed = parseDraws(parser.value(draws).toStdString());
         if (!listed)
             return failure(QStringLiteral("the draws are not a list of numbers from 0 to under 1"));
         options.draws = *listed;
+        if (parser.isSet(link))
+            return failure(
+                QStringLiteral("scripted draws make a case no link brings back: leave out --link"));
     }
     return {options, QString(), 0};
 }

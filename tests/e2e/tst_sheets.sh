@@ -4,12 +4,14 @@
 # compartica-sheets as a teacher uses it: the same seed makes the same set,
 # the worked example's case prints on the sheet and its answers in the key,
 # the key packs whole cases, a sheet's QR code reads as its printed link,
-# and bad input gets one line, status 2 and no file (nor a seed).
+# bad input gets one line, status 2 and no file (nor a seed), and no file
+# but a regular one is written, never one twice, the sheets never without
+# their key.
 # Usage: tst_sheets.sh PATH-TO-COMPARTICA-SHEETS PATH-TO-TST_CORE
 set -uo pipefail
 SHEETS=$1 CORE=$2
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+trap 'umount "$WORK/small" 2>/dev/null; rm -rf "$WORK"' EXIT
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 text() { pdftotext -raw "$1" - 2>/dev/null | tr -d '\f'; }
@@ -56,7 +58,7 @@ squeeze() { tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$'; }
 stage() { sed -n "/^== stage $1 $2\$/,/^== /p" "$WORK/screens" | sed '1d;/^== /d'; }
 stage 6 questions | squeeze >"$WORK/questions"
 for s in 1 3 5 7; do stage $s answer; done | squeeze >"$WORK/answers"
-text "$WORK/w.pdf" | squeeze | grep -v -e '^Case 1, seed' -e '^Name: _* Date: _*$' >"$WORK/sheet"
+text "$WORK/w.pdf" | squeeze | grep -v -e '^Case 1$' -e '^Name: _* Date: _*$' >"$WORK/sheet"
 text "$WORK/w-key.pdf" | squeeze | grep -v -e '^Answer key: Case 1' -e '^Answer [1-4]$' >"$WORK/key"
 diff "$WORK/questions" "$WORK/sheet" || fail "the sheet differs from the window's questions"
 diff "$WORK/answers" "$WORK/key" || fail "the key differs from the window's answers"
@@ -91,9 +93,77 @@ bad "link with #" "link 'https" --count 2 --link https://example.org/#a --output
 if [ "$(id -u)" -ne 0 ]; then
     bad "unwritable folder" "cannot write" --count 2 --output "$WORK/locked/x.pdf"
 fi
-bad "missing folder" "cannot write" --count 2 --output "$WORK/bad/no/such/x.pdf"
+bad "missing folder" "there is no folder" --count 2 --output "$WORK/bad/no/such/x.pdf"
+bad "empty output" "--output names no file" --count 2 --output "" --key "$WORK/bad/k.pdf"
+bad "empty key" "--key names no file" --count 2 --output "$WORK/bad/x.pdf" --key ""
+bad "a file of the kernel's" "no file can be made in /proc" --count 1 --output /proc/version
+bad "a folder" "is a folder, not a file" --count 1 --output "$WORK/bad"
+bad "--draws with a link" "leave out --link" --count 1 --draws 0.5 --link https://example.org/ \
+    --output "$WORK/bad/x.pdf"
+# The longest address README allows is 183 characters, for a link of 213.
+lms=https://moodle.example.edu/pluginfile.php/1234567/mod_scorm/content/3/compartica/
+lms=$lms$(printf 'a%.0s' $(seq $((183 - ${#lms} - 11))))/index.html
+bad "a link too long to scan" "184 characters long, too long .* \(at most 183\)" --count 1 \
+    --link "${lms}l" --output "$WORK/bad/x.pdf"
 bad "key in a missing folder" "cannot write" --count 2 --output "$WORK/bad/x.pdf" \
     --key "$WORK/bad/no/k.pdf"
+
+echo "# files: only regular files are written, never one file twice, the pair or nothing"
+refused() { # description, pattern of the message, arguments
+    local what=$1 pattern=$2 code=0
+    shift 2
+    "$SHEETS" --count 1 --seed 4242 "$@" >/dev/null 2>"$WORK/err" || code=$?
+    [ "$code" -eq 2 ] && [ "$(wc -l <"$WORK/err")" -eq 1 ] && grep -Eq "$pattern" "$WORK/err" ||
+        fail "$what: status $code, $(cat "$WORK/err")"
+    echo "ok: $what: $(cat "$WORK/err")"
+}
+if [ "$(id -u)" -eq 0 ]; then
+    mknod "$WORK/null" c 1 3
+    refused "a device made with mknod" "$WORK/null: it is a character device, not a file" \
+        --output "$WORK/null"
+    [ -c "$WORK/null" ] || fail "the device was replaced"
+fi
+refused "/dev/null" "/dev/null: it is a character device, not a file" --output /dev/null
+[ -c /dev/null ] || fail "/dev/null was replaced"
+printf 'old sheets' >"$WORK/x.pdf"
+ln -s x.pdf "$WORK/link.pdf"
+for key in "$WORK/x.pdf" "$WORK/./x.pdf" "$WORK/link.pdf"; do
+    refused "--key $key beside --output x.pdf" "the same file" --output "$WORK/x.pdf" --key "$key"
+done
+refused "--output through a symlink, --key the file" "the same file" \
+    --output "$WORK/link.pdf" --key "$WORK/x.pdf"
+[ "$(cat "$WORK/x.pdf")" = "old sheets" ] || fail "x.pdf was replaced"
+# A small disk with room for the sheets but not for the key too (as root,
+# where a tmpfs can be mounted).
+"$SHEETS" --count 20 --seed 4242 --output "$WORK/s.pdf" --key "$WORK/k.pdf" >/dev/null
+mkdir "$WORK/small"
+if [ "$(id -u)" -eq 0 ] &&
+    mount -t tmpfs -o size=$(($(stat -c %s "$WORK/s.pdf") + 4 * 4096)) tmpfs "$WORK/small"; then
+    printf 'old sheets' >"$WORK/small/s.pdf"
+    refused "a full disk for the key" "cannot write .*k.pdf" --count 20 --output "$WORK/small/s.pdf" \
+        --key "$WORK/small/k.pdf"
+    [ "$(cat "$WORK/small/s.pdf")" = "old sheets" ] || fail "the sheets were replaced without their key"
+    left=$(find "$WORK/small" -mindepth 1 ! -name s.pdf)
+    [ -z "$left" ] || fail "a full disk: left $left"
+    umount "$WORK/small"
+else
+    echo "skipped: a full disk (no tmpfs can be mounted)"
+fi
+
+echo "# the longest link: wrapped beside its QR code, which reads even at 150 dpi"
+"$SHEETS" --seed 18446744073709551615-500 --link "$lms" --output "$WORK/lms.pdf" >/dev/null 2>&1
+pdftoppm -r 150 -png -singlefile "$WORK/lms.pdf" "$WORK/lms"
+read -r code < <(zbarimg -q --raw "$WORK/lms.png")
+[ "${code:-}" = "$lms#case=18446744073709551615-500" ] || fail "the longest link's QR code reads '${code:-}'"
+# Beside the code (about 67 points square, in the top right corner inside
+# margins of 15 mm) no word reaches past its left edge.
+pdftotext -bbox "$WORK/lms.pdf" - | awk -F'"' '
+    /<page / { right = $2 - 42.5 - 67 }
+    /<word / && $4 < 42.5 + 67 && $6 > right { print "over the code: " $0; over = 1 }
+    END { exit over }' || fail "the printed address runs over the QR code"
+"$SHEETS" --count 1 --draws 0.25 --output "$WORK/drawn.pdf" >/dev/null
+text "$WORK/drawn.pdf" | grep -q '^Case 1$' || fail "a scripted case is labelled with a seed"
+echo "ok: a link of ${#code} characters, and scripted cases"
 
 "$SHEETS" --help >"$WORK/help"
 grep -q -- '--count' "$WORK/help" || fail "--help does not list --count"

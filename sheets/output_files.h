@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// A file to be written and what goes into it.
+struct OutputFile {
+    QString path;
+    QByteArray bytes;
+};
+
+// Why the files cannot be written where they are named, as one line for a
+// teacher: a path that names something other than a regular file (a
+// device, a folder), two paths that name the same file, or a folder that
+// is missing. Empty where nothing stands in the way.
+QString outputsRefused(const std::vector<QString>& paths);
+
+// Writes every file whole or none: each is written and synced beside its
+// target first, and only when all are on disk are they renamed into
+// place, so a full disk or any other failure leaves every earlier file as
+// it was. Returns the line that says what failed, or empty.
+QString writeTogether(const std::vector<OutputFile>& files);
