@@ -41,6 +41,9 @@ inline std::string faultMessage(const std::string& step) {
 // What the page says when "end" has ended the exercise, and the caption of
 // its button that starts again with a new patient.
 inline constexpr const char* endedMessage = "The exercise has ended.";
+// The same in a course, where the course's page goes on from here.
+inline constexpr const char* courseEndedMessage =
+    "The exercise has ended: you can close it and go on with your course.";
 inline constexpr const char* newPatientCaption = "Start a new patient";
 // What the page says when it could not start, with the reason.
 inline std::string startFailedMessage(const std::string& reason) {

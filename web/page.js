@@ -8,13 +8,22 @@
 // out as the window does; where it is narrower, the same text flows, with
 // print columns as indents and the buttons in a bar at the foot.
 // It tells whoever listens (a course's adapter) of each step, of the
-// exercise complete and of the page closing, as window events
-// "compartica:step", "compartica:complete" and "compartica:closing"; before
-// it begins, a "compartica:starting" listener may name the case and step
-// to start from. Prepended to the WebAssembly module's own script.
+// exercise complete and of the page closing ("ended" when "end" closed it),
+// as window events "compartica:step", "compartica:complete" and
+// "compartica:closing"; before it begins, a "compartica:starting" listener
+// may name the case and step to start from, say that the page runs in a
+// course, or (tests) give scripted draws. Prepended to the WebAssembly
+// module's own script.
 
 Module.compartica = (() => {
+  // The page's script has arrived and runs: the note that stands in for
+  // it after a while if it never does stays hidden.
+  document.documentElement.classList.add('scripted');
   const family = 'Compartica Sans';
+  // The longest case name, "S-i" with S below 2^64 and i up to 500; longer
+  // text is cut to one character more, which names no case, before it
+  // reaches the module.
+  const longestCaseName = 24;
   const panelControls = ['Picture1', 'Picture3'];
   const root = document.documentElement;
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
@@ -187,8 +196,8 @@ Module.compartica = (() => {
     window.dispatchEvent(new CustomEvent(`compartica:${name}`, { detail }));
   }
 
-  function closing() {
-    if (!state.closed) emit('closing');
+  function closing(ended) {
+    if (!state.closed) emit('closing', { ended: ended === true });
     state.closed = true;
   }
 
@@ -205,7 +214,7 @@ Module.compartica = (() => {
   // The exercise has stopped or ended: its controls give way to the message
   // and a button that starts again with a new patient.
   function finish(message, restart) {
-    closing();
+    closing(true);
     state.controls.forEach((element) => { element.hidden = true; });
     document.getElementById('bar').hidden = true;
     setStatus(message);
@@ -250,20 +259,38 @@ Module.compartica = (() => {
     if (event.target.tagName === 'BUTTON' && event.repeat) event.preventDefault();
   }
 
-  // from: { draws, case, linked, step }, each optional: scripted draws,
-  // the case's name as its worksheet gives it (linked: it came by a link,
-  // and the page shows it), and the step to go on to.
+  // from: { draws, case, linked, resumed, course, step }, each optional:
+  // scripted draws, the case's name as its worksheet gives it (linked: it
+  // came by a link, and the page shows it; resumed: a course kept it), that
+  // the page runs in a course, and the step to go on to.
   function begin(from) {
     state.panels.forEach((panel, index) => clear(index));
     setStatus('');
     document.getElementById('again').hidden = true;
     document.getElementById('bar').hidden = false;
     window.scrollTo(0, 0);
-    state.from = { case: from.case || '', linked: !!from.linked };
+    state.from = { case: String(from.case || '').slice(0, longestCaseName + 1),
+                   linked: !!from.linked };
     state.complete = false;
-    call('compartica_start', null, ['number', 'number', 'string', 'string', 'number', 'number'],
+    call('compartica_start', null,
+         ['number', 'number', 'string', 'string', 'number', 'number', 'number', 'number'],
          [state.metrics.columnWidth, state.metrics.lineHeight, from.draws || '', state.from.case,
-          state.from.linked, from.step || 0]);
+          state.from.linked, !!from.resumed, !!from.course, from.step || 0]);
+  }
+
+  // A new build of the page has taken over from the one on screen (a
+  // returning visitor sees the cached build first): the page says so and
+  // offers to load it. In a course the next launch loads it.
+  function watchForUpdates() {
+    if (!('serviceWorker' in navigator)) return;
+    const replacing = !!navigator.serviceWorker.controller;
+    navigator.serviceWorker.addEventListener('controllerchange', () => {
+      if (!replacing) return;
+      document.getElementById('update').hidden = false;
+      document.getElementById('reload').hidden = !!state.course;
+    });
+    document.getElementById('reload').addEventListener('click', () => window.location.reload());
+    navigator.serviceWorker.register('sw.js');
   }
 
   async function start() {
@@ -273,9 +300,10 @@ Module.compartica = (() => {
     document.getElementById('title').textContent = state.form.title;
     root.style.setProperty('--font-size', `${state.form.fontSize}px`);
     root.style.setProperty('--form-height', `${state.form.height}px`);
-    const font = `bold ${state.form.fontSize}px "${family}"`;
-    await document.fonts.load(font);
-    if (!document.fonts.check(font)) throw new Error('its font did not load');
+    // Without its font (blocked, or cut short), the page goes on in the
+    // fallback face, which has the same widths.
+    const font = `bold ${state.form.fontSize}px "${family}", Arial, sans-serif`;
+    await document.fonts.load(font).catch(() => []);
     state.metrics = fontMetrics(state.form.fontSize);
     root.style.setProperty('--line-height', `${state.metrics.lineHeight}px`);
     state.measure = document.createElement('canvas').getContext('2d');
@@ -290,24 +318,40 @@ Module.compartica = (() => {
     document.getElementById('again').addEventListener('click', () => begin({}));
     window.addEventListener('pagehide', closing);
     const hash = new URLSearchParams(window.location.hash.slice(1));
-    const from = { draws: hash.get('draws'), case: hash.get('case'), linked: hash.has('case') };
+    const from = { case: hash.get('case'), linked: hash.has('case') };
     emit('starting', from);
+    state.course = !!from.course;
     begin(from);
     performance.mark('compartica-case-drawn');
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+    watchForUpdates();
   }
 
-  // Opened from a file, the browser will not fetch the module: the page
-  // says how to serve it instead, and the module is not asked to load.
-  if (window.location.protocol === 'file:') {
-    document.getElementById('served').hidden = false;
+  // The module could not be loaded or did not compile: the page says so,
+  // blaming the connection only where the browser knows it is offline.
+  function unloaded() {
+    document.getElementById(navigator.onLine ? 'unloaded' : 'offline').hidden = false;
     setStatus('');
-    Module.instantiateWasm = () => ({});
   }
-  Module.onAbort = () => {
-    document.getElementById('unloaded').hidden = false;
-    setStatus('');
+
+  // The module, fetched and compiled here so that every failure (a network
+  // error, a file cut short) reaches the page. Opened from a file, the
+  // browser will not fetch it: the page says how to serve it instead.
+  Module.instantiateWasm = (imports, receive) => {
+    if (window.location.protocol === 'file:') {
+      document.getElementById('served').hidden = false;
+      setStatus('');
+      return {};
+    }
+    fetch('compartica.wasm', { credentials: 'same-origin' })
+      .then((response) => {
+        if (!response.ok) throw new Error(`compartica.wasm: ${response.status}`);
+        return response.arrayBuffer();
+      })
+      .then((bytes) => WebAssembly.instantiate(bytes, imports))
+      .then((result) => receive(result.instance, result.module), unloaded);
+    return {};
   };
+  Module.onAbort = unloaded;
   Module.onRuntimeInitialized = () => {
     start().catch((error) =>
       finish(call('compartica_start_failed', 'string', ['string'], [error.message]), ''));

@@ -8,18 +8,22 @@
 // step, and records the session time. The package's page loads it with
 // data-scorm="1.2" or "2004". Without an API it does nothing; an LMS that
 // refuses or errs never stops the exercise, and nothing of it is shown.
+// A status is never lowered, and a value the LMS refused is offered again
+// with every later record until it is taken. Steps are recorded after the
+// page has shown them, so a slow LMS never holds a step back.
 (() => {
   const calls = {
     '1.2': { api: 'API', initialize: 'LMSInitialize', get: 'LMSGetValue', set: 'LMSSetValue',
              commit: 'LMSCommit', finish: 'LMSFinish', error: 'LMSGetLastError',
              status: 'cmi.core.lesson_status', entry: 'cmi.core.entry', exit: 'cmi.core.exit',
-             time: 'cmi.core.session_time', done: ['completed', 'passed'] },
+             time: 'cmi.core.session_time', done: ['completed', 'passed'], normal: '' },
     2004: { api: 'API_1484_11', initialize: 'Initialize', get: 'GetValue', set: 'SetValue',
             commit: 'Commit', finish: 'Terminate', error: 'GetLastError',
             status: 'cmi.completion_status', entry: 'cmi.entry', exit: 'cmi.exit',
-            time: 'cmi.session_time', done: ['completed'] },
+            time: 'cmi.session_time', done: ['completed'], normal: 'normal' },
   }[document.currentScript.dataset.scorm];
-  const started = Date.now();
+  // A clock that a change of the computer's time does not move.
+  const started = performance.now();
 
   // The API in this window or the nearest parent that has it, else in the
   // opener's; a parent from another origin cannot be asked.
@@ -48,7 +52,7 @@
 
   // 1.2: HHHH:MM:SS.SS; 2004: an ISO 8601 duration, PT#H#M#S.
   function sessionTime() {
-    const centiseconds = Math.round((Date.now() - started) / 10);
+    const centiseconds = Math.max(0, Math.round((performance.now() - started) / 10));
     const [hours, minutes, seconds] = [360000, 6000, 100].map((unit, i, units) =>
       Math.floor((centiseconds % (units[i - 1] || Infinity)) / unit));
     const fraction = String(centiseconds % 100).padStart(2, '0');
@@ -68,34 +72,64 @@
     }
   }
 
-  function save(values) {
-    for (const [name, value] of Object.entries(values)) call(calls.set, name, value);
+  // The values the LMS has not yet taken: each is set, and dropped from
+  // here once a commit after it has succeeded.
+  const unsent = {};
+  function record(values) {
+    Object.assign(unsent, values);
+    const taken = Object.entries(unsent).filter(([name, value]) =>
+      call(calls.set, name, value) !== null);
     call(calls.set, calls.time, sessionTime());
-    call(calls.commit, '');
+    if (call(calls.commit, '') === null) return;
+    for (const [name, value] of taken) if (unsent[name] === value) delete unsent[name];
   }
 
+  // A step's record waits until the page has painted the step.
+  let waiting = null;
+  function recordLater(values) {
+    const first = !waiting;
+    waiting = Object.assign(waiting || {}, values);
+    if (first) requestAnimationFrame(() => setTimeout(flush, 0));
+  }
+  function flush() {
+    const values = waiting || {};
+    waiting = null;
+    if (open) record(values);
+  }
+
+  let open = false;
   if (!api || call(calls.initialize, '') !== 'true') return;
-  let open = true;
-  // Only a resumed attempt has a case to come back to, or can be complete.
-  const resumed = call(calls.get, calls.entry) === 'resume';
-  const kept = resumed ? keptCase() : null;
-  if (!resumed || !calls.done.includes(call(calls.get, calls.status)))
-    save({ [calls.status]: 'incomplete' });
+  open = true;
+  // Only a resumed attempt has a case to come back to. Any attempt the LMS
+  // did not start afresh may already be complete (a phone that closed the
+  // tab leaves a 1.2 attempt open without "resume").
+  const entry = call(calls.get, calls.entry);
+  const kept = entry === 'resume' ? keptCase() : null;
+  const done = entry !== 'ab-initio' && calls.done.includes(call(calls.get, calls.status));
+  if (!done) record({ [calls.status]: 'incomplete' });
 
   window.addEventListener('compartica:starting', (event) => {
+    event.detail.course = true;
     if (kept && typeof kept.case === 'string' && Number.isInteger(kept.step))
-      Object.assign(event.detail, { case: kept.case, linked: !!kept.linked, step: kept.step });
+      Object.assign(event.detail, { case: kept.case, linked: !!kept.linked, resumed: true,
+                                    step: kept.step });
   });
   window.addEventListener('compartica:step', (event) => {
     const { case: name, linked, step } = event.detail;
-    if (open) save({ 'cmi.suspend_data': JSON.stringify({ case: name, linked, step }) });
+    if (open) recordLater({ 'cmi.suspend_data': JSON.stringify({ case: name, linked, step }) });
   });
   window.addEventListener('compartica:complete', () => {
-    if (open) save({ [calls.status]: 'completed' });
+    if (open) recordLater({ [calls.status]: 'completed' });
   });
-  window.addEventListener('compartica:closing', () => {
+  // "end" finishes the attempt; leaving the page in any other way
+  // suspends it, to be resumed at the same step. What the LMS has not
+  // taken yet is offered a few times more before the session ends.
+  window.addEventListener('compartica:closing', (event) => {
     if (!open) return;
-    save({ [calls.exit]: 'suspend' });
+    waiting = Object.assign(waiting || {}, { [calls.exit]: event.detail.ended ? calls.normal
+                                                                               : 'suspend' });
+    flush();
+    for (let tries = 0; tries < 3 && Object.keys(unsent).length; tries++) record({});
     call(calls.finish, '');
     open = false;
   });

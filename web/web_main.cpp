@@ -69,6 +69,7 @@ private:
 
 // The one exercise of the page.
 struct Page {
+    bool inCourse;
     std::unique_ptr<RandomSource> random;
     PageSurface questionText{0};
     PageSurface answerText{1};
@@ -76,8 +77,8 @@ struct Page {
     PrintedPanel answers;
     Exercise exercise;
 
-    Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight)
-        : random(std::move(source)),
+    Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight, bool course)
+        : inCourse(course), random(std::move(source)),
           questions(questionText.metrics(columnWidth, lineHeight), questionText),
           answers(answerText.metrics(columnWidth, lineHeight), answerText),
           exercise(*random, questions, answers) {
@@ -86,16 +87,20 @@ struct Page {
 
     // Bit n of `shown` for the control numbered n; once the exercise has
     // stopped or ended, the message the page shows in its place and the
-    // caption of the button that starts again.
+    // caption of the button that starts again. In a course, whose record
+    // a new patient would not reach, the page says the exercise can be
+    // closed instead.
     void report(const Stage& stage) {
         int shown = 0;
         for (std::size_t n = 0; n < controlCount; ++n)
             shown |= stage.visible[n] ? 1 << n : 0;
         const std::string message = !stage.fault.empty() ? faultMessage(stage.fault)
-                                    : stage.ended        ? endedMessage
-                                                         : "";
+                                    : !stage.ended       ? ""
+                                    : inCourse           ? courseEndedMessage
+                                                         : endedMessage;
+        const bool restarts = !message.empty() && !inCourse;
         page_stage(shown, static_cast<int>(stage.focus), stage.step, stage.complete,
-                   message.c_str(), message.empty() ? "" : newPatientCaption);
+                   message.c_str(), restarts ? newPatientCaption : "");
     }
 };
 
@@ -112,14 +117,16 @@ const char* handOver(std::string text) {
 extern "C" {
 
 // Makes a case and prints it, in place of any before, and takes `steps`
-// steps along the exercise. draws: a comma-separated list of draws (the
-// page's #draws=... for tests), or empty. Otherwise the case `name` ("S-i"
-// or "S", as a worksheet names it), or a new patient for an empty or
+// steps along the exercise. draws: a comma-separated list of draws (for
+// tests), or empty. Otherwise the case `name` ("S-i" or "S", as a
+// worksheet names it), or a new patient at its start for an empty or
 // malformed name. The page is told the case's name and, for a name that
-// came by a link (`linked`), the label it shows or, for a malformed one,
-// the line it shows instead.
+// came by a link (`linked`), the label it shows or, for a malformed one
+// from the page's address (not `resumed` from a course's record), the line
+// it shows instead. `course`: the page runs in a course.
 EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws,
-                                           const char* name, int linked, int steps) {
+                                           const char* name, int linked, int resumed, int course,
+                                           int steps) {
     std::unique_ptr<RandomSource> source;
     if (const auto listed = parseDraws(draws)) {
         source = std::make_unique<ListedRandomSource>(*listed);
@@ -131,9 +138,11 @@ EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, cons
         source = std::make_unique<SeededRandomSource>(ref.seed());
         const bool labelled = linked && named;
         page_case(ref.text().c_str(), labelled ? caseLabel(ref.setSeed, ref.index).c_str() : "",
-                  linked && !named ? badCaseLinkMessage : "");
+                  linked && !resumed && !named ? badCaseLinkMessage : "");
+        if (!named)
+            steps = 0;
     }
-    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight);
+    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0);
     page->exercise.Form_Load();
     page->exercise.stepOn(steps);
 }

@@ -14,10 +14,15 @@ set(package ${OUT}/scorm${short})
 file(REMOVE_RECURSE ${package})
 file(COPY ${SITE}/ ${WEB}/scorm.js DESTINATION ${package})
 
+# The page's template marks the adapter's place, before the page's script.
+set(place "<!-- course adapter -->")
 file(READ ${package}/index.html page)
-string(REPLACE "<script src=\"compartica.js\">"
-       "<script src=\"scorm.js\" data-scorm=\"${SCORM}\"></script>\n<script src=\"compartica.js\">"
-       page "${page}")
+string(FIND "${page}" "${place}" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "index.html has no \"${place}\": the package would record nothing")
+endif()
+string(REPLACE "${place}" "<script src=\"scorm.js\" data-scorm=\"${SCORM}\"></script>" page
+       "${page}")
 file(WRITE ${package}/index.html "${page}")
 
 set(SITE ${package})

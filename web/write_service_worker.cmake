@@ -1,20 +1,21 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Writes the service worker into the site folder: the list of every other
-# file there, and a cache name of the project version and a digest of those
-# files, so that any change to the page makes a new cache.
+# Writes the service worker into the site folder: every other file there
+# with its SHA-256 digest, which the worker checks each file against, and a
+# cache name of the project version and a digest of those digests, so that
+# any change to the page makes a new cache.
 # Usage: cmake -DSITE=folder -DTEMPLATE=sw.js.in -DVERSION=x.y.z -P write_service_worker.cmake
 file(GLOB names RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM names sw.js)
 list(SORT names)
 set(digests "")
-set(files "'./'")
+set(files "")
 foreach(name ${names})
   file(SHA256 ${SITE}/${name} digest)
   string(APPEND digests "${name} ${digest}\n")
-  string(APPEND files ", '${name}'")
+  string(APPEND files "'${name}': '${digest}', ")
 endforeach()
 string(SHA256 digest "${digests}")
 string(SUBSTRING ${digest} 0 12 digest)
-set(cache "compartica-${VERSION}-${digest}")
+set(cache "${VERSION}-${digest}")
 configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)

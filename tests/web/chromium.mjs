@@ -25,14 +25,24 @@ export function sentBody(path, body) {
 // Serves the folder on a free port of 127.0.0.1, and pages given as
 // { '/path.html': text }; resolves to the server. With compress, text,
 // scripts and the module go gzipped to a browser that accepts it, as a web
-// server that compresses sends them.
-export function serveFolder(folder, { compress = false, pages = {} } = {}) {
+// server that compresses sends them. A path ending in "/" serves its
+// index.html. override(path, request, response), where given, may answer
+// a request itself (returning true), to play a failing server. The
+// server counts the bytes it sends in `sent`.
+export function serveFolder(folder, { compress = false, pages = {}, override = null,
+                                      headers: extra = {} } = {}) {
   const server = createServer((request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
+    const write = response.write.bind(response);
+    const end = response.end.bind(response);
+    const count = (chunk) => { server.sent += chunk && typeof chunk !== 'function' ? chunk.length : 0; };
+    response.write = (chunk, ...rest) => { count(chunk); return write(chunk, ...rest); };
+    response.end = (chunk, ...rest) => { count(chunk); return end(chunk, ...rest); };
+    if (override && override(path, request, response)) return;
     try {
-      const file = path === '/' ? 'index.html' : path;
+      const file = path.endsWith('/') ? `${path}index.html` : path;
       const body = pages[file] ?? readFileSync(join(folder, file));
-      const headers = { 'Content-Type': types[extname(file)] || 'text/html' };
+      const headers = { 'Content-Type': types[extname(file)] || 'text/html', ...extra };
       const sent = compress && /\bgzip\b/.test(request.headers['accept-encoding'] || '')
         ? sentBody(file, body) : body;
       if (sent !== body) headers['Content-Encoding'] = 'gzip';
@@ -41,6 +51,7 @@ export function serveFolder(folder, { compress = false, pages = {} } = {}) {
       response.writeHead(404).end();
     }
   });
+  server.sent = 0;
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 

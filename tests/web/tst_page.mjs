@@ -6,17 +6,21 @@
 // is clicked or tapped through to answer 4: the panels' text against the
 // native core's transcripts, every line a step prints in view, no sideways
 // scrolling, the window's positions where the page keeps its layout, the
-// answer ink's contrast and axe-core's WCAG 2.1 A and AA rules. Then, once
-// each: the keys, "end" and a new patient, installability, a reload
-// offline, a late accessibility tree, worksheets' cases by link, both SCORM
-// packages under scorm-again as the LMS, and a page opened from a file.
+// answer ink's contrast, axe-core's WCAG 2.1 A and AA rules and the
+// security policy. Then, once each: the keys, "end" and a new patient, an
+// injected script, installability, a first visit's bytes, the site and a
+// package on one host offline, a worker given a file cut short, a new
+// build, a module, script or font that fails, a late accessibility tree,
+// worksheets' cases by link, both SCORM packages under scorm-again as the
+// LMS (resumed, refusing completion, reopened, slow, failing), and a page
+// opened from a file.
 // Usage: node tst_page.mjs SITE-DIR SCORM-DIR TRANSCRIPTS LAYOUT-TABLE SHEETS [SCREENSHOT-DIR]
 // SHEETS: lines "S-i<tab>the text of the worksheet of case S-i".
 
-import { readFileSync } from 'node:fs';
+import { readFileSync, readdirSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { resolve } from 'node:path';
-import { launchChromium, serveFolder } from './chromium.mjs';
+import { join, resolve } from 'node:path';
+import { launchChromium, sentBody, serveFolder } from './chromium.mjs';
 
 const [siteDir, scormDir, transcriptsFile, layoutFile, sheetsFile, screenshots] =
   process.argv.slice(2);
@@ -59,12 +63,30 @@ const server = await serveFolder(siteDir);
 const base = `http://127.0.0.1:${server.address().port}/`;
 const browser = await launchChromium();
 
-async function open(viewport, url = `${base}#draws=${workedDraws}`) {
+// Scripted draws reach the page as a test's listener gives them, before
+// the page begins: the published page takes none from its address.
+const scriptDraws = (draws) => addEventListener('compartica:starting', (event) => {
+  event.detail.draws = draws;
+});
+// Every Content-Security-Policy violation, in window.violations.
+const watchPolicy = () => {
+  window.violations = [];
+  document.addEventListener('securitypolicyviolation', (event) =>
+    violations.push(`${event.violatedDirective} ${event.blockedURI}`));
+};
+
+// The page at `url`, or the worked example's case on the site. Without
+// `wait`, a page that is meant not to start: neither its start nor a
+// script error is waited for.
+async function open(viewport, url = null, { wait = true } = {}) {
   const page = await browser.newPage();
-  page.on('pageerror', (error) => check(false, `no script error (${error.message})`));
+  if (wait) page.on('pageerror', (error) => check(false, `no script error (${error.message})`));
   await page.setViewport(viewport);
-  await page.goto(url);
-  await page.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
+  await page.evaluateOnNewDocument(watchPolicy);
+  if (!url) await page.evaluateOnNewDocument(scriptDraws, workedDraws);
+  await page.goto(url || base);
+  if (wait)
+    await page.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
   return page;
 }
 
@@ -165,6 +187,9 @@ try {
     check(contrast >= 4.5, `${how}: answer ink contrast ${contrast.toFixed(2)}:1`);
     const focus = await page.evaluate(() => document.activeElement.getAttribute('aria-label'));
     check(focus === 'Worked answer', `${how}: after answer 4 the focus is on "${focus}"`);
+    const violations = await page.evaluate(() => violations);
+    check(!violations.length, `${how}: nothing the page does breaks its security policy`,
+          violations.join('\n'));
     if (screenshots) await page.screenshot({ path: `${screenshots}/page-${how}.png` });
     await page.close();
   }
@@ -185,6 +210,15 @@ try {
   check(await stageOf() > caseLines, 'the keys posed question 2');
   const heading = await page.$eval('h1', (h) => [h.textContent, h.getBoundingClientRect().width]);
   check(heading[0] === 'Compartica' && heading[1] <= 1, `a visually hidden heading (${heading})`);
+  const injected = await page.evaluate(() => {
+    const script = document.createElement('script');
+    script.textContent = 'window.injected = true';
+    document.body.append(script);
+    return new Promise((done) => setTimeout(() => done([window.injected === true,
+                                                        violations.join()]), 100));
+  });
+  check(!injected[0] && injected[1].startsWith('script-src'),
+        `the security policy stops an injected script (${injected[1]})`);
 
   // "end", then a new patient.
   await page.click('#end');
@@ -200,20 +234,116 @@ try {
         `a new patient starts at question 1 (${restarted})`);
   await page.close();
 
-  // Installable, and after one visit it reloads offline from its cache.
-  const offline = await serveFolder(siteDir);
-  page = await open({ width: 390, height: 844 }, `http://127.0.0.1:${offline.address().port}/`);
+  // The first visit to a compressing server: installable; every file sent
+  // once, the worker filling its cache from the browser's; then a course
+  // package on the same host, and both reload offline from their own caches.
+  const webDir = resolve(siteDir, '..');
+  const host = await serveFolder(webDir, { compress: true });
+  const at = `http://127.0.0.1:${host.address().port}`;
+  const siteBytes = readdirSync(siteDir).reduce((sum, name) =>
+    sum + sentBody(name, readFileSync(join(siteDir, name))).length, 0);
+  page = await open({ width: 390, height: 844 }, `${at}/site/`);
   const session = await page.target().createCDPSession();
   const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
   check(!installabilityErrors.length, 'installable', JSON.stringify(installabilityErrors));
   await page.evaluate(() => navigator.serviceWorker.ready);
-  offline.closeAllConnections();
-  await new Promise((done) => offline.close(done));
+  check(host.sent <= siteBytes,
+        `a first visit sends ${host.sent} bytes, the site's files once being ${siteBytes}`);
+  const packagePage = await open({ width: 390, height: 844 }, `${at}/scorm/scorm12/`);
+  await packagePage.evaluate(() => navigator.serviceWorker.ready);
+  host.closeAllConnections();
+  await new Promise((done) => host.close(done));
+  for (const [which, shown] of [['the site', page], ['a package beside it', packagePage]]) {
+    await shown.reload();
+    await shown.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
+    check((await shown.$eval('#Picture1', (e) => e.innerText)).includes('The patient is a'),
+          `with the server gone, ${which} reloads from its own cache`);
+    await shown.close();
+  }
+
+  // A worker that is given a file cut short caches nothing and does not
+  // take over; the page goes on from the server. A new build that takes
+  // over a page on screen says so.
+  let swVersion = '';
+  let cutShort = false;
+  const flaky = await serveFolder(siteDir, {
+    headers: { 'Cache-Control': 'no-store' },
+    override: (path, request, response) => {
+      if (path === '/sw.js') {
+        response.writeHead(200, { 'Content-Type': 'text/javascript' })
+          .end(readFileSync(join(siteDir, 'sw.js'), 'utf8') + swVersion);
+        return true;
+      }
+      if (path !== '/compartica.wasm' || !cutShort) return false;
+      response.writeHead(200, { 'Content-Type': 'application/wasm' })
+        .end(readFileSync(join(siteDir, path)).subarray(0, 1000));
+      return true;
+    },
+  });
+  page = await open({ width: 390, height: 844 }, `http://127.0.0.1:${flaky.address().port}/`);
+  cutShort = true;
+  const installed = await page.evaluate(async () => {
+    // The page's own registration, or a new one where its install has
+    // failed already.
+    const registration = await navigator.serviceWorker.register('sw.js');
+    const worker = registration.installing || registration.waiting || registration.active;
+    if (worker.state !== 'redundant' && worker.state !== 'activated')
+      await new Promise((done) => worker.addEventListener('statechange', () => {
+        if (worker.state === 'redundant' || worker.state === 'activated') done();
+      }));
+    return [worker.state, (await caches.keys()).length];
+  });
+  check(installed[0] === 'redundant' && installed[1] === 0,
+        `a file cut short: the worker is ${installed[0]}, ${installed[1]} caches`);
+  cutShort = false;
   await page.reload();
   await page.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
-  check((await page.$eval('#Picture1', (e) => e.innerText)).includes('The patient is a'),
-        'with the server gone, a reload shows a case');
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForFunction(() => navigator.serviceWorker.controller);
+  swVersion = '\n// the next build';
+  await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+  const update = await page.waitForFunction(() => !document.getElementById('update').hidden &&
+    document.getElementById('update').innerText, { timeout: 5000 }).then((h) => h.jsonValue(), () => '');
+  check(update.includes('A new version') && update.includes('Load it'),
+        `a new build says so on the page ("${update.replace(/\s+/g, ' ')}")`);
   await page.close();
+  flaky.close();
+
+  // The module lost to a network error, the page's script cut short, and
+  // the font missing: the first two say so, without blaming a connection
+  // that works; without its font the exercise starts in the fallback face.
+  const broken = await serveFolder(siteDir, {
+    override: (path, request, response) => {
+      const mode = new URL(request.headers.referer || 'http://x/').search.slice(1);
+      if (path === '/compartica.wasm' && mode === 'wasm') response.destroy();
+      else if (path === '/compartica.js' && mode === 'script')
+        response.writeHead(200, { 'Content-Type': 'text/javascript' })
+          .end(readFileSync(join(siteDir, path)).subarray(0, 5000));
+      else if (path === '/compartica-sans.woff2' && mode === 'font') response.writeHead(404).end();
+      else return false;
+      return true;
+    },
+  });
+  for (const [mode, seconds] of [['wasm', 3], ['script', 10]]) {
+    page = await open({ width: 390, height: 844 },
+                      `http://127.0.0.1:${broken.address().port}/?${mode}`, { wait: false });
+    const note = await page.waitForFunction(() => {
+      const seen = (element) => element.checkVisibility({ visibilityProperty: true });
+      const shown = [...document.querySelectorAll('.note')].filter(seen);
+      return shown.length && !seen(document.getElementById('status')) &&
+        shown.map((n) => n.innerText).join(' ');
+    }, { timeout: seconds * 1000 }).then((h) => h.jsonValue(), () => '');
+    check(note.includes('could not load') && !/connect|offline/.test(note),
+          `${mode === 'wasm' ? 'the module lost to a network error' : 'the script cut short'}: ` +
+          `within ${seconds} s, "${note.replace(/\s+/g, ' ')}"`);
+    await page.close();
+  }
+  page = await open({ width: 390, height: 844 }, `http://127.0.0.1:${broken.address().port}/?font`);
+  check((await page.$eval('#Picture1', (e) => e.innerText)).includes('The patient is a'),
+        'without its font the exercise starts');
+  await page.close();
+  broken.close();
 
   // Assistive technology that starts after the page has loaded reads the
   // case from the panel itself.
@@ -248,6 +378,11 @@ try {
           `#case=${bad}: "${notice}", and a new patient`);
     await page.close();
   }
+  page = await open({ width: 390, height: 844 }, `${base}#draws=${workedDraws}`);
+  const drawn = await page.$eval('#Picture1', (e) => e.innerText);
+  check(words(drawn) !== words(expected[0].questions.join('\n')),
+        'the published page takes no draws from its address');
+  await page.close();
 
   // Each package in a frame of a page that plays the LMS with scorm-again.
   const lms = await serveFolder(scormDir, { pages: { '/lms.html': '<!doctype html><title>LMS</title>' } });
@@ -256,29 +391,41 @@ try {
                                    'LMSFinish'], error: 'LMSGetLastError',
              script: moduleText('scorm-again/scorm12/min'), constructor: 'Scorm12API',
              fields: ['cmi.core.lesson_status', 'cmi.core.session_time', 'cmi.core.exit',
-                      'cmi.suspend_data'],
+                      'cmi.suspend_data'], normalExit: '',
              timeForm: /^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/,
              resumed: (status, data) => ({ core: { entry: 'resume', lesson_status: status },
-                                           suspend_data: data }) },
+                                           suspend_data: data }),
+             reopened: (status) => ({ core: { entry: '', lesson_status: status } }) },
     2004: { api: 'API_1484_11', methods: ['Initialize', 'GetValue', 'SetValue', 'Commit',
                                           'Terminate'], error: 'GetLastError',
             script: moduleText('scorm-again/scorm2004/min'), constructor: 'Scorm2004API',
             fields: ['cmi.completion_status', 'cmi.session_time', 'cmi.exit', 'cmi.suspend_data'],
+            normalExit: 'normal',
             timeForm: /^PT(\d+H)?(\d+M)?(\d+(\.\d{1,2})?S)?$/,
             resumed: (status, data) => ({ entry: 'resume', completion_status: status,
-                                          suspend_data: data }) },
+                                          suspend_data: data }),
+            reopened: (status) => ({ entry: '', completion_status: status }) },
   };
 
   // Opens the package's page in a frame below an LMS page whose API records
-  // every call, each value set and each error code a call leaves. api: 'failing' for an
-  // LMS that takes the session and then throws at every call or reports an error.
-  async function launch(version, { cmi = null, api = 'scorm-again', hash = '' } = {}) {
+  // every call, each value set and each error code a call leaves. api:
+  // 'failing' for an LMS that takes the session and then throws at every
+  // call or reports an error. refuse: how many times the LMS refuses to be
+  // told "completed"; slow: milliseconds each call takes; clockBack: the
+  // computer's clock is stepped back a minute at every look.
+  async function launch(version, { cmi = null, api = 'scorm-again', draws = null, refuse = 0,
+                                   slow = 0, clockBack = false } = {}) {
     const run = runTimes[version];
     const lmsPage = await browser.newPage();
     lmsPage.on('pageerror', (error) => check(false, `no script error (${error.message})`));
+    if (draws) await lmsPage.evaluateOnNewDocument(scriptDraws, draws);
+    if (clockBack) await lmsPage.evaluateOnNewDocument(() => {
+      let now = Date.now();
+      Date.now = () => (now -= 60000);
+    });
     await lmsPage.goto(`http://127.0.0.1:${lms.address().port}/lms.html`);
     await lmsPage.addScriptTag({ content: run.script });
-    await lmsPage.evaluate((run, cmi, api, src) => {
+    await lmsPage.evaluate((run, cmi, api, src, refuse, slow) => {
       window.calls = [];
       window.errors = [];
       window.values = {};
@@ -291,9 +438,20 @@ try {
       } else {
         const lmsApi = new window[run.constructor]({ logLevel: 5 });
         if (cmi) lmsApi.loadFromJSON(cmi);
+        const lastError = lmsApi[run.error].bind(lmsApi);
+        let refused = null;
+        lmsApi[run.error] = () => refused || lastError();
         for (const method of run.methods) {
           const original = lmsApi[method].bind(lmsApi);
           lmsApi[method] = (...args) => {
+            for (const until = performance.now() + slow; performance.now() < until;);
+            refused = null;
+            if (method === run.methods[2] && args[1] === 'completed' && refuse > 0) {
+              refuse--;
+              refused = '351';
+              calls.push(`${method} refused`);
+              return 'false';
+            }
             const result = original(...args);
             const code = String(lmsApi[run.error]());
             calls.push(method);
@@ -309,13 +467,18 @@ try {
       frame.src = src;
       document.body.append(frame);
     }, { api: run.api, methods: run.methods, error: run.error, constructor: run.constructor },
-    cmi, api, `scorm${version.replace('.', '')}/index.html${hash}`);
+    cmi, api, `scorm${version.replace('.', '')}/index.html`, refuse, slow);
     const frame = await (await lmsPage.waitForSelector('iframe')).contentFrame();
     await frame.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
     // What the LMS was last given of the status, session time, exit and suspend data.
     const record = () => lmsPage.evaluate((fields) => fields.map((field) => values[field]),
                                           run.fields);
-    return { lmsPage, frame, run, record };
+    // The page leaves (suspending the attempt where it is open) before the LMS closes.
+    const close = async () => {
+      await frame.goto('about:blank');
+      await lmsPage.close();
+    };
+    return { lmsPage, frame, run, record, close };
   }
   const walk = async (frame, steps) => {
     for (let n = 0; n < steps; n++) await frame.$eval(`#${await frame.evaluate(leading)}`, (b) => b.click());
@@ -336,26 +499,66 @@ try {
           `SCORM ${version}: left at step 3: ${status}, exit ${exit}, then ${firstCalls[0].at(-1)}`);
     await first.lmsPage.close();
 
-    // Resumed: the same patient at the same step, then on to answer 4 and "end".
-    const second = await launch(version, { cmi: run.resumed(status, data) });
+    // Resumed: the same patient at the same step, then on to answer 4, the
+    // LMS refusing "completed" at first, and "end"; meanwhile the
+    // computer's clock goes back.
+    const second = await launch(version, { cmi: run.resumed(status, data), refuse: 1,
+                                           clockBack: true });
     const resumed = await panelTexts(second.frame);
     check(words(resumed.join(' ')) === words(left.join(' ')),
           `SCORM ${version}: a resumed attempt shows the same patient at step 3`);
     await walk(second.frame, 4);
     await second.frame.$eval('#end', (b) => b.click());
-    const [done, time] = await second.record();
+    const [done, time, ended] = await second.record();
     const secondCalls = await second.lmsPage.evaluate(() => [calls, errors]);
-    check(done === 'completed' && run.timeForm.test(time) && secondCalls[0].at(-1) === run.methods[4],
-          `SCORM ${version}: after answer 4 and "end": ${done}, session time ${time}, then ${secondCalls[0].at(-1)}`);
+    check(done === 'completed' && run.timeForm.test(time) && secondCalls[0].at(-1) === run.methods[4] &&
+          secondCalls[0].includes(`${run.methods[2]} refused`),
+          `SCORM ${version}: after answer 4, "completed" refused once, and "end": ${done}, ` +
+          `session time ${time}, then ${secondCalls[0].at(-1)}`);
+    const over = await second.frame.evaluate(() => [document.getElementById('status').innerText,
+                                                    document.getElementById('again').hidden]);
+    check(ended === run.normalExit && over[0].includes('close it') && over[1],
+          `SCORM ${version}: "end" finishes the attempt (exit "${ended}") and says "${over[0]}"`);
     const errors = [...firstCalls[1], ...secondCalls[1]];
     check(!errors.length, `SCORM ${version}: no call left an error code`, errors.join('\n'));
-    await second.lmsPage.close();
+    await second.close();
+
+    // A launch that is not a resume, over an attempt already complete,
+    // leaves its status as it was.
+    const again = await launch(version, { cmi: run.reopened('completed') });
+    await walk(again.frame, 1);
+    await again.frame.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 50))));
+    const reopened = await again.record();
+    check(reopened[0] == null,
+          `SCORM ${version}: a new launch over "completed" leaves it so (${reopened[0]})`);
+    await again.close();
   }
-  const failing = await launch('1.2', { api: 'failing', hash: `#draws=${workedDraws}` });
+
+  // A course that kept a case that names none: a new patient at its start,
+  // with no word of a link.
+  const garbled = await launch('1.2', { cmi: runTimes['1.2'].resumed(
+    'incomplete', JSON.stringify({ case: '12x', linked: true, step: 5 })) });
+  const fresh = await garbled.frame.evaluate(() => [document.getElementById('notice').innerText,
+    document.getElementById('Picture3').innerText.trim(), document.activeElement.id]);
+  check(!fresh[0] && !fresh[1] && fresh[2] === 'seeanswer1',
+        `a kept case that names none: a new patient at question 1 (${JSON.stringify(fresh)})`);
+  await garbled.close();
+
+  // An LMS that takes 300 ms a call: a step shows at once, the record after.
+  const slow = await launch('2004', { slow: 300 });
+  const shownAfter = await slow.frame.evaluate(() => {
+    const clicked = performance.now();
+    document.getElementById('seeanswer1').click();
+    return new Promise((r) => requestAnimationFrame(() => r(performance.now() - clicked)));
+  });
+  check(shownAfter < 100, `a slow LMS: the step is on screen ${shownAfter.toFixed(0)} ms after the click`);
+  await slow.close();
+
+  const failing = await launch('1.2', { api: 'failing', draws: workedDraws });
   await walk(failing.frame, 7);
   check(words((await panelTexts(failing.frame))[1]) === words(expected[7].answer.join('\n')),
         'an LMS whose every call fails: the exercise runs to answer 4');
-  await failing.lmsPage.close();
+  await failing.close();
   lms.close();
 
   // Opened from a file, the page says it must be served, and how.

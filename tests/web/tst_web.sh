@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The web edition's tests: the core's tests compiled to WebAssembly under
 # node, the same number forms and worked-example transcripts natively and
-# under node, the SCORM manifests against their schemas, and the page and
-# its packages in headless Chromium.
+# under node, the SCORM manifests against their schemas, no package from a
+# page without the adapter's place, and the page and its packages in
+# headless Chromium.
 # Usage: tst_web.sh NATIVE-BUILD WEB-BUILD [SCREENSHOT-DIR]
 set -euo pipefail
 native=$1 web=$2 screenshots=${3:-}
@@ -34,6 +35,17 @@ for version in 1.2 2004; do
         { cat "$work/xmllint"; exit 1; }
     echo "ok: $manifest"
 done
+
+echo "# a page without the course adapter's place makes no package"
+cp -r "$web/site" "$work/site"
+sed -i '/<!-- course adapter -->/d' "$work/site/index.html"
+if cmake -DSITE="$work/site" -DOUT="$work/scorm" -DSCORM=1.2 -DVERSION=0 -DNAME=n -DDESCRIPTION=d \
+    -DWEB="$here/../../web" -DPYTHON=python3 -P "$here/../../web/write_scorm_package.cmake" \
+    >"$work/cmake.txt" 2>&1 || ! grep -q 'course adapter' "$work/cmake.txt"; then
+    cat "$work/cmake.txt"
+    exit 1
+fi
+echo "ok: $(grep -o 'index.html has no.*' "$work/cmake.txt")"
 
 echo "# the page in Chromium"
 "$native/layout_table" >"$work/layout.txt"
