@@ -290,7 +290,9 @@ Module.compartica = (() => {
       document.getElementById('reload').hidden = !!state.course;
     });
     document.getElementById('reload').addEventListener('click', () => window.location.reload());
-    navigator.serviceWorker.register('sw.js');
+    // Without its worker (a server that lacks it, a private window) the
+    // page works as ever, only not offline.
+    navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 
   async function start() {

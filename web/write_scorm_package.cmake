@@ -8,7 +8,7 @@
 # bytes.
 # Usage: cmake -DSITE=site -DOUT=folder -DSCORM=1.2|2004 -DVERSION=x.y.z -DNAME=...
 #              -DDESCRIPTION=... -DWEB=web-source-folder -DPYTHON=python3
-#              -P write_scorm_package.cmake
+#              "-DLATER=files;the;page;loads;later" -P write_scorm_package.cmake
 string(REPLACE "." "" short ${SCORM})
 set(package ${OUT}/scorm${short})
 file(REMOVE_RECURSE ${package})

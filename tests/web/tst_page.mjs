@@ -17,7 +17,7 @@
 // Usage: node tst_page.mjs SITE-DIR SCORM-DIR TRANSCRIPTS LAYOUT-TABLE SHEETS [SCREENSHOT-DIR]
 // SHEETS: lines "S-i<tab>the text of the worksheet of case S-i".
 
-import { readFileSync, readdirSync } from 'node:fs';
+import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { launchChromium, sentBody, serveFolder } from './chromium.mjs';
@@ -240,15 +240,20 @@ try {
   const webDir = resolve(siteDir, '..');
   const host = await serveFolder(webDir, { compress: true });
   const at = `http://127.0.0.1:${host.address().port}`;
-  const siteBytes = readdirSync(siteDir).reduce((sum, name) =>
-    sum + sentBody(name, readFileSync(join(siteDir, name))).length, 0);
+  // What the page loads by itself, its worker kept away: the bound for a
+  // first visit with its worker, which adds only its own script.
+  const alone = await serveFolder(siteDir, { compress: true, override: (path, request, response) =>
+    path === '/sw.js' && !!response.writeHead(404).end() });
+  await (await open({ width: 390, height: 844 }, `http://127.0.0.1:${alone.address().port}/`)).close();
+  alone.close();
+  const pageBytes = alone.sent + sentBody('sw.js', readFileSync(join(siteDir, 'sw.js'))).length;
   page = await open({ width: 390, height: 844 }, `${at}/site/`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  check(host.sent <= pageBytes, `a first visit sends ${host.sent} bytes, the page by itself and ` +
+        `its worker's script ${pageBytes}`);
   const session = await page.target().createCDPSession();
   const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
   check(!installabilityErrors.length, 'installable', JSON.stringify(installabilityErrors));
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  check(host.sent <= siteBytes,
-        `a first visit sends ${host.sent} bytes, the site's files once being ${siteBytes}`);
   const packagePage = await open({ width: 390, height: 844 }, `${at}/scorm/scorm12/`);
   await packagePage.evaluate(() => navigator.serviceWorker.ready);
   host.closeAllConnections();
