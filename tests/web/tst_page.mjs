@@ -375,12 +375,12 @@ try {
           `#case=${name}: the patient of the sheet "${label}"`);
     await page.close();
   }
-  for (const bad of ['12x', '4242-501', '']) {
+  for (const bad of ['12x', '4242-501', '', '1'.repeat(1400000)]) {
     page = await open({ width: 390, height: 844 }, `${base}#case=${bad}`);
     const [notice, label, patient] = await page.evaluate(() => ['notice', 'case-label', 'Picture1']
       .map((id) => document.getElementById(id).innerText));
     check(notice.includes('#case=S-i') && !label && patient.includes('The patient is a'),
-          `#case=${bad}: "${notice}", and a new patient`);
+          `#case=${bad.length > 30 ? `(${bad.length} digits)` : bad}: "${notice}", and a new patient`);
     await page.close();
   }
   page = await open({ width: 390, height: 844 }, `${base}#draws=${workedDraws}`);
