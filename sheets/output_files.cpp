@@ -122,7 +122,7 @@ QString writeTogether(const std::vector<OutputFile>& files) {
             return cannotWrite(output.path, failed);
         written.push_back(std::move(file));
     }
-    // Unsaved, each file's copy beside its target is removed as it goes.
+    // On an early return each copy beside its target is dropped unrenamed.
     for (auto& file : written)
         if (!file->commit())
             return cannotWrite(file->fileName(), file->errorString());

@@ -21,6 +21,7 @@ QString outputsRefused(const std::vector<QString>& paths);
 
 // Writes every file whole or none: each is written and synced beside its
 // target first, and only when all are on disk are they renamed into
-// place, so a full disk or any other failure leaves every earlier file as
-// it was. Returns the line that says what failed, or empty.
+// place, so a full disk or a folder that refuses leaves every earlier file
+// as it was (only a rename that fails after another has succeeded could
+// not). Returns the line that says what failed, or empty.
 QString writeTogether(const std::vector<OutputFile>& files);

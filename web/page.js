@@ -197,7 +197,7 @@ Module.compartica = (() => {
   }
 
   function closing(ended) {
-    if (!state.closed) emit('closing', { ended: ended === true });
+    if (!state.closed) emit('closing', { ended });
     state.closed = true;
   }
 
@@ -318,7 +318,7 @@ Module.compartica = (() => {
     chooseLayout(wide);
     document.addEventListener('keydown', guardKeys, true);
     document.getElementById('again').addEventListener('click', () => begin({}));
-    window.addEventListener('pagehide', closing);
+    window.addEventListener('pagehide', () => closing(false));
     const hash = new URLSearchParams(window.location.hash.slice(1));
     const from = { case: hash.get('case'), linked: hash.has('case') };
     emit('starting', from);
