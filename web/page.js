@@ -290,9 +290,12 @@ Module.compartica = (() => {
       document.getElementById('reload').hidden = !!state.course;
     });
     document.getElementById('reload').addEventListener('click', () => window.location.reload());
-    // Without its worker (a server that lacks it, a private window) the
-    // page works as ever, only not offline.
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+    // Registered once the page has loaded all it shows, which the worker
+    // then finds in the browser's cache. Without its worker (a server that
+    // lacks it, a private window) the page works as ever, only not offline.
+    const register = () => navigator.serviceWorker.register('sw.js').catch(() => {});
+    if (document.readyState === 'complete') register();
+    else window.addEventListener('load', register, { once: true });
   }
 
   async function start() {
