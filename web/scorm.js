@@ -72,11 +72,14 @@
     }
   }
 
-  // The values the LMS has not yet taken: each is set, and dropped from
-  // here once a commit after it has succeeded.
+  // The values the LMS has not yet taken: each is offered at every record,
+  // and dropped once a commit after it has succeeded. Records stop when the
+  // session has.
   const unsent = {};
-  function record(values) {
+  let open = false;
+  function record(values = {}) {
     Object.assign(unsent, values);
+    if (!open) return;
     const taken = Object.entries(unsent).filter(([name, value]) =>
       call(calls.set, name, value) !== null);
     call(calls.set, calls.time, sessionTime());
@@ -85,19 +88,17 @@
   }
 
   // A step's record waits until the page has painted the step.
-  let waiting = null;
+  let scheduled = false;
   function recordLater(values) {
-    const first = !waiting;
-    waiting = Object.assign(waiting || {}, values);
-    if (first) requestAnimationFrame(() => setTimeout(flush, 0));
-  }
-  function flush() {
-    const values = waiting || {};
-    waiting = null;
-    if (open) record(values);
+    Object.assign(unsent, values);
+    if (scheduled) return;
+    scheduled = true;
+    requestAnimationFrame(() => setTimeout(() => {
+      scheduled = false;
+      record();
+    }, 0));
   }
 
-  let open = false;
   if (!api || call(calls.initialize, '') !== 'true') return;
   open = true;
   // Only a resumed attempt has a case to come back to. Any attempt the LMS
@@ -116,20 +117,16 @@
   });
   window.addEventListener('compartica:step', (event) => {
     const { case: name, linked, step } = event.detail;
-    if (open) recordLater({ 'cmi.suspend_data': JSON.stringify({ case: name, linked, step }) });
+    recordLater({ 'cmi.suspend_data': JSON.stringify({ case: name, linked, step }) });
   });
-  window.addEventListener('compartica:complete', () => {
-    if (open) recordLater({ [calls.status]: 'completed' });
-  });
+  window.addEventListener('compartica:complete', () => recordLater({ [calls.status]: 'completed' }));
   // "end" finishes the attempt; leaving the page in any other way
   // suspends it, to be resumed at the same step. What the LMS has not
   // taken yet is offered a few times more before the session ends.
   window.addEventListener('compartica:closing', (event) => {
     if (!open) return;
-    waiting = Object.assign(waiting || {}, { [calls.exit]: event.detail.ended ? calls.normal
-                                                                               : 'suspend' });
-    flush();
-    for (let tries = 0; tries < 3 && Object.keys(unsent).length; tries++) record({});
+    record({ [calls.exit]: event.detail.ended ? calls.normal : 'suspend' });
+    for (let tries = 0; tries < 3 && Object.keys(unsent).length; tries++) record();
     call(calls.finish, '');
     open = false;
   });

@@ -155,27 +155,6 @@ void caseRefs() {
              std::string("https://example.org/c/#case=7-1"), "link");
 }
 
-// A long address is wrapped beside its QR code, after a '/', '?', '&' or '='
-// in the second half of a line where there is one.
-void addressLinesWrap() {
-    const struct {
-        const char* address;
-        std::size_t room; // characters a line
-        Lines lines;
-    } rows[] = {
-        {"https://example.org/compartica/index.html#case=4242-2",
-         20,
-         {"https://example.org/", "compartica/", "index.html#case=", "4242-2"}},
-        {"https://example.org/?a=1&b=2", 60, {"https://example.org/?a=1&b=2"}},
-        {"aaaaaaaaaaaaaaaaaaaaaaaaa", 10, {"aaaaaaaaaa", "aaaaaaaaaa", "aaaaa"}},
-        {"ab/cdefghijklmnop", 10, {"ab/cdefghi", "jklmnop"}},
-    };
-    for (const auto& row : rows)
-        CHECK_EQ(addressLines(row.address,
-                              [&](const std::string& line) { return line.size() <= row.room; }),
-                 row.lines, row.address);
-}
-
 // Names printed on sheets, in QR codes and in courses' records keep their
 // patients for good: each opens the patient it opened when it was printed.
 void caseNamesKeepTheirPatients() {
@@ -485,7 +464,6 @@ int main(int argc, char** argv) {
     drawLists();
     caseRefs();
     caseNamesKeepTheirPatients();
-    addressLinesWrap();
     transcripts();
     printedRuns();
     workedExampleSequence();

@@ -39,12 +39,10 @@ done
 echo "# a page without the course adapter's place makes no package"
 cp -r "$web/site" "$work/site"
 sed -i '/<!-- course adapter -->/d' "$work/site/index.html"
-if cmake -DSITE="$work/site" -DOUT="$work/scorm" -DSCORM=1.2 -DVERSION=0 -DNAME=n -DDESCRIPTION=d \
+! cmake -DSITE="$work/site" -DOUT="$work/scorm" -DSCORM=1.2 -DVERSION=0 -DNAME=n -DDESCRIPTION=d \
     -DWEB="$here/../../web" -DPYTHON=python3 -P "$here/../../web/write_scorm_package.cmake" \
-    >"$work/cmake.txt" 2>&1 || ! grep -q 'course adapter' "$work/cmake.txt"; then
-    cat "$work/cmake.txt"
-    exit 1
-fi
+    >"$work/cmake.txt" 2>&1 && grep -q 'has no "<!-- course adapter -->"' "$work/cmake.txt" ||
+    { cat "$work/cmake.txt"; exit 1; }
 echo "ok: $(grep -o 'index.html has no.*' "$work/cmake.txt")"
 
 echo "# the page in Chromium"
