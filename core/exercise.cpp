@@ -4,9 +4,12 @@
 
 #include "case/answers.h"
 #include "case/make_case.h"
+#include "case/seeded_random_source.h"
 #include "core/exercise_texts.h"
 #include "core/float_faults.h"
+#include "core/printed_panel.h"
 
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -159,4 +162,27 @@ void Exercise::hideAnswer(int nextQuestion, Control clicked, Control next) {
     if (nextQuestion != noQuestion)
         poseQuestion(nextQuestion);
     moveOn(clicked, next);
+}
+
+// The printed texts do not depend on the case's figures for their number of
+// lines, so one seeded case stands for every case.
+ExerciseReach exerciseReach() {
+    SeededRandomSource random(1);
+    PrintedPanel questions, answers;
+    Exercise exercise(random, questions, answers);
+    ExerciseReach reach{0, 0, 0};
+    const auto measure = [&](const Stage& stage) {
+        reach.questionLines = std::max(reach.questionLines, int(questions.lines().size()));
+        reach.answerLines = std::max(reach.answerLines, int(answers.lines().size()));
+        for (std::size_t n = 0; n < sequenceButtonCount; ++n)
+            if (stage.visible[n]) {
+                const PixelRect button = pixelsOf(layoutOf(static_cast<Control>(n)));
+                reach.lowestButtonBottom =
+                    std::max(reach.lowestButtonBottom, button.top + button.height);
+            }
+    };
+    exercise.onStage(measure);
+    exercise.Form_Load();
+    exercise.stepOn(int(sequenceButtonCount));
+    return reach;
 }

@@ -68,7 +68,7 @@ inline constexpr const char* caseLinkIntro =
     "Work this case on screen, with its answers one step at a time:";
 // The page's line for a link that names no case.
 inline constexpr const char* badCaseLinkMessage =
-    "This link names no case (its end should be #case=S or #case=S-i): here is a new patient.";
+    "This link does not name a worksheet case, so this is a new patient.";
 inline std::string answerKeyHeading(const std::string& label) {
     return "Answer key: " + label;
 }

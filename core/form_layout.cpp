@@ -4,6 +4,7 @@
 
 #include "core/exercise_texts.h"
 
+#include <algorithm>
 #include <string>
 #include <type_traits>
 
@@ -17,8 +18,7 @@ std::string layoutTable() {
             return '\t' + std::string(value);
     };
     std::string table = "form" + field(toPixels(formWidth)) + field(toPixels(formHeight)) +
-                        field(fontPixelSize) + field(toPixels(formHeight, minimumZoom)) +
-                        field(formCaption) + '\n';
+                        field(fontPixelSize) + field(formCaption) + '\n';
     for (const ControlLayout& row : formLayout) {
         const PixelRect r = pixelsOf(row);
         table += "control" + field(static_cast<int>(row.control)) + field(row.name) +
@@ -27,4 +27,25 @@ std::string layoutTable() {
                  field(accessibleNameOf(row.control)) + '\n';
     }
     return table;
+}
+
+std::optional<FittedLayout> fitToHeight(int height, int lineHeight, const ExerciseReach& reach) {
+    const PixelRect questions = pixelsOf(layoutOf(Control::Picture1));
+    const PixelRect answers = pixelsOf(layoutOf(Control::Picture3));
+    const PixelRect end = pixelsOf(layoutOf(Control::end));
+    const int full = toPixels(formHeight);
+    const int lift = std::max(0, full - height);
+    const int gap = answers.top - (questions.top + questions.height);
+    const int answersTop =
+        std::max(answers.top - lift, questions.top + reach.questionLines * lineHeight + gap);
+    const int answersBottom = answers.top + answers.height - lift;
+    const int endTop = std::max(end.top - lift, reach.lowestButtonBottom + gap);
+    if (answersBottom - answersTop < reach.answerLines * lineHeight ||
+        endTop + end.height > full - lift)
+        return std::nullopt;
+    return FittedLayout{full - lift,
+                        {questions.left, questions.top, questions.width,
+                         answersTop - gap - questions.top},
+                        {answers.left, answersTop, answers.width, answersBottom - answersTop},
+                        {end.left, endTop, end.width, end.height}};
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -129,11 +130,31 @@ constexpr double zoomToFit(double width, double height) {
     return fit < 1.0 && fit >= minimumZoom ? fit : 1.0;
 }
 
+// How far the exercise reaches into the layout: the most lines the question
+// panel and the answer panel hold at any stage, and the bottom edge, in
+// pixels at full size, of the lowest button that ever leads on.
+struct ExerciseReach {
+    int questionLines, answerLines;
+    int lowestButtonBottom;
+};
+
+// The window's layout in a client area `height` pixels tall at full size,
+// for a page that keeps the layout where the form's full height does not
+// fit. The answer panel and "end" rise with the bottom edge: the answer
+// panel no higher than one gap below the question panel's last line, then
+// giving up its empty lines at the foot; "end" no higher than one gap below
+// the lowest button that leads on. The question panel ends one gap above
+// the answer panel, as in the full layout. Nothing where even that does not
+// fit; the full layout where the form fits.
+struct FittedLayout {
+    int height;
+    PixelRect questions, answers, end;
+};
+std::optional<FittedLayout> fitToHeight(int height, int lineHeight, const ExerciseReach& reach);
+
 // The table for front ends that read it as text, tab-separated, one line
 // for the form and one a control in stacking order, topmost first, pixels
 // at full size:
-//   form <width> <height> <fontPixelSize> <shortest> <title>
+//   form <width> <height> <fontPixelSize> <title>
 //   control <number> <name> <kind> <left> <top> <width> <height> <caption> <accessible name>
-// where shortest is the form's height at minimumZoom: a page whose viewport
-// is shorter than that, or narrower than the form, flows its text instead.
 std::string layoutTable();

@@ -14,6 +14,9 @@
 // may name the case and step to start from, say that the page runs in a
 // course, or (tests) give scripted draws. Prepended to the WebAssembly
 // module's own script.
+// The panels are not live regions: after each step one polite region is
+// given what the step printed, whole and in reading order, for a screen
+// reader to say once.
 
 Module.compartica = (() => {
   // The page's script has arrived and runs: the note that stands in for
@@ -24,11 +27,16 @@ Module.compartica = (() => {
   // text is cut to one character more, which names no case, before it
   // reaches the module.
   const longestCaseName = 24;
+  // A press of the pointer this soon after a step (ms) is the second half of
+  // a double tap or click, not a step: the student has not yet seen the one
+  // it follows.
+  const settleTime = 500;
   const panelControls = ['Picture1', 'Picture3'];
   const root = document.documentElement;
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
                   controls: new Map(), measure: null, stepped: false,
-                  from: null, complete: false, closed: false };
+                  from: null, complete: false, closed: false, steppedAt: -Infinity,
+                  unit: 1, course: false };
 
   // What Qt reads from the same font: the average character width and the
   // height, ascent plus descent, each rounded outwards to whole pixels as
@@ -43,6 +51,47 @@ Module.compartica = (() => {
 
   function textWidth(text) {
     return Math.round(state.measure.measureText(text).width);
+  }
+
+  // Where a flowing line may break: between words and between the parts of
+  // a formula, never inside a part. A value keeps the operator before it
+  // and its unit or closing bracket after it, and a bracket that holds no
+  // words is one part. The spaces a line keeps together become no-break
+  // spaces (which copy as spaces), line by line as its runs arrive; a
+  // browser may still break after a hyphen, so "- " in a part is kept
+  // together by its own element.
+  const tokenKind = (token) => (/^(L|kg|mg|mL|min|µg|\/mL,?|%)$/.test(token) ? 'unit'
+    : /\d/.test(token) ? 'number' : /^[=/x+\-()]$/.test(token) ? 'operator' : 'word');
+  const joined = (a, b) => (a.kind === 'operator' && a.token !== ')' && b.kind === 'number') ||
+    (a.kind !== 'operator' && a.kind !== 'word' && (b.kind === 'unit' || b.token === ')'));
+
+  function keepTogether(line) {
+    const spans = [...line.element.children];
+    const text = spans.map((span) => span.textContent).join('').replace(/\u00a0/g, ' ');
+    const tokens = [...text.matchAll(/[^ ]+/g)].map((match) => (
+      { token: match[0], kind: tokenKind(match[0]), start: match.index }));
+    const kept = tokens.map((token, n) => n + 1 < tokens.length && joined(token, tokens[n + 1]));
+    tokens.forEach((token, n) => {
+      if (!token.token.startsWith('(')) return;
+      const close = tokens.findIndex((other, m) => m >= n && other.token.endsWith(')'));
+      if (close > n && tokens.slice(n, close + 1).every((other) => other.kind !== 'word'))
+        kept.fill(true, n, close);
+    });
+    const glued = text.split('');
+    tokens.forEach((token, n) => {
+      const end = token.start + token.token.length;
+      if (kept[n]) glued.fill('\u00a0', end, tokens[n + 1].start);
+    });
+    let at = 0;
+    for (const span of spans) {
+      const length = span.textContent.length;
+      const wanted = glued.slice(at, at + length).join('');
+      if (span.textContent !== wanted)
+        span.replaceChildren(...wanted.split(/(-\u00a0)/).map((piece, n) => (n % 2
+          ? Object.assign(document.createElement('span'), { className: 'joint', textContent: piece })
+          : piece)));
+      at += length;
+    }
   }
 
   // A printed line: its element, the column its first run starts at, the
@@ -69,11 +118,11 @@ Module.compartica = (() => {
     span.textContent = run.text;
     const tabbed = !line.last || run.column > line.end;
     if (!line.last) {
-      line.element.style.setProperty('--line-left', `${run.x}px`);
-      line.element.style.setProperty('--line-top', `${run.y}px`);
+      line.element.style.setProperty('--line-left', run.x);
+      line.element.style.setProperty('--line-top', run.y);
       line.first = run.column;
     } else {
-      line.last.span.style.setProperty('--run-width', `${run.x - line.last.x}px`);
+      line.last.span.style.setProperty('--run-width', run.x - line.last.x);
       if (tabbed) {
         line.last.span.textContent += ' '.repeat(run.column - line.end);
         line.last.span.classList.add('tab');
@@ -87,6 +136,7 @@ Module.compartica = (() => {
     line.element.append(span);
     line.last = { span, x: run.x, column: run.column };
     line.end = run.column + [...run.text].length;
+    keepTogether(line);
     state.fresh.add(line.element);
   }
 
@@ -102,22 +152,21 @@ Module.compartica = (() => {
   // The core's layout table: the form's line, then one line a control.
   function layoutTable() {
     const rows = call('compartica_layout', 'string').trim().split('\n').map((line) => line.split('\t'));
-    const [, width, height, fontSize, shortest, title] = rows.find((row) => row[0] === 'form');
+    const [, width, height, fontSize, title] = rows.find((row) => row[0] === 'form');
     const controls = rows.filter((row) => row[0] === 'control').map(
       ([, index, name, kind, left, top, width, height, caption, accessibleName]) => (
         { index: Number(index), name, kind, left, top, width, height, caption, accessibleName }));
-    return { form: { width: Number(width), height: Number(height), fontSize: Number(fontSize),
-                     shortest: Number(shortest), title },
+    return { form: { width: Number(width), height: Number(height), fontSize: Number(fontSize), title },
              controls };
   }
 
-  // Where the window's layout puts a control; used only while the page
-  // shows that layout.
+  // Where the window's layout puts a control, in the layout's pixels; used
+  // only while the page shows that layout.
   function place(element, row) {
     element.id = row.name;
     element.classList.add('control');
     for (const side of ['left', 'top', 'width', 'height'])
-      element.style.setProperty(`--${side}`, `${row[side]}px`);
+      element.style.setProperty(`--${side}`, row[side]);
     return element;
   }
 
@@ -126,14 +175,12 @@ Module.compartica = (() => {
       const button = document.createElement('button');
       button.type = 'button';
       button.textContent = row.caption;
-      button.addEventListener('click', () => click(row.index));
+      button.addEventListener('click', (event) => click(row.index, event));
       return button;
     }
     if (row.kind === 'panel') {
-      // The panel is its own live region: a screen reader says what a step
-      // appends, and nothing of what a clear removes.
       const panel = document.createElement('div');
-      panel.setAttribute('role', 'log');
+      panel.setAttribute('role', 'region');
       panel.setAttribute('aria-label', row.accessibleName);
       panel.tabIndex = -1;
       panel.className = 'panel';
@@ -166,13 +213,32 @@ Module.compartica = (() => {
     }
   }
 
-  // The window's layout where the viewport is as wide as the window and at
-  // least as tall as the window at its smallest; the flowing layout
-  // elsewhere. The page never scales itself: browser zoom and the reader's
-  // text size enlarge it as they do any page.
-  function chooseLayout(wide) {
-    root.classList.toggle('window', wide.matches);
-    root.classList.toggle('flow', !wide.matches);
+  // The window's layout where it fits whole, below what stands above it,
+  // with a fine pointer; the flowing layout elsewhere. The layout is drawn
+  // at the reader's text size (1rem for 16 px) and, where the viewport is
+  // shorter than the form, with the answer panel and "end" raised as the
+  // core fits them. Browser zoom enlarges it as it does any page.
+  function chooseLayout() {
+    state.unit = parseFloat(getComputedStyle(root).fontSize) / 16;
+    root.classList.replace('flow', 'window') || root.classList.add('window');
+    const above = document.getElementById('form1').getBoundingClientRect().top + window.scrollY;
+    const height = Math.floor((window.innerHeight - above) / state.unit);
+    const fitted = call('compartica_fit', 'string', ['number', 'number'],
+                        [height, state.metrics.lineHeight]).split('\t').map(Number);
+    const wide = !window.matchMedia('(pointer: coarse)').matches && fitted.length > 1 &&
+      window.innerWidth >= state.form.width * state.unit;
+    root.classList.replace('window', wide ? 'window' : 'flow');
+    if (!wide) return;
+    const [formHeight, questionsTop, questionsHeight, answersTop, answersHeight, endTop] = fitted;
+    root.style.setProperty('--form-height', formHeight);
+    const set = (id, top, height) => {
+      const element = document.getElementById(id);
+      element.style.setProperty('--top', top);
+      if (height !== undefined) element.style.setProperty('--height', height);
+    };
+    set('Picture1', questionsTop, questionsHeight);
+    set('Picture3', answersTop, answersHeight);
+    set('end', endTop);
   }
 
   // After a step, scrolls the least that shows every line it printed, or
@@ -186,6 +252,12 @@ Module.compartica = (() => {
     const visibleBottom = root.classList.contains('flow') ? bar.top : window.innerHeight;
     const by = Math.min(Math.max(0, bottom - visibleBottom), top);
     if (by) window.scrollBy({ top: by, behavior: 'instant' });
+  }
+
+  // What a step printed, its lines in order, said once by a screen reader.
+  function announce(text) {
+    document.getElementById('spoken').textContent =
+      text.split('\n').map((line) => line.trim()).filter(Boolean).join('\n');
   }
 
   function setStatus(message) {
@@ -209,6 +281,7 @@ Module.compartica = (() => {
     document.title = label ? `${label} – ${state.form.title}` : state.form.title;
     document.getElementById('case-label').textContent = label;
     document.getElementById('notice').textContent = notice;
+    if (state.metrics) chooseLayout();
   }
 
   // The exercise has stopped or ended: its controls give way to the message
@@ -241,6 +314,7 @@ Module.compartica = (() => {
     const focus = state.controls.get(report.focus);
     if (focus && document.activeElement !== focus) focus.focus({ preventScroll: true });
     show(false);
+    announce(report.spoken);
     if (state.stepped) reveal(state.fresh);
     state.fresh.clear();
     state.stepped = false;
@@ -249,14 +323,36 @@ Module.compartica = (() => {
     state.complete = report.complete;
   }
 
-  function click(index) {
+  const settling = () => performance.now() - state.steppedAt < settleTime;
+
+  // A press by the pointer (a click's detail counts its presses; a key's
+  // click has none) while the last step settles is not taken.
+  function click(index, event) {
+    if (event.detail > 0 && settling()) return;
+    state.steppedAt = performance.now();
     state.stepped = true;
     call('compartica_click', null, ['number'], [index]);
   }
 
   // One key press makes at most one step: auto-repeated presses do nothing.
+  // Space on a panel (the worked answer holds the focus after answer 4)
+  // presses nothing and scrolls nothing.
   function guardKeys(event) {
     if (event.target.tagName === 'BUTTON' && event.repeat) event.preventDefault();
+    if (event.key === ' ' && event.target.classList.contains('panel')) event.preventDefault();
+  }
+
+  // The second press of a double click lands where the button that was
+  // pressed has gone: the focus stays on the button that leads on.
+  function guardFocus(event) {
+    if (settling()) event.preventDefault();
+  }
+
+  // The case a link names, as mail and chat programs leave links: without
+  // the stops, brackets, commas, slashes and spaces they add at its end.
+  function fromAddress() {
+    const hash = new URLSearchParams(window.location.hash.slice(1));
+    return { case: (hash.get('case') || '').replace(/[\s.,)/]+$/, ''), linked: hash.has('case') };
   }
 
   // from: { draws, case, linked, resumed, course, step }, each optional:
@@ -288,6 +384,7 @@ Module.compartica = (() => {
       if (!replacing) return;
       document.getElementById('update').hidden = false;
       document.getElementById('reload').hidden = !!state.course;
+      chooseLayout();
     });
     document.getElementById('reload').addEventListener('click', () => window.location.reload());
     // Registered once the page has loaded all it shows, which the worker
@@ -303,27 +400,32 @@ Module.compartica = (() => {
     state.form = table.form;
     document.title = state.form.title;
     document.getElementById('title').textContent = state.form.title;
-    root.style.setProperty('--font-size', `${state.form.fontSize}px`);
-    root.style.setProperty('--form-height', `${state.form.height}px`);
+    root.style.setProperty('--font-size', state.form.fontSize);
+    root.style.setProperty('--form-width', state.form.width);
     // Without its font (blocked, or cut short), the page goes on in the
     // fallback face, which has the same widths.
     const font = `bold ${state.form.fontSize}px "${family}", Arial, sans-serif`;
     await document.fonts.load(font).catch(() => []);
     state.metrics = fontMetrics(state.form.fontSize);
-    root.style.setProperty('--line-height', `${state.metrics.lineHeight}px`);
+    root.style.setProperty('--line-height', state.metrics.lineHeight);
     state.measure = document.createElement('canvas').getContext('2d');
     state.measure.font = font;
 
     buildControls(table.controls);
-    const wide = window.matchMedia(
-      `(min-width: ${state.form.width}px) and (min-height: ${state.form.shortest}px)`);
-    wide.addEventListener('change', () => chooseLayout(wide));
-    chooseLayout(wide);
+    window.addEventListener('resize', chooseLayout);
+    window.matchMedia('(pointer: coarse)').addEventListener('change', chooseLayout);
+    chooseLayout();
     document.addEventListener('keydown', guardKeys, true);
-    document.getElementById('again').addEventListener('click', () => begin({}));
+    document.addEventListener('mousedown', guardFocus);
+    // A new patient leaves the address of the case before it, so that a
+    // reload does not bring that case back; a new address opens its case.
+    document.getElementById('again').addEventListener('click', () => {
+      window.history.replaceState(null, '', window.location.pathname + window.location.search);
+      begin({});
+    });
+    window.addEventListener('hashchange', () => { if (!state.course) begin(fromAddress()); });
     window.addEventListener('pagehide', () => closing(false));
-    const hash = new URLSearchParams(window.location.hash.slice(1));
-    const from = { case: hash.get('case'), linked: hash.has('case') };
+    const from = fromAddress();
     emit('starting', from);
     state.course = !!from.course;
     begin(from);

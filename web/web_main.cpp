@@ -33,9 +33,10 @@ EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
 });
 EM_JS(void, page_stage, (int shown, int focus, int step, int complete, const char* message,
-                         const char* restart), {
+                         const char* restart, const char* spoken), {
     Module.compartica.stage({ shown, focus, step, complete: complete !== 0,
-                              message: UTF8ToString(message), restart: UTF8ToString(restart) });
+                              message: UTF8ToString(message), restart: UTF8ToString(restart),
+                              spoken: UTF8ToString(spoken) });
 });
 EM_JS(void, page_case, (const char* ref, const char* label, const char* notice), {
     Module.compartica.caseShown(UTF8ToString(ref), UTF8ToString(label), UTF8ToString(notice));
@@ -89,7 +90,8 @@ struct Page {
     // stopped or ended, the message the page shows in its place and the
     // caption of the button that starts again. In a course, whose record
     // a new patient would not reach, the page says the exercise can be
-    // closed instead.
+    // closed instead. `spoken`: what the step printed, the question panel's
+    // lines before the answer panel's, for a screen reader to say at once.
     void report(const Stage& stage) {
         int shown = 0;
         for (std::size_t n = 0; n < controlCount; ++n)
@@ -99,8 +101,9 @@ struct Page {
                                     : inCourse           ? courseEndedMessage
                                                          : endedMessage;
         const bool restarts = !message.empty() && !inCourse;
+        const std::string spoken = questions.takeChange().added + '\n' + answers.takeChange().added;
         page_stage(shown, static_cast<int>(stage.focus), stage.step, stage.complete,
-                   message.c_str(), restarts ? newPatientCaption : "");
+                   message.c_str(), restarts ? newPatientCaption : "", spoken.c_str());
     }
 };
 
@@ -153,6 +156,21 @@ EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
 
 EMSCRIPTEN_KEEPALIVE const char* compartica_layout() {
     return handOver(layoutTable());
+}
+
+// The window's layout in a viewport `height` pixels tall at full size:
+// "height, question panel top and height, answer panel top and height, end
+// top", tab-separated, or empty where the layout cannot fit.
+EMSCRIPTEN_KEEPALIVE const char* compartica_fit(int height, int lineHeight) {
+    static const ExerciseReach reach = exerciseReach();
+    const auto fitted = fitToHeight(height, lineHeight, reach);
+    if (!fitted)
+        return handOver("");
+    std::string text = std::to_string(fitted->height);
+    for (const int value : {fitted->questions.top, fitted->questions.height, fitted->answers.top,
+                            fitted->answers.height, fitted->end.top})
+        text += '\t' + std::to_string(value);
+    return handOver(text);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* reason) {

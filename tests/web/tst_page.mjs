@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web edition in Debian's headless Chromium, served from a local
-// server. At each viewport, from a phone to a desktop, the worked example
-// is clicked or tapped through to answer 4: the panels' text against the
-// native core's transcripts, every line a step prints in view, no sideways
-// scrolling, the window's positions where the page keeps its layout, the
-// answer ink's contrast, axe-core's WCAG 2.1 A and AA rules and the
-// security policy. Then, once each: the keys, "end" and a new patient, an
+// server. At each viewport, from a phone to a desktop, laptops, a tablet
+// and a phone with large text among them, the worked example is double
+// clicked or double tapped through to answer 4, one step a press: the
+// panels' text against the native core's transcripts, what the one live
+// region says after each step, every line a step prints in view (above the
+// bar, or with no scrolling where the page keeps the window's layout,
+// centred), no sideways scrolling, the window's positions, the text size
+// and targets, the answer ink's contrast, axe-core's WCAG 2.1 A and AA
+// rules and the security policy; once, the printed page. Then, once each:
+// the keys, "end" and a new patient, an
 // injected script, installability, a first visit that fetches each file
 // once, the site and a package on one host offline, a worker given a file
 // cut short, a new build, a module, script or font that fails, a late
@@ -17,6 +21,7 @@
 // Usage: node tst_page.mjs SITE-DIR SCORM-DIR TRANSCRIPTS LAYOUT-TABLE SHEETS [SCREENSHOT-DIR]
 // SHEETS: lines "S-i<tab>the text of the worksheet of case S-i".
 
+import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
@@ -82,6 +87,9 @@ async function open(viewport, url = null, { wait = true } = {}) {
   const page = await browser.newPage();
   if (wait) page.on('pageerror', (error) => check(false, `no script error (${error.message})`));
   await page.setViewport(viewport);
+  if (viewport.fontSize)
+    await (await page.target().createCDPSession()).send('Page.setFontSizes',
+                                                        { fontSizes: { standard: viewport.fontSize } });
   await page.evaluateOnNewDocument(watchPolicy);
   if (!url) await page.evaluateOnNewDocument(scriptDraws, workedDraws);
   await page.goto(url || base);
@@ -102,23 +110,27 @@ async function checkText(page, stage, how) {
   }
 }
 
-// Where the page keeps the window's layout, each printed line starts at its
-// print column (8 px each) on its line (15 px each) of its panel.
+// Where the page keeps the window's layout, centred, each panel lies at its
+// place across the form, and each printed line starts at its print column
+// (8 px each) on its line (15 px each) of its panel.
 async function checkPlaces(page, stage, how) {
   for (const [panel, id] of Object.entries(panels)) {
-    const starts = await page.$$eval(`#${id} .line`, (lines) => lines.map((line) => {
-      const box = line.firstElementChild?.getBoundingClientRect();
-      return box && { left: box.left + scrollX, top: box.top + scrollY };
-    }));
-    const misplaced = expected[stage][panel].flatMap((line, number) => {
+    const [form, box, starts] = await page.$eval(`#${id}`, (element) => {
+      const place = (rect) => rect && { left: rect.left, top: rect.top };
+      return [document.getElementById('form1').getBoundingClientRect().left,
+              place(element.getBoundingClientRect()),
+              [...element.querySelectorAll('.line')].map((line) => place(line.firstElementChild?.getBoundingClientRect()))];
+    });
+    const centred = Math.abs(form - (await page.evaluate(() => innerWidth) - 1024) / 2) <= 1;
+    const misplaced = centred && Math.abs(box.left - form - table[id].left) <= 1 ? [] : [`panel at ${box.left}`];
+    misplaced.push(...expected[stage][panel].flatMap((line, number) => {
       if (!line.trim()) return [];
-      const want = { left: table[id].left + 8 * /^ */.exec(line)[0].length,
-                     top: table[id].top + 15 * number };
+      const want = { left: box.left + 8 * /^ */.exec(line)[0].length, top: box.top + 15 * number };
       const got = starts[number];
       return got && Math.abs(got.left - want.left) <= 1 && Math.abs(got.top - want.top) <= 1 ? []
         : [`line ${number}: ${JSON.stringify(got)} for ${JSON.stringify(want)}`];
-    });
-    check(!misplaced.length, `${how}: stage ${stage} ${panel} lines at their print positions`,
+    }));
+    check(!misplaced.length, `${how}: stage ${stage} ${panel} centred, lines at their print positions`,
           misplaced.join('\n'));
   }
 }
@@ -129,13 +141,43 @@ const markLines = () => document.querySelectorAll('.line').forEach((line) => {
 });
 const unseenLines = () => {
   const bar = document.getElementById('bar').getBoundingClientRect();
-  const bottom = document.documentElement.classList.contains('flow') ? bar.top : innerHeight;
+  const bottom = document.documentElement.classList.contains('flow') ? Math.min(bar.top, innerHeight)
+    : innerHeight;
   return [...document.querySelectorAll('.line')]
     .filter((line) => line.textContent && line.textContent !== line.dataset.before)
     .map((line) => [line.textContent.trim(), line.getBoundingClientRect()])
     .filter(([, box]) => box.top < 0 || box.bottom > bottom + 0.5)
     .map(([text, box]) => `${text} at ${box.top}..${box.bottom}`);
 };
+
+// What the live regions of the page's accessibility tree hold: the text a
+// screen reader is to announce.
+async function announced(page) {
+  const { nodes } = await (await page.target().createCDPSession()).send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+  const text = (node) => node.role?.value === 'StaticText' ? [node.name.value]
+    : (node.childIds || []).flatMap((id) => text(byId.get(id)));
+  const live = (node) => node.properties?.some((p) => p.name === 'live' && p.value.value !== 'off');
+  const parentLive = (node) => node.parentId && live(byId.get(node.parentId));
+  return nodes.filter((node) => live(node) && !parentLive(node)).map((node) => text(node).join(' '))
+    .filter((spoken) => spoken.trim());
+}
+
+// What step `stage` printed (0: the case), as the native core prints it.
+const printedBy = (stage) => [
+  ...expected[stage].questions.slice(stage ? expected[stage - 1].questions.length : 0),
+  ...(stage && stage % 2 === 0 ? [] : expected[stage].answer)].join(' ');
+
+// Printed, the page holds the case and the answer shown, on one sheet,
+// without a button's caption.
+async function checkPrinted(page) {
+  const pdf = await page.pdf({ format: 'A4' });
+  const text = execFileSync('pdftotext', ['-', '-'], { input: pdf }).toString();
+  const sheets = text.split('\f').filter((sheet) => sheet.trim()).length;
+  const want = words([...expected[1].questions, ...expected[1].answer].join(' '));
+  check(words(text) === want && sheets === 1 && !/See answer|Hide answer|\bend\b/.test(text),
+        `printed: the case and answer 1 on ${sheets} sheet, no buttons`, words(text));
+}
 
 async function checkAxe(page, what) {
   await page.evaluate(axeSource);
@@ -152,50 +194,95 @@ const answerContrast = () => {
   return 1.05 / (0.2126 * r + 0.7152 * g + 0.0722 * b + 0.05);
 };
 
+// flows: the text flows in one column; screenshot: the name of its picture.
 const viewports = [
-  { width: 320, height: 568, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
-  { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
-  { width: 768, height: 1024, isMobile: true, hasTouch: true },
+  { width: 320, height: 568, isMobile: true, hasTouch: true, deviceScaleFactor: 2, flows: true },
+  { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2, flows: true },
+  { width: 390, height: 844, isMobile: true, hasTouch: true, fontSize: 24, flows: true,
+    screenshot: 'phone-24px' },
+  { width: 768, height: 1024, isMobile: true, hasTouch: true, flows: true },
+  { width: 1024, height: 768, hasTouch: true, flows: true, screenshot: 'tablet-landscape' },
   { width: 1024, height: 475 },
-  { width: 1366, height: 768 },
+  { width: 1024, height: 487 },
+  { width: 1280, height: 610 },
+  { width: 1366, height: 657, screenshot: 'laptop-1366x657' },
+  { width: 1366, height: 768, print: true },
 ];
+const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
 try {
   for (const viewport of viewports) {
-    const how = `${viewport.width}x${viewport.height}`;
+    const how = `${viewport.width}x${viewport.height}${viewport.fontSize ? ` at ${viewport.fontSize} px` : ''}`;
     const page = await open(viewport);
     const flows = await page.evaluate(() => document.documentElement.classList.contains('flow'));
-    check(flows === (viewport.width < 1024 || viewport.height < 538),
-          `${how}: ${flows ? 'flows' : "keeps the window's layout"}`);
+    check(flows === !!viewport.flows, `${how}: ${flows ? 'flows' : "keeps the window's layout"}`);
+    const sizes = await page.evaluate(() => [
+      parseFloat(getComputedStyle(document.getElementById('Picture1')).fontSize),
+      ...[...document.querySelectorAll('#bar button:not([hidden])')].map((button) => {
+        const box = button.getBoundingClientRect();
+        return Math.min(box.width, box.height);
+      })]);
+    const [text, ...targets] = sizes;
+    check(text >= (viewport.hasTouch ? Math.max(16, viewport.fontSize || 0) : 13) &&
+          (!viewport.hasTouch || Math.min(...targets) >= 44),
+          `${how}: text ${text} px, targets at least ${Math.min(...targets).toFixed(0)} px`);
     await checkAxe(page, `${how} at the start`);
+    let pressed = 0;
     for (let stage = 0; stage < 7; stage++) {
       await checkText(page, stage, how);
       if (!flows) await checkPlaces(page, stage, how);
+      const spoken = await announced(page);
+      check(spoken.length === 1 && words(spoken[0]) === words(printedBy(stage)),
+            `${how}: after step ${stage} the one live region says what it printed`,
+            `${JSON.stringify(spoken)}\n${JSON.stringify(words(printedBy(stage)))}`);
+      if (viewport.print && stage === 1) await checkPrinted(page);
       await page.evaluate(markLines);
       const next = `#${await page.evaluate(leading)}`;
-      if (viewport.hasTouch) await page.tap(next); else await page.click(next);
+      // A double tap or click, its presses 120 ms apart, once the step before has settled.
+      await sleep(pressed + 550 - Date.now());
+      pressed = Date.now();
+      const [x, y] = await page.$eval(next, (button) => {
+        const box = button.getBoundingClientRect();
+        return [box.left + box.width / 2, box.top + box.height / 2];
+      });
+      for (const press of [0, 1]) {
+        if (press) await sleep(120);
+        if (viewport.hasTouch) await page.touchscreen.tap(x, y);
+        else await page.mouse.click(x, y);
+      }
       const unseen = await page.evaluate(unseenLines);
-      check(!unseen.length, `${how}: what step ${stage + 1} printed is in view`, unseen.join('\n'));
+      const [scrolled, focus] = await page.evaluate((last) => [scrollY, document.activeElement.id ===
+        (last ? 'Picture3' : document.querySelector('#bar button:not([hidden]):not(#end)').id)], stage === 6);
+      check(!unseen.length && (flows || !scrolled) && focus,
+            `${how}: what step ${stage + 1} printed is in view${flows ? '' : ' unscrolled'}, ` +
+            'the focus on what leads on', unseen.join('\n'));
       if (stage === 0) await checkAxe(page, `${how} after answer 1`);
     }
     await checkText(page, 7, how);
     if (!flows) await checkPlaces(page, 7, how);
     await checkAxe(page, `${how} after answer 4`);
-    const sideways = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
-    check(sideways <= 0, `${how}: no sideways scrolling (${sideways} px too wide)`);
+    const [sideways, down] = await page.evaluate(() => [
+      document.documentElement.scrollWidth - innerWidth, document.documentElement.scrollHeight - innerHeight]);
+    check(sideways <= 0 && (flows || down <= 0),
+          `${how}: no sideways scrolling (${sideways} px too wide)${flows ? '' : `, ${down} px too tall`}`);
     const contrast = await page.evaluate(answerContrast);
     check(contrast >= 4.5, `${how}: answer ink contrast ${contrast.toFixed(2)}:1`);
-    const focus = await page.evaluate(() => document.activeElement.getAttribute('aria-label'));
-    check(focus === 'Worked answer', `${how}: after answer 4 the focus is on "${focus}"`);
+    const before = await page.evaluate(() => scrollY);
+    await page.keyboard.press(' ');
+    const [focus, after] = await page.evaluate(() => [document.activeElement.getAttribute('aria-label'), scrollY]);
+    check(focus === 'Worked answer' && after === before,
+          `${how}: after answer 4 the focus is on "${focus}", and Space scrolls ${after - before} px`);
     const violations = await page.evaluate(() => violations);
     check(!violations.length, `${how}: nothing the page does breaks its security policy`,
           violations.join('\n'));
-    if (screenshots) await page.screenshot({ path: `${screenshots}/page-${how}.png` });
+    if (screenshots)
+      await page.screenshot({ path: `${screenshots}/page-${viewport.screenshot || how}.png` });
     await page.close();
   }
 
   // Keys: Enter and Space press a button; held, either makes one step.
-  let page = await open({ width: 1366, height: 768 });
+  let page = await open({ width: 390, height: 844, isMobile: true, hasTouch: true },
+                        `${base}#case=4242-2`);
   const stageOf = () => page.$$eval('#Picture1 .line', (lines) => lines.length);
   const caseLines = await stageOf();
   for (const key of ['Enter', ' ']) {
@@ -216,18 +303,20 @@ try {
   }));
   check(injected.startsWith('script-src'), `the security policy stops an injected script (${injected})`);
 
-  // "end", then a new patient.
-  await page.click('#end');
+  // "end", then a new patient, whom a reload does not take back to the case of the link.
+  await sleep(550);
+  await page.tap('#end');
   const ended = await page.evaluate(() => [document.querySelector('main #status').textContent,
-                                           document.activeElement.textContent]);
-  check(ended[0] === 'The exercise has ended.' && ended[1] === 'Start a new patient',
-        `end: the main landmark says so and offers a new patient (${ended})`);
+    document.activeElement.textContent, document.getElementById('bar').getBoundingClientRect().height]);
+  check(ended[0] === 'The exercise has ended.' && ended[1] === 'Start a new patient' && !ended[2],
+        `end: the main landmark says so and offers a new patient, no bar left (${ended})`);
   await page.keyboard.press('Enter');
   const restarted = await page.evaluate(() => [document.activeElement.id,
     document.getElementById('Picture1').innerText.includes('The patient is a'),
-    document.getElementById('Picture3').innerText.trim()]);
-  check(restarted[0] === 'seeanswer1' && restarted[1] && restarted[2] === '',
-        `a new patient starts at question 1 (${restarted})`);
+    document.getElementById('Picture3').innerText.trim(), location.hash,
+    document.getElementById('case-label').textContent]);
+  check(restarted[0] === 'seeanswer1' && restarted[1] && restarted.slice(2).join('') === '',
+        `a new patient starts at question 1, the link's case gone (${restarted})`);
   await page.close();
 
   // First visits to the site and to a course package on the same host:
@@ -332,30 +421,33 @@ try {
   const find = (node) => node.name === 'Case and questions' ? node : (node.children || []).map(find).find(Boolean);
   const spoken = (node) => node.role === 'StaticText' ? [node.name] : (node.children || []).flatMap(spoken);
   const region = find(tree);
-  check(region?.role === 'log' && words(spoken(region).join(' ')) === words(expected[0].questions.join('\n')),
-        'a late accessibility tree reads the case in the "Case and questions" log');
+  check(region?.role === 'region' && words(spoken(region).join(' ')) === words(expected[0].questions.join('\n')),
+        'a late accessibility tree reads the case in the "Case and questions" region');
   await page.close();
 
   // A worksheet's case by its link: the patient of its sheet, labelled
-  // outside the panels and in the title. A link that names no case gets a
-  // line and a new patient.
-  for (const [name, sheet] of readFileSync(sheetsFile, 'utf8').trim().split('\n')
-    .map((line) => line.split('\t'))) {
-    page = await open({ width: 390, height: 844 }, `${base}#case=${name}`);
+  // outside the panels and in the title; the first opened, the others
+  // followed in the same tab, with what mail and chat programs leave at a
+  // link's end. A link that names no case gets a line and a new patient.
+  const trails = ['', '.', ')%0A'];
+  for (const [n, [name, sheet]] of readFileSync(sheetsFile, 'utf8').trim().split('\n')
+    .map((line) => line.split('\t')).entries()) {
+    if (!n) page = await open({ width: 390, height: 844 }, `${base}#case=${name}`);
+    else await page.evaluate((hash) => { location.hash = hash; }, `case=${name}${trails[n]}`);
     const [patient, label, title] = await page.evaluate(() => [
       document.getElementById('Picture1').innerText,
       document.getElementById('case-label').textContent, document.title]);
     const want = /^Case \d+, seed \d+-\d+/.exec(sheet)[0];
     check(words(sheet).includes(words(patient)) && label === want && title.startsWith(want),
-          `#case=${name}: the patient of the sheet "${label}"`);
-    await page.close();
+          `#case=${name}${trails[n]}: the patient of the sheet "${label}"`);
   }
+  await page.close();
   // The published page takes no draws from its address either.
   for (const bad of ['12x', '4242-501', `&draws=${workedDraws}`, '1'.repeat(1400000)]) {
     page = await open({ width: 390, height: 844 }, `${base}#case=${bad}`);
     const [notice, label, patient] = await page.evaluate(() => ['notice', 'case-label', 'Picture1']
       .map((id) => document.getElementById(id).innerText));
-    check(notice.includes('#case=S-i') && !label && patient.includes('The patient is a') &&
+    check(notice.includes('does not name a worksheet case') && !label && patient.includes('The patient is a') &&
           words(patient) !== words(expected[0].questions.join('\n')),
           `#case=${bad.slice(0, 30)}: "${notice}", and a new patient`);
     await page.close();
