@@ -43,9 +43,9 @@ std::optional<FittedLayout> fitToHeight(int height, int lineHeight, const Exerci
     if (answersBottom - answersTop < reach.answerLines * lineHeight ||
         endTop + end.height > full - lift)
         return std::nullopt;
-    return FittedLayout{full - lift,
-                        {questions.left, questions.top, questions.width,
-                         answersTop - gap - questions.top},
-                        {answers.left, answersTop, answers.width, answersBottom - answersTop},
-                        {end.left, endTop, end.width, end.height}};
+    return FittedLayout{
+        full - lift,
+        {questions.left, questions.top, questions.width, answersTop - gap - questions.top},
+        {answers.left, answersTop, answers.width, answersBottom - answersTop},
+        {end.left, endTop, end.width, end.height}};
 }

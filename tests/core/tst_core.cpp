@@ -445,12 +445,12 @@ void fittedLayouts() {
     CHECK_EQ(reach.lowestButtonBottom, 393, "the lowest button that leads on");
     struct Row {
         int height;
-        const char* fitted; // height, question panel's height, answer panel's top and height, end's top
+        const char*
+            fitted; // height, question panel's height, answer panel's top and height, end's top
     };
     const Row rows[] = {
-        {1000, "768 593 600 161 696"}, {768, "768 593 600 161 696"},
-        {657, "657 482 489 161 585"},  {457, "457 330 337 113 400"},
-        {449, "449 330 337 105 400"},  {448, ""},
+        {1000, "768 593 600 161 696"}, {768, "768 593 600 161 696"}, {657, "657 482 489 161 585"},
+        {457, "457 330 337 113 400"},  {449, "449 330 337 105 400"}, {448, ""},
     };
     for (const Row& row : rows) {
         const auto fitted = fitToHeight(row.height, 15, reach);
