@@ -55,8 +55,8 @@ Module.compartica = (() => {
 
   // Where a flowing line may break: between words and between the parts of
   // a formula, never inside a part. A value keeps the operator before it
-  // and its unit or closing bracket after it, and a bracket that holds no
-  // words is one part. The spaces a line keeps together become no-break
+  // and its unit or closing bracket after it, and a bracket that holds at
+  // most one word is one part. The spaces a line keeps together become no-break
   // spaces (which copy as spaces), line by line as its runs arrive; a
   // browser may still break after a hyphen, so "- " in a part is kept
   // together by its own element.
@@ -74,7 +74,7 @@ Module.compartica = (() => {
     tokens.forEach((token, n) => {
       if (!token.token.startsWith('(')) return;
       const close = tokens.findIndex((other, m) => m >= n && other.token.endsWith(')'));
-      if (close > n && tokens.slice(n, close + 1).every((other) => other.kind !== 'word'))
+      if (close > n && tokens.slice(n, close + 1).filter((other) => other.kind === 'word').length < 2)
         kept.fill(true, n, close);
     });
     const glued = text.split('');

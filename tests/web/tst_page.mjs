@@ -150,6 +150,31 @@ const unseenLines = () => {
     .map(([text, box]) => `${text} at ${box.top}..${box.bottom}`);
 };
 
+// Where flowing text breaks inside a value: a line that ends with "=", "(" or
+// "-" before a number, or one that begins with a unit or a closing bracket.
+const brokenValues = () => [...document.querySelectorAll('.line')].flatMap((line) => {
+  const walker = document.createTreeWalker(line, NodeFilter.SHOW_TEXT);
+  const characters = [];
+  for (let node; (node = walker.nextNode());)
+    for (let i = 0; i < node.length; i++) {
+      const range = document.createRange();
+      range.setStart(node, i);
+      range.setEnd(node, i + 1);
+      characters.push([node.data[i], range.getClientRects()[0]?.top]);
+    }
+  const rows = [];
+  characters.forEach(([character, top], n) => {
+    if (!n || (top !== undefined && top > characters[n - 1][1] + 1)) rows.push('');
+    rows[rows.length - 1] += character;
+  });
+  return rows.slice(1).flatMap((row, n) => {
+    const before = rows[n].replace(/\s+$/, '');
+    const after = row.replace(/^\s+/, '');
+    return /[=(-]$/.test(before) && /^\d/.test(after) || /^(L|kg|%|\))(\s|$)/.test(after)
+      ? [`${before.slice(-20)} | ${after.slice(0, 20)}`] : [];
+  });
+});
+
 // What the live regions of the page's accessibility tree hold: the text a
 // screen reader is to announce.
 async function announced(page) {
@@ -251,10 +276,11 @@ try {
         else await page.mouse.click(x, y);
       }
       const unseen = await page.evaluate(unseenLines);
+      if (flows) unseen.push(...await page.evaluate(brokenValues));
       const [scrolled, focus] = await page.evaluate((last) => [scrollY, document.activeElement.id ===
         (last ? 'Picture3' : document.querySelector('#bar button:not([hidden]):not(#end)').id)], stage === 6);
       check(!unseen.length && (flows || !scrolled) && focus,
-            `${how}: what step ${stage + 1} printed is in view${flows ? '' : ' unscrolled'}, ` +
+            `${how}: what step ${stage + 1} printed is in view${flows ? ', no value broken' : ' unscrolled'}, ` +
             'the focus on what leads on', unseen.join('\n'));
       if (stage === 0) await checkAxe(page, `${how} after answer 1`);
     }
