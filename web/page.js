@@ -31,12 +31,14 @@ Module.compartica = (() => {
   // a double tap or click, not a step: the student has not yet seen the one
   // it follows.
   const settleTime = 500;
+  // How long (ms) the button a step leaves stays in the accessibility tree.
+  const leaveTime = 150;
   const panelControls = ['Picture1', 'Picture3'];
   const root = document.documentElement;
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
                   controls: new Map(), measure: null, stepped: false,
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
-                  unit: 1, course: false };
+                  unit: 1, course: false, shown: 0 };
 
   // What Qt reads from the same font: the average character width and the
   // height, ascent plus descent, each rounded outwards to whole pixels as
@@ -297,23 +299,42 @@ Module.compartica = (() => {
     if (restart) again.focus();
   }
 
+  const shown = (index) => ((state.shown >> index) & 1) === 1;
+
+  // The controls the exercise no longer shows: hidden, they take no clicks
+  // and no focus and are not read out.
+  function hideLeaving() {
+    state.controls.forEach((element, index) => {
+      if (shown(index) || element.hidden) return;
+      element.hidden = true;
+      element.classList.remove('leaving');
+    });
+  }
+
   // After each step: shows what the exercise shows, and the control that
-  // takes the focus appears before any other hides, so the focus moves at
-  // once. Hidden, controls take no clicks and no focus and are not read out.
-  // Only the controls that change are touched, so a step restyles little.
+  // takes the focus appears before any other goes, so the focus moves at
+  // once. The button the focus left stays in the accessibility tree a
+  // moment longer, unseen and untouchable: a screen reader that loses the
+  // object it was on moves on silently and would not say where the focus
+  // went. Only the controls that change are touched, so a step restyles
+  // little.
   function stage(report) {
     if (report.message) {
       finish(report.message, report.restart);
       return;
     }
-    const show = (visible) => state.controls.forEach((element, index) => {
-      const wanted = ((report.shown >> index) & 1) === 1;
-      if (wanted === visible && element.hidden === visible) element.hidden = !visible;
+    state.shown = report.shown;
+    state.controls.forEach((element, index) => {
+      if (!shown(index)) return;
+      element.hidden = false;
+      element.classList.remove('leaving');
     });
-    show(true);
     const focus = state.controls.get(report.focus);
     if (focus && document.activeElement !== focus) focus.focus({ preventScroll: true });
-    show(false);
+    state.controls.forEach((element, index) => {
+      if (!shown(index) && !element.hidden) element.classList.add('leaving');
+    });
+    setTimeout(hideLeaving, leaveTime);
     announce(report.spoken);
     if (state.stepped) reveal(state.fresh);
     state.fresh.clear();

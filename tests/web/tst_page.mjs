@@ -98,7 +98,7 @@ async function open(viewport, url = null, { wait = true } = {}) {
   return page;
 }
 
-const leading = () => document.querySelector('#bar button:not([hidden]):not(#end)')?.id;
+const leading = () => document.querySelector('#bar button:not([hidden]):not(.leaving):not(#end)')?.id;
 
 // The panels' text at a stage, word for word as the native core prints it.
 async function checkText(page, stage, how) {
@@ -243,7 +243,7 @@ try {
     check(flows === !!viewport.flows, `${how}: ${flows ? 'flows' : "keeps the window's layout"}`);
     const sizes = await page.evaluate(() => [
       parseFloat(getComputedStyle(document.getElementById('Picture1')).fontSize),
-      ...[...document.querySelectorAll('#bar button:not([hidden])')].map((button) => {
+      ...[...document.querySelectorAll('#bar button:not([hidden]):not(.leaving)')].map((button) => {
         const box = button.getBoundingClientRect();
         return Math.min(box.width, box.height);
       })]);
@@ -278,7 +278,7 @@ try {
       const unseen = await page.evaluate(unseenLines);
       if (flows) unseen.push(...await page.evaluate(brokenValues));
       const [scrolled, focus] = await page.evaluate((last) => [scrollY, document.activeElement.id ===
-        (last ? 'Picture3' : document.querySelector('#bar button:not([hidden]):not(#end)').id)], stage === 6);
+        (last ? 'Picture3' : document.querySelector('#bar button:not([hidden]):not(.leaving):not(#end)').id)], stage === 6);
       check(!unseen.length && (flows || !scrolled) && focus,
             `${how}: what step ${stage + 1} printed is in view${flows ? ', no value broken' : ' unscrolled'}, ` +
             'the focus on what leads on', unseen.join('\n'));
