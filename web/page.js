@@ -251,7 +251,8 @@ Module.compartica = (() => {
     const top = Math.min(...boxes.map((box) => box.top));
     const bottom = Math.max(...boxes.map((box) => box.bottom));
     const bar = document.getElementById('bar').getBoundingClientRect();
-    const visibleBottom = root.classList.contains('flow') ? bar.top : window.innerHeight;
+    const visibleBottom = root.classList.contains('flow') ? Math.min(bar.top, window.innerHeight)
+      : window.innerHeight;
     const by = Math.min(Math.max(0, bottom - visibleBottom), top);
     if (by) window.scrollBy({ top: by, behavior: 'instant' });
   }
