@@ -42,7 +42,7 @@ async function caseTime(page, conditions) {
     const times = [];
     for (let step = 0; step < 7; step++) {
       const button = [...document.querySelectorAll('button')].find((b) =>
-        b.id !== 'end' && b.checkVisibility({ visibilityProperty: true }));
+        b.id !== 'end' && b.checkVisibility({ visibilityProperty: true, opacityProperty: true }));
       const start = performance.now();
       button.click();
       document.body.getBoundingClientRect(); // the text laid out, as shown

@@ -38,7 +38,7 @@ Module.compartica = (() => {
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
                   controls: new Map(), measure: null, stepped: false,
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
-                  unit: 1, course: false, shown: 0 };
+                  course: false, shown: 0 };
 
   // What Qt reads from the same font: the average character width and the
   // height, ascent plus descent, each rounded outwards to whole pixels as
@@ -58,8 +58,8 @@ Module.compartica = (() => {
   // Where a flowing line may break: between words and between the parts of
   // a formula, never inside a part. A value keeps the operator before it
   // and its unit or closing bracket after it, and a bracket that holds at
-  // most one word is one part. The spaces a line keeps together become no-break
-  // spaces (which copy as spaces), line by line as its runs arrive; a
+  // most one word is one part. The spaces a line keeps together become
+  // no-break spaces (which copy as spaces), in the lines a step printed; a
   // browser may still break after a hyphen, so "- " in a part is kept
   // together by its own element.
   const tokenKind = (token) => (/^(L|kg|mg|mL|min|µg|\/mL,?|%)$/.test(token) ? 'unit'
@@ -68,7 +68,7 @@ Module.compartica = (() => {
     (a.kind !== 'operator' && a.kind !== 'word' && (b.kind === 'unit' || b.token === ')'));
 
   function keepTogether(line) {
-    const spans = [...line.element.children];
+    const spans = [...line.children];
     const text = spans.map((span) => span.textContent).join('').replace(/\u00a0/g, ' ');
     const tokens = [...text.matchAll(/[^ ]+/g)].map((match) => (
       { token: match[0], kind: tokenKind(match[0]), start: match.index }));
@@ -138,7 +138,6 @@ Module.compartica = (() => {
     line.element.append(span);
     line.last = { span, x: run.x, column: run.column };
     line.end = run.column + [...run.text].length;
-    keepTogether(line);
     state.fresh.add(line.element);
   }
 
@@ -221,14 +220,14 @@ Module.compartica = (() => {
   // shorter than the form, with the answer panel and "end" raised as the
   // core fits them. Browser zoom enlarges it as it does any page.
   function chooseLayout() {
-    state.unit = parseFloat(getComputedStyle(root).fontSize) / 16;
+    const unit = parseFloat(getComputedStyle(root).fontSize) / 16;
     root.classList.replace('flow', 'window') || root.classList.add('window');
     const above = document.getElementById('form1').getBoundingClientRect().top + window.scrollY;
-    const height = Math.floor((window.innerHeight - above) / state.unit);
+    const height = Math.floor((window.innerHeight - above) / unit);
     const fitted = call('compartica_fit', 'string', ['number', 'number'],
                         [height, state.metrics.lineHeight]).split('\t').map(Number);
     const wide = !window.matchMedia('(pointer: coarse)').matches && fitted.length > 1 &&
-      window.innerWidth >= state.form.width * state.unit;
+      window.innerWidth >= state.form.width * unit;
     root.classList.replace('window', wide ? 'window' : 'flow');
     if (!wide) return;
     const [formHeight, questionsTop, questionsHeight, answersTop, answersHeight, endTop] = fitted;
@@ -337,6 +336,7 @@ Module.compartica = (() => {
     });
     setTimeout(hideLeaving, leaveTime);
     announce(report.spoken);
+    state.fresh.forEach(keepTogether);
     if (state.stepped) reveal(state.fresh);
     state.fresh.clear();
     state.stepped = false;
