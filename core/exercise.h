@@ -30,10 +30,6 @@ struct Stage {
 // the question panel (Picture1) and the answer panel (Picture3), which
 // controls are shown and which holds the keyboard focus. A front end
 // forwards clicks; after each step the exercise tells it the new Stage.
-// How far any case reaches into the layout, found by stepping one case
-// through every step its buttons lead to.
-ExerciseReach exerciseReach();
-
 class Exercise {
 public:
     using StageListener = std::function<void(const Stage&)>;
@@ -102,3 +98,7 @@ private:
     Stage stage_;
     StageListener listener_;
 };
+
+// How far any case reaches into the layout, found by stepping one case
+// through every step its buttons lead to.
+ExerciseReach exerciseReach();

@@ -215,7 +215,7 @@ Module.compartica = (() => {
   }
 
   // The window's layout where it fits whole, below what stands above it,
-  // with a fine pointer; the flowing layout elsewhere. The layout is drawn
+  // with a fine pointer; the flowing layout elsewhere, and on paper. The layout is drawn
   // at the reader's text size (1rem for 16 px) and, where the viewport is
   // shorter than the form, with the answer panel and "end" raised as the
   // core fits them. Browser zoom enlarges it as it does any page.
@@ -226,7 +226,7 @@ Module.compartica = (() => {
     const height = Math.floor((window.innerHeight - above) / unit);
     const fitted = call('compartica_fit', 'string', ['number', 'number'],
                         [height, state.metrics.lineHeight]).split('\t').map(Number);
-    const wide = !window.matchMedia('(pointer: coarse)').matches && fitted.length > 1 &&
+    const wide = !window.matchMedia('print, (pointer: coarse)').matches && fitted.length > 1 &&
       window.innerWidth >= state.form.width * unit;
     root.classList.replace('window', wide ? 'window' : 'flow');
     if (!wide) return;
@@ -435,7 +435,7 @@ Module.compartica = (() => {
 
     buildControls(table.controls);
     window.addEventListener('resize', chooseLayout);
-    window.matchMedia('(pointer: coarse)').addEventListener('change', chooseLayout);
+    window.matchMedia('print, (pointer: coarse)').addEventListener('change', chooseLayout);
     chooseLayout();
     document.addEventListener('keydown', guardKeys, true);
     document.addEventListener('mousedown', guardFocus);

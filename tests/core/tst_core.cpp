@@ -437,29 +437,21 @@ void worksheet() {
 // The window's layout in a shorter client area, with 15 px lines: the
 // figures worked by hand from the layout (question panel 0..593, answer
 // panel 600..761, "end" 696..729, seeanswer4's bottom at 393) and the
-// worked example's 22 question lines and 7 answer lines.
+// worked example's 22 question lines and 7 answer lines. Each row: the
+// height given, then the height, the question panel's height, the answer
+// panel's top and height and end's top fitted, or nothing.
 void fittedLayouts() {
-    const ExerciseReach reach = exerciseReach();
-    CHECK_EQ(reach.questionLines, 22, "the most question lines");
-    CHECK_EQ(reach.answerLines, 7, "the most answer lines");
-    CHECK_EQ(reach.lowestButtonBottom, 393, "the lowest button that leads on");
-    struct Row {
-        int height;
-        const char*
-            fitted; // height, question panel's height, answer panel's top and height, end's top
-    };
-    const Row rows[] = {
-        {1000, "768 593 600 161 696"}, {768, "768 593 600 161 696"}, {657, "657 482 489 161 585"},
-        {457, "457 330 337 113 400"},  {449, "449 330 337 105 400"}, {448, ""},
-    };
-    for (const Row& row : rows) {
-        const auto fitted = fitToHeight(row.height, 15, reach);
-        std::string shown;
-        if (fitted)
+    const char* rows[] = {"1000 768 593 600 161 696", "768 768 593 600 161 696",
+                          "657 657 482 489 161 585",  "457 457 330 337 113 400",
+                          "449 449 330 337 105 400",  "448"};
+    for (const std::string row : rows) {
+        const int height = std::stoi(row);
+        std::string shown = std::to_string(height);
+        if (const auto fitted = fitToHeight(height, 15, exerciseReach()))
             for (const int value : {fitted->height, fitted->questions.height, fitted->answers.top,
                                     fitted->answers.height, fitted->end.top})
-                shown += (shown.empty() ? "" : " ") + std::to_string(value);
-        CHECK_EQ(shown, std::string(row.fitted), "fitted to " + std::to_string(row.height));
+                shown += " " + std::to_string(value);
+        CHECK_EQ(shown, row, "fitted to " + std::to_string(height));
     }
 }
 

@@ -115,14 +115,12 @@ async function checkText(page, stage, how) {
 // (8 px each) on its line (15 px each) of its panel.
 async function checkPlaces(page, stage, how) {
   for (const [panel, id] of Object.entries(panels)) {
-    const [form, box, starts] = await page.$eval(`#${id}`, (element) => {
+    const [centre, box, starts] = await page.$eval(`#${id}`, (element) => {
       const place = (rect) => rect && { left: rect.left, top: rect.top };
-      return [document.getElementById('form1').getBoundingClientRect().left,
-              place(element.getBoundingClientRect()),
+      return [(innerWidth - 1024) / 2, place(element.getBoundingClientRect()),
               [...element.querySelectorAll('.line')].map((line) => place(line.firstElementChild?.getBoundingClientRect()))];
     });
-    const centred = Math.abs(form - (await page.evaluate(() => innerWidth) - 1024) / 2) <= 1;
-    const misplaced = centred && Math.abs(box.left - form - table[id].left) <= 1 ? [] : [`panel at ${box.left}`];
+    const misplaced = Math.abs(box.left - centre - table[id].left) <= 1 ? [] : [`panel at ${box.left}`];
     misplaced.push(...expected[stage][panel].flatMap((line, number) => {
       if (!line.trim()) return [];
       const want = { left: box.left + 8 * /^ */.exec(line)[0].length, top: box.top + 15 * number };
@@ -159,25 +157,19 @@ const unseenLines = () => {
 // "-" before a number, or one that begins with a unit or a closing bracket.
 const brokenValues = () => [...document.querySelectorAll('.line')].flatMap((line) => {
   const walker = document.createTreeWalker(line, NodeFilter.SHOW_TEXT);
-  const characters = [];
-  for (let node; (node = walker.nextNode());)
+  const range = document.createRange();
+  const rows = [];
+  for (let node, last; (node = walker.nextNode());)
     for (let i = 0; i < node.length; i++) {
-      const range = document.createRange();
       range.setStart(node, i);
       range.setEnd(node, i + 1);
-      characters.push([node.data[i], range.getClientRects()[0]?.top]);
+      const top = range.getClientRects()[0]?.top;
+      if (!rows.length || top > last + 1) rows.push('');
+      last = top ?? last;
+      rows[rows.length - 1] += node.data[i];
     }
-  const rows = [];
-  characters.forEach(([character, top], n) => {
-    if (!n || (top !== undefined && top > characters[n - 1][1] + 1)) rows.push('');
-    rows[rows.length - 1] += character;
-  });
-  return rows.slice(1).flatMap((row, n) => {
-    const before = rows[n].replace(/\s+$/, '');
-    const after = row.replace(/^\s+/, '');
-    return /[=(-]$/.test(before) && /^\d/.test(after) || /^(L|kg|%|\))(\s|$)/.test(after)
-      ? [`${before.slice(-20)} | ${after.slice(0, 20)}`] : [];
-  });
+  return rows.slice(1).map((row, n) => `${rows[n].trimEnd()} | ${row.trimStart()}`)
+    .filter((seam) => /[=(-] \| \d|\| (L|kg|%|\))(\s|$)/.test(seam));
 });
 
 // What the live regions of the page's accessibility tree hold: the text a
@@ -284,9 +276,9 @@ try {
       }
       const unseen = await page.evaluate(unseenLines);
       if (flows) unseen.push(...await page.evaluate(brokenValues));
-      const [scrolled, focus] = await page.evaluate((last) => [scrollY, document.activeElement.id ===
-        (last ? 'Picture3' : document.querySelector('#bar button:not([hidden]):not(.leaving):not(#end)').id)], stage === 6);
-      check(!unseen.length && (flows || !scrolled) && focus,
+      const [scrolled, focus] = await page.evaluate(() => [scrollY, document.activeElement.id]);
+      check(!unseen.length && (flows || !scrolled) &&
+            focus === (stage === 6 ? 'Picture3' : await page.evaluate(leading)),
             `${how}: what step ${stage + 1} printed is in view${flows ? ', no value broken' : ' unscrolled'}, ` +
             'the focus on what leads on', unseen.join('\n'));
       if (stage === 0) await checkAxe(page, `${how} after answer 1`);
