@@ -1,57 +1,71 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/random_source.h"
+#include "app/startup_failure.h"
 #include "window/form1.h"
+#include "window/window_font.h"
 #include "window/window_manager.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
-bool isSet(const char* variable) {
+std::string environment(const char* variable) {
     const char* value = std::getenv(variable);
-    return value && *value;
+    return value ? value : "";
 }
 
-// On X11 and Wayland desktops the window needs a display to be named;
-// without one the program says so plainly instead of letting the toolkit
-// abort. Windows and macOS need no such variable.
-bool displayNamed() {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return true;
-#else
-    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
-#endif
+// The platform and display the toolkit is asked for: its own options
+// (-platform, -display; it takes them with two dashes too) over the
+// environment.
+StartupSetting startupSettingOf(int argc, char* argv[]) {
+    StartupSetting setting{environment("QT_QPA_PLATFORM"), "QT_QPA_PLATFORM",
+                           environment("DISPLAY"), environment("WAYLAND_DISPLAY")};
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "-platform" || option == "--platform")
+            setting.platform = argv[i + 1], setting.platformSource = "-platform";
+        else if (option == "-display" || option == "--display")
+            setting.display = argv[i + 1];
+    }
+    return setting;
 }
 
-// What the toolkit said while starting, kept off the terminal unless it
-// fails: a fatal message then ends the program with one line and status 1,
-// naming the display when the display could not be reached, and otherwise
-// passing on the toolkit's own first line.
-std::string startupChatter;
+// What the toolkit says while starting is kept off the terminal unless it
+// fails: a fatal message then ends the program with one line that says
+// why, and status 1, instead of the toolkit's abort.
+StartupSetting startupSetting;
+std::vector<std::string> startupChatter;
 
 void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type != QtFatalMsg) {
-        startupChatter += message.toStdString() + '\n';
+        startupChatter.push_back(message.toStdString());
         return;
     }
-    const bool noDisplay = startupChatter.find("connect to display") != std::string::npos ||
-                           startupChatter.find("wl_display") != std::string::npos;
-    if (noDisplay) {
-        const char* display =
-            isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : std::getenv("DISPLAY");
-        std::fprintf(stderr, "compartica: cannot open the display %s to show the window on\n",
-                     display ? display : "");
-    } else {
-        const std::string reason = message.section(u'\n', 0, 0).toStdString();
-        std::fprintf(stderr, "compartica: %s\n", reason.c_str());
-    }
+    const std::string reason = startupFailure(startupChatter, message.toStdString(), startupSetting);
+    std::fprintf(stderr, "compartica: %s\n", reason.c_str());
     std::_Exit(1);
+}
+
+// Qt's painter applies a device's pixel ratio only where it enlarges, so at
+// a scale factor below 1 widgets are drawn at full size and cut off. Such a
+// factor is taken from Qt before it starts, and the window draws its whole
+// layout that much smaller itself.
+double takeSmallScaleFactor() {
+    bool number = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&number);
+    if (!number || factor <= 0 || factor >= 1)
+        return 1.0;
+    qputenv("QT_SCALE_FACTOR", "1");
+    return factor;
 }
 
 constexpr const char* help =
@@ -81,29 +95,45 @@ bool answeredOption(int argc, char* argv[]) {
     return false;
 }
 
+// The window ends the program: "end" or closing it with status 0, a fault
+// in the arithmetic with status 1 after a dialog that names the step. Both
+// come between clicks, once the event loop runs.
+void endWith(Form1& form, QApplication& app) {
+    QObject::connect(&form, &Form1::ended, &app, [] { QApplication::exit(0); },
+                     Qt::QueuedConnection);
+    QObject::connect(
+        &form, &Form1::faulted, &app,
+        [&form](const QString& message) {
+            QMessageBox::critical(&form, form.windowTitle(), message);
+            QApplication::exit(1);
+        },
+        Qt::QueuedConnection);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (answeredOption(argc, argv))
         return 0;
-    if (!displayNamed()) {
-        std::fputs("compartica: no display to show the window on (DISPLAY and WAYLAND_DISPLAY "
-                   "are not set)\n",
-                   stderr);
-        return 1;
-    }
+    const double scale = takeSmallScaleFactor();
+    startupSetting = startupSettingOf(argc, argv);
     const QtMessageHandler toolkitMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitMessages);
     startupChatter.clear();
+    if (!windowFontDrawsText()) {
+        std::fputs("compartica: no font to draw the window's text with (Liberation Sans is "
+                   "missing; on Debian, the package fonts-liberation2 brings it)\n",
+                   stderr);
+        return 1;
+    }
 
     QApplication::setApplicationVersion(QString::fromLatin1(COMPARTICA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
-    Form1 form(random);
+    Form1 form(random, scale);
+    endWith(form, app);
     form.Form_Load();
-    if (form.faulted())
-        return 1;
     showMaximizedAnywhere(form);
     return app.exec();
 }

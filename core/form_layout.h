@@ -122,12 +122,15 @@ constexpr PixelRect pixelsOf(const ControlLayout& row, double zoom = 1.0) {
 
 // The fraction of its size the layout is drawn at in a client area of
 // width x height pixels: smaller to fit, as far down as minimumZoom; below
-// that, or where it fits, at full size (what lies beyond is cut off).
-constexpr double zoomToFit(double width, double height) {
-    const double across = width * twipsPerPixel / formWidth;
-    const double down = height * twipsPerPixel / formHeight;
+// that, or where it fits, at full size (what lies beyond is cut off). At a
+// scale (a desktop's scale factor, in pixels a layout pixel) the client
+// area holds width / scale x height / scale layout pixels, and the fit is
+// drawn at that scale.
+constexpr double zoomToFit(double width, double height, double scale = 1.0) {
+    const double across = width / scale * twipsPerPixel / formWidth;
+    const double down = height / scale * twipsPerPixel / formHeight;
     const double fit = across < down ? across : down;
-    return fit < 1.0 && fit >= minimumZoom ? fit : 1.0;
+    return scale * (fit < 1.0 && fit >= minimumZoom ? fit : 1.0);
 }
 
 // How far the exercise reaches into the layout: the most lines the question

@@ -9,10 +9,11 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-li
 # libraries the package depends on, with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What the headless tests need on top (git lists the files that the licence
-# check reads, with or without a checkout).
+# check reads, with or without a checkout; with Qt's Wayland plugin the
+# program is started where no compositor answers).
 TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
-               appstream reuse git poppler-utils zbar-tools libxml2-utils)
+               appstream reuse git poppler-utils zbar-tools libxml2-utils qt6-wayland)
 # What the web edition needs: the WebAssembly compiler, the font it bundles,
 # fonttools with brotli to cut it down into WOFF2, and python3 to serve the
 # page.

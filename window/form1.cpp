@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 
@@ -56,9 +55,9 @@ QPalette lightPalette() {
 
 } // namespace
 
-Form1::Form1(RandomSource& random, QWidget* parent)
+Form1::Form1(RandomSource& random, double scale, QWidget* parent)
     : QWidget(parent), Picture1(new PixelPanel(questionInk())), Picture3(new PixelPanel(Qt::red)),
-      exercise_(random, Picture1->panel(), Picture3->panel()) {
+      exercise_(random, Picture1->panel(), Picture3->panel()), scale_(scale) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(textOf(formCaption));
     // From a pixmap: a file name would send QIcon looking for icon plugins.
@@ -66,7 +65,7 @@ Form1::Form1(RandomSource& random, QWidget* parent)
     setFont(windowFont());
     setPalette(lightPalette());
     paintWhite(this);
-    resize(toPixels(restoredWidth), toPixels(restoredHeight));
+    resize(toPixels(restoredWidth, scale), toPixels(restoredHeight, scale));
     createControls();
     setFocusOrder();
     mirror(exercise_.stage());
@@ -178,22 +177,15 @@ void Form1::mirror(const Stage& stage) {
     Picture1->announceChanges();
     Picture3->announceChanges();
     if (!stage.fault.empty())
-        reportFault(stage.fault);
+        emit faulted(QString::fromStdString(faultMessage(stage.fault)));
     else if (stage.ended)
-        QApplication::exit(0);
-}
-
-// A fault in the arithmetic is a run-time error: it is reported, and the
-// program ends with status 1.
-void Form1::reportFault(const std::string& step) {
-    QMessageBox::critical(this, windowTitle(), QString::fromStdString(faultMessage(step)));
-    QApplication::exit(1);
+        emit ended();
 }
 
 // A client area smaller than the layout draws the whole layout smaller.
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    applyZoom(zoomToFit(width(), height()));
+    applyZoom(zoomToFit(width(), height(), scale_));
 }
 
 void Form1::applyZoom(qreal zoom) {

@@ -17,21 +17,27 @@ class QPushButton;
 // the column of answer buttons, laid out once from the layout table; the
 // exercise core decides what each click prints and which buttons show.
 // Where the screen is smaller than the layout, the whole layout is drawn
-// smaller to fit (zoomToFit).
+// smaller to fit (zoomToFit), and at a scale below 1 it is drawn that much
+// smaller again. The window tells when the exercise is over; whoever shows
+// it decides what then happens.
 class Form1 final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(RandomSource& random, QWidget* parent = nullptr);
+    explicit Form1(RandomSource& random, double scale = 1.0, QWidget* parent = nullptr);
 
     // Invents the patient and prints the case and question 1.
     void Form_Load();
 
     const CaseState& caseState() const { return exercise_.caseState(); }
-    // Whether a floating-point fault has stopped the exercise.
-    bool faulted() const { return !exercise_.stage().fault.empty(); }
     // The fraction of its size the layout is drawn at.
     qreal zoom() const { return zoom_; }
+
+signals:
+    // The student pressed "end".
+    void ended();
+    // A floating-point fault stopped the exercise; the message names the step.
+    void faulted(const QString& message);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -44,7 +50,6 @@ private:
     void setFocusOrder();
     QWidget* widget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
     void mirror(const Stage& stage);
-    void reportFault(const std::string& step);
     void applyZoom(qreal zoom);
 
     std::array<QWidget*, controlCount> controls_{};
@@ -52,6 +57,7 @@ private:
     PixelPanel* Picture3 = nullptr;
     QLabel* Picture2 = nullptr;
     Exercise exercise_;
+    double scale_;
     qreal zoom_ = 1.0;
     quint64 lastKeyRelease_ = 0; // window-system time of the last key release
 };

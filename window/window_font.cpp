@@ -5,7 +5,10 @@
 #include "core/form_layout.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
+
+#include <algorithm>
 
 QFont windowFont() {
     const QStringList faces = {QStringLiteral("MS Sans Serif"),
@@ -23,4 +26,11 @@ QFont windowFont() {
     font.setPixelSize(fontPixelSize);
     font.setWeight(QFont::Bold);
     return font;
+}
+
+bool windowFontDrawsText() {
+    const QFontMetrics metrics(windowFont());
+    const QString sample = QStringLiteral("Aa0.%");
+    return std::all_of(sample.begin(), sample.end(),
+                       [&metrics](QChar c) { return metrics.inFont(c); });
 }

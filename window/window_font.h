@@ -11,3 +11,7 @@
 // DejaVu Sans would not), else the system's sans-serif. Bold, 13 pixels
 // high: 9.75 point at the 96 dots per inch the layout is drawn at.
 QFont windowFont();
+
+// Whether windowFont() resolves to a face that has the letters and digits
+// of the exercise: without any usable font installed, text would be boxes.
+bool windowFontDrawsText();

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Prints the window's layout table for the scripts that click and look at
-// the real window (its form is in form_layout.h); with --zoom-to-fit W H,
-// the zoom a client area of W x H pixels draws the layout at.
+// the real window (its form is in form_layout.h); with --zoom-to-fit W H
+// [SCALE], the zoom a client area of W x H pixels draws the layout at (at
+// a desktop scale factor, 1 unless given).
 #include "core/form_layout.h"
 
 #include <cstdio>
@@ -11,8 +12,9 @@
 #include <cstring>
 
 int main(int argc, char* argv[]) {
-    if (argc == 4 && std::strcmp(argv[1], "--zoom-to-fit") == 0) {
-        std::printf("%.6f\n", zoomToFit(std::atof(argv[2]), std::atof(argv[3])));
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "--zoom-to-fit") == 0) {
+        const double scale = argc == 5 ? std::atof(argv[4]) : 1.0;
+        std::printf("%.6f\n", zoomToFit(std::atof(argv[2]), std::atof(argv[3]), scale));
         return 0;
     }
     std::fputs(layoutTable().c_str(), stdout);

@@ -2,19 +2,25 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Where the window cannot be shown the program says why in one line on
-# stderr and exits with status 1, without the toolkit's abort: "display"
-# only when the display is the trouble, the toolkit's own reason otherwise.
-# Off X11 it starts as anywhere else; --version and --help need no display.
+# stderr and exits with status 1, without the toolkit's abort: which
+# platform failed and what to do, the toolkit's own words where a plugin is
+# missing. Qt's own options count as the environment does. Off X11 it starts
+# as anywhere else; --version and --help need no display.
 # Usage: tst_nodisplay.sh PATH-TO-COMPARTICA VERSION
 set -uo pipefail
 APP=$1 VERSION=$2
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
-check() { # description, pattern the message must match, then the environment
-    local what=$1 pattern=$2 status=0
+# Runs $PROGRAM (default the program) with only the environment given and
+# the arguments after "--".
+check() { # description, pattern the message must match, environment [-- arguments]
+    local what=$1 pattern=$2 status=0 environment=()
     shift 2
-    env -i PATH="$PATH" HOME="$WORK" "$@" timeout 10 "$APP" >"$WORK/out" 2>"$WORK/err" || status=$?
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do environment+=("$1"); shift; done
+    [ $# -gt 0 ] && shift
+    env -i PATH="$PATH" HOME="$WORK" "${environment[@]}" timeout 10 "${PROGRAM:-$APP}" "$@" \
+        >"$WORK/out" 2>"$WORK/err" || status=$?
     [ "$status" -eq 1 ] || { echo "FAIL: $what: exit status $status, not 1"; cat "$WORK/err"; exit 1; }
     [ "$(wc -l <"$WORK/err")" -eq 1 ] || { echo "FAIL: $what: stderr is not one line:"; cat "$WORK/err"; exit 1; }
     grep -Eq "$pattern" "$WORK/err" || { echo "FAIL: $what: message does not match '$pattern'"; cat "$WORK/err"; exit 1; }
@@ -22,11 +28,34 @@ check() { # description, pattern the message must match, then the environment
     echo "ok: $what: $(cat "$WORK/err")"
 }
 
-check "no display named" '^compartica: no display'
-check "a display that cannot be reached" '^compartica: cannot open the display :9999' DISPLAY=:9999
-check "a window-system plugin that does not exist" '^compartica: [^:]*plugin' \
+check "no display named" '^compartica: no display to show the window on \(DISPLAY and WAYLAND_DISPLAY'
+check "an X display that cannot be reached" '^compartica: cannot open the X display :9999 ' DISPLAY=:9999
+check "-display names the X display" '^compartica: cannot open the X display :9998 ' \
+    DISPLAY=:9999 -- -display :9998
+check "xcb asked for, no DISPLAY" '^compartica: no X display to show the window on \(DISPLAY is not set\)$' \
+    QT_QPA_PLATFORM=xcb
+check "a window-system plugin that does not exist" \
+    '^compartica: Could not find the Qt platform plugin "nosuchplugin" in "" \(available platform plugins are: [^)]*xcb' \
     DISPLAY=:9999 QT_QPA_PLATFORM=nosuchplugin
-grep -q 'display' "$WORK/err" && { echo "FAIL: a missing plugin is reported as a display problem"; exit 1; }
+grep -q 'cannot open' "$WORK/err" && { echo "FAIL: a missing plugin is reported as a display problem"; exit 1; }
+# Qt's Wayland plugin is installed here; a copy of the program whose qt.conf
+# names a plugin folder without it starts as where it is not.
+mkdir -p "$WORK/copy" "$WORK/plugins/platforms"
+cp "$APP" "$WORK/copy/"
+for plugin in "$(qtpaths6 --query QT_INSTALL_PLUGINS)"/platforms/*; do
+    case $plugin in *wayland*) ;; *) ln -s "$plugin" "$WORK/plugins/platforms/" ;; esac
+done
+printf '[Paths]\nPlugins = %s\n' "$WORK/plugins" >"$WORK/copy/qt.conf"
+PROGRAM=$WORK/copy/$(basename "$APP") check "the Wayland plugin missing" \
+    '^compartica: Could not find the Qt platform plugin "wayland" in "" \(available [^)]*\); on Debian, the package qt6-wayland brings it$' \
+    QT_QPA_PLATFORM=wayland
+check "no Wayland compositor, an X display named" \
+    '^compartica: no Wayland compositor at wayland-0 to show the window on \(WAYLAND_DISPLAY is not set\); QT_QPA_PLATFORM asks for wayland: ask for xcb to use the X display :9999$' \
+    QT_QPA_PLATFORM=wayland DISPLAY=:9999 XDG_RUNTIME_DIR="$WORK"
+printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s</cachedir></fontconfig>\n' "$WORK/fonts" \
+    >"$WORK/nofonts.conf"
+check "no font at all" '^compartica: no font .*Liberation Sans .*fonts-liberation2' \
+    QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$WORK/nofonts.conf"
 
 # Runs the program without a display: its status, what it wrote to stdout,
 # and nothing on stderr.
@@ -38,7 +67,8 @@ quietly_runs() { # expected status, then arguments and environment for env
         { echo "FAIL: $*: exit status $status, not $expected"; cat "$WORK/err"; exit 1; }
 }
 quietly_runs 124 QT_QPA_PLATFORM=offscreen timeout 2 "$APP"
-echo "ok: off X11 (offscreen) the program runs until it is closed"
+quietly_runs 124 timeout 2 "$APP" -platform offscreen
+echo "ok: off X11 (offscreen, by environment or -platform) the program runs until it is closed"
 quietly_runs 0 "$APP" --version
 [ "$(cat "$WORK/out")" = "compartica $VERSION" ] || { echo "FAIL: --version: $(cat "$WORK/out")"; exit 1; }
 quietly_runs 0 "$APP" --help

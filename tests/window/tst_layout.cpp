@@ -77,6 +77,8 @@ private slots:
     void cleanup();
     void controls_data();
     void controls();
+    void zoomedGeometry_data();
+    void zoomedGeometry();
     void shape();
     void onlyFourChildrenVisibleAtStart();
     void focusOrderFollowsTabIndex();
@@ -129,6 +131,32 @@ void TestLayout::controls() {
     const PixelRect r = pixelsOf(layout);
     QCOMPARE(widget->geometry(), QRect(r.left, r.top, r.width, r.height));
     QCOMPARE(!widget->isHidden(), layout.visibleAtStart);
+}
+
+void TestLayout::zoomedGeometry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("expected");
+    // Worked by hand from the twips: twips x zoom / 15, to the nearest pixel
+    // (.75 and .875 of a pixel up, .125 down).
+    QTest::newRow("seeanswer1 at 1") << "seeanswer1" << QSize(1024, 768) << QRect(872, 120, 121, 33);
+    QTest::newRow("seeanswer1 at 0.75") << "seeanswer1" << QSize(768, 576) << QRect(654, 90, 91, 25);
+    QTest::newRow("end at 0.75") << "end" << QSize(768, 576) << QRect(654, 522, 91, 25);
+    QTest::newRow("Picture1 at 0.75") << "Picture1" << QSize(768, 576) << QRect(0, 0, 619, 445);
+    QTest::newRow("seeanswer1 at 0.875")
+        << "seeanswer1" << QSize(896, 672) << QRect(763, 105, 106, 29);
+    QTest::newRow("Picture3 at 0.875") << "Picture3" << QSize(896, 672) << QRect(7, 525, 722, 141);
+}
+
+// A client area smaller than the layout draws every control smaller, each
+// edge rounded to the nearest pixel.
+void TestLayout::zoomedGeometry() {
+    QFETCH(QString, name);
+    QFETCH(QSize, client);
+    QFETCH(QRect, expected);
+    QVERIFY(window_->show());
+    form_->resize(client);
+    QTRY_COMPARE(control(*form_, name)->geometry(), expected);
 }
 
 // What a student sees of the layout at full size: the question panel in the

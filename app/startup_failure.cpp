@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/startup_failure.h"
+
+#include <string_view>
+
+namespace {
+
+// The beginnings of the messages Qt 6 gives where a platform fails.
+constexpr std::string_view missingPlugin = "Could not find the Qt platform plugin \"";
+constexpr std::string_view noXDisplay = "could not connect to display";
+constexpr std::string_view noWaylandDisplay = "Failed to create wl_display";
+constexpr std::string_view availablePlugins = "Available platform plugins are: ";
+
+std::string trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(" .") + 1 - first));
+}
+
+// The plugins Qt lists in its fatal message, or "" where it lists none.
+std::string availableList(std::string_view fatal) {
+    const std::size_t at = fatal.find(availablePlugins);
+    if (at == std::string_view::npos)
+        return {};
+    const std::string_view list = fatal.substr(at + availablePlugins.size());
+    return trimmed(list.substr(0, list.find('\n')));
+}
+
+// Qt's own words for a plugin it could not find, with the plugins it has
+// and, for Wayland's, the package that brings it.
+std::string missingPluginReason(const std::string& message, std::string_view fatal) {
+    std::string reason = message;
+    const std::string available = availableList(fatal);
+    if (!available.empty())
+        reason += " (available platform plugins are: " + available + ")";
+    const std::string_view plugin = std::string_view(message).substr(missingPlugin.size());
+    if (plugin.starts_with("wayland"))
+        reason += "; on Debian, the package qt6-wayland brings it";
+    return reason;
+}
+
+std::string xReason(const std::string& display) {
+    if (display.empty())
+        return "no X display to show the window on (DISPLAY is not set)";
+    return "cannot open the X display " + display + " to show the window on";
+}
+
+std::string waylandReason(const std::string& waylandDisplay) {
+    if (waylandDisplay.empty())
+        return "no Wayland compositor at wayland-0 to show the window on (WAYLAND_DISPLAY is "
+               "not set)";
+    return "no Wayland compositor at " + waylandDisplay + " to show the window on";
+}
+
+// Where a platform was asked for and failed, the other one the environment
+// names and Qt did not try.
+std::string otherPlatform(const StartupSetting& setting, bool xTried, bool waylandTried) {
+    if (setting.platform.empty())
+        return {};
+    const std::string asked = "; " + setting.platformSource + " asks for " + setting.platform;
+    if (!xTried && !setting.display.empty())
+        return asked + ": ask for xcb to use the X display " + setting.display;
+    if (!waylandTried && !setting.waylandDisplay.empty())
+        return asked + ": ask for wayland to use the Wayland compositor at " +
+               setting.waylandDisplay;
+    return {};
+}
+
+} // namespace
+
+std::string startupFailure(const std::vector<std::string>& toolkitMessages,
+                           const std::string& fatal, const StartupSetting& setting) {
+    std::string reasons;
+    const auto add = [&reasons](const std::string& reason) {
+        reasons += (reasons.empty() ? "" : "; ") + reason;
+    };
+    bool xTried = false, waylandTried = false, nothingNamed = true;
+    for (const std::string& message : toolkitMessages) {
+        const std::string_view text = message;
+        if (text.starts_with(missingPlugin)) {
+            add(missingPluginReason(message, fatal));
+            nothingNamed = false;
+        } else if (text.starts_with(noXDisplay)) {
+            const std::string display = trimmed(text.substr(noXDisplay.size()));
+            add(xReason(display));
+            xTried = true;
+            nothingNamed = nothingNamed && display.empty();
+        } else if (text.starts_with(noWaylandDisplay)) {
+            add(waylandReason(setting.waylandDisplay));
+            waylandTried = true;
+            nothingNamed = nothingNamed && setting.waylandDisplay.empty();
+        }
+    }
+    if (reasons.empty())
+        return fatal.substr(0, fatal.find('\n'));
+    // Nothing asked for and no display named: no desktop session to start in.
+    if (nothingNamed && setting.platform.empty())
+        return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)";
+    return reasons + otherPlatform(setting, xTried, waylandTried);
+}
