@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server, driven as a student drives it: mouse
 # clicks on every step, the keyboard alone (a held key too), closing the
-# window, screens smaller than the layout, and a server without a window
-# manager, where the program fills the screen itself.
+# window, screens smaller than the layout, desktop scale factors, and a
+# server without a window manager, where the program fills the screen itself.
 # Usage: tst_e2e.sh PATH-TO-COMPARTICA PATH-TO-LAYOUT-TABLE
 set -uo pipefail
 APP=$1
@@ -166,6 +166,36 @@ for screen in "1366x768 40" "1024x600 0"; do
     expect_exit_zero "a click on end at zoom $ZOOM"
     unset ZOOM
 done
+# Desktop scale factors, Qt's own above 1 and the window's own below: at
+# each, the panels are white with their text inside, and the emblem and
+# every button that shows are drawn, through every step.
+stop_x
+start_x
+for SCALE in 0.5 0.75 1.5; do
+    echo "# scale factor $SCALE"
+    QT_SCALE_FACTOR=$SCALE start_app
+    ZOOM=$(window_zoom)
+    read -r _ _ width height <<<"$(rect Picture2)"
+    await_stage 0 no "start at scale $SCALE"
+    # The emblem is about half ink, a third of it dark: not a black box.
+    drawn=$(count_not_white $(rect Picture2)) dark=$(count_dark $(rect Picture2))
+    [ "$drawn" -gt $((width * height / 4)) ] && [ "$dark" -lt $((width * height * 2 / 3)) ] ||
+        fail "at scale $SCALE the emblem is not drawn ($drawn pixels of ink, $dark dark)"
+    white_panel() { # control, what the panel holds
+        local dark _ width height
+        read -r _ _ width height <<<"$(rect "$1")"
+        dark=$(count_dark $(rect "$1"))
+        [ "$dark" -lt $((width * height / 5)) ] ||
+            fail "at scale $SCALE the panel $1 is not white with $2 ($dark dark pixels)"
+    }
+    white_panel Picture1 "the case"
+    on_answer() { white_panel Picture3 "answer $(($1 + 1))"; }
+    click_through
+    echo "ok: at scale $SCALE (zoom $ZOOM) the emblem, the white panels and every step's buttons are drawn"
+    click_at $(rect end)
+    expect_exit_zero "a click on end at scale $SCALE"
+done
+unset SCALE ZOOM
 echo "# an X server without a window manager"
 stop_x
 start_x 1280x1024 nowm
@@ -179,4 +209,4 @@ click_at $(rect seeanswer1)
 await_stage 1 yes "after seeanswer1 without a window manager"
 click_at $(rect end)
 expect_exit_zero "a click on end without a window manager"
-echo "e2e: 6 runs passed"
+echo "e2e: 9 runs passed"

@@ -121,9 +121,10 @@ shot() {
     import -window "$WINDOW" "$WORK/shot.png" 2>/dev/null || fail "no screenshot"
 }
 
-# Counts pixels of the last screenshot inside a rectangle (left top width height).
+# Counts pixels of the last screenshot inside a rectangle (left top width
+# height). Red: red ink, the smoothed pixels of small text included.
 count_red() {
-    convert "$WORK/shot.png" -crop "$3x$4+$1+$2" +repage -fill black +opaque '#FF0000' \
+    convert "$WORK/shot.png" -crop "$3x$4+$1+$2" +repage -fuzz 25% -fill black +opaque '#FF0000' \
         -fill white -opaque '#FF0000' -format '%[fx:round(mean*w*h)]' info:
 }
 count_dark() {
@@ -175,8 +176,8 @@ window_height() {
     xdotool getwindowgeometry --shell "$WINDOW" | sed -n 's/^HEIGHT=//p'
 }
 
-# The zoom a window of the current size draws its layout at, by the core's
-# rule.
+# The zoom a window of the current size draws its layout at, in screen
+# pixels at the scale factor $SCALE (default 1), by the core's rule.
 window_zoom() {
-    "$LAYOUT_TABLE" --zoom-to-fit "$(window_width)" "$(window_height)"
+    "$LAYOUT_TABLE" --zoom-to-fit "$(window_width)" "$(window_height)" "${SCALE:-1}"
 }
