@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "case/random_source.h"
 #include "app/startup_failure.h"
+#include "case/random_source.h"
 #include "window/form1.h"
 #include "window/window_font.h"
 #include "window/window_manager.h"
@@ -50,7 +50,8 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         startupChatter.push_back(message.toStdString());
         return;
     }
-    const std::string reason = startupFailure(startupChatter, message.toStdString(), startupSetting);
+    const std::string reason =
+        startupFailure(startupChatter, message.toStdString(), startupSetting);
     std::fprintf(stderr, "compartica: %s\n", reason.c_str());
     std::_Exit(1);
 }
@@ -75,8 +76,9 @@ constexpr const char* help =
     "compartments, worked by indicator dilution: it invents a patient, states the\n"
     "result of an experiment with three indicators and asks four questions, one\n"
     "at a time, showing the worked answer to each on request. It opens one window\n"
-    "and takes no options other than --help and --version. To print cases for a\n"
-    "class with their answer key, use compartica-sheets (see\n"
+    "and has no options of its own other than --help and --version; Qt's own\n"
+    "(-platform, -display and the others) work as in any Qt program. To print\n"
+    "cases for a class with their answer key, use compartica-sheets (see\n"
     "compartica-sheets --help).\n";
 
 // --help and --version print and end without a display; any other argument
@@ -99,8 +101,8 @@ bool answeredOption(int argc, char* argv[]) {
 // in the arithmetic with status 1 after a dialog that names the step. Both
 // come between clicks, once the event loop runs.
 void endWith(Form1& form, QApplication& app) {
-    QObject::connect(&form, &Form1::ended, &app, [] { QApplication::exit(0); },
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &form, &Form1::ended, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
     QObject::connect(
         &form, &Form1::faulted, &app,
         [&form](const QString& message) {

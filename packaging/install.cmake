@@ -5,7 +5,9 @@ include(GNUInstallDirs)
 
 set(COMPARTICA_ID org.compartica.Compartica)
 
-install(TARGETS compartica compartica-sheets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# On macOS the window is an application bundle, installed at the top.
+install(TARGETS compartica compartica-sheets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        BUNDLE DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The metadata carries the version of project(), as the package does.

@@ -4,12 +4,12 @@
 #include "case/seeded_random_source.h"
 #include "case/truncation.h"
 #include "support/exact.h"
+#include "support/trapped_faults.h"
 #include "support/worked_example.h"
 
 #include <QtTest>
 
 #include <array>
-#include <cfenv>
 #include <cmath>
 #include <set>
 
@@ -34,13 +34,6 @@ private:
     const int step_;
     const std::array<float, 6> example_{0.25f, 0.4375f, 0.25f, 0.5f, 0.5f, 0.25f};
     int next_ = 0;
-};
-
-// Floating-point faults stop the test instead of passing silently.
-class TrappedFaults {
-public:
-    TrappedFaults() { feenableexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID); }
-    ~TrappedFaults() { fedisableexcept(FE_ALL_EXCEPT); }
 };
 
 } // namespace
@@ -205,7 +198,7 @@ void TestMakeCase::everyDrawOfAStepIsInRange() {
     QFETCH(float, low);
     QFETCH(float, high);
 
-    TrappedFaults traps;
+    const TrappedFaults traps;
     OneStepSweep random(step);
     CaseState state;
     std::set<long> seen;

@@ -4,8 +4,8 @@
 
 #include "case/answers.h"
 #include "case/make_case.h"
+#include "support/trapped_faults.h"
 
-#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -39,11 +39,10 @@ public:
 
     // Runs `cases` cases; returns the first fault found, or "" if none.
     std::string run(std::uint64_t cases) {
-        feenableexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+        const TrappedFaults traps;
         std::string fault;
         for (std::uint64_t i = 0; i < cases && fault.empty(); ++i)
             fault = oneCase();
-        fedisableexcept(FE_ALL_EXCEPT);
         return fault;
     }
 

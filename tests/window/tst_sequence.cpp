@@ -218,7 +218,8 @@ void TestSequence::clickQueuedBehindEndDoesNotRun() {
                                 type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                                 Qt::NoModifier));
     };
-    connect(form_, &Form1::ended, this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    connect(
+        form_, &Form1::ended, this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     queueClick(button("end"));
     queueClick(button("seeanswer1"));
     QTimer stuck;
