@@ -20,6 +20,4 @@ public:
         fedisableexcept(FE_ALL_EXCEPT);
 #endif
     }
-    TrappedFaults(const TrappedFaults&) = delete;
-    TrappedFaults& operator=(const TrappedFaults&) = delete;
 };
