@@ -97,9 +97,10 @@ bool answeredOption(int argc, char* argv[]) {
     return false;
 }
 
-// The window ends the program: "end" or closing it with status 0, a fault
-// in the arithmetic with status 1 after a dialog that names the step. Both
-// come between clicks, once the event loop runs.
+// The program ends when the window says so: on "end" with status 0 (as
+// when the window is closed), on a fault in the arithmetic with status 1,
+// after a dialog that names the step. Both are taken between clicks, once
+// the event loop runs.
 void endWith(Form1& form, QApplication& app) {
     QObject::connect(
         &form, &Form1::ended, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
