@@ -76,27 +76,20 @@ std::string startupFailure(const std::vector<std::string>& toolkitMessages,
     const auto add = [&reasons](const std::string& reason) {
         reasons += (reasons.empty() ? "" : "; ") + reason;
     };
-    bool xTried = false, waylandTried = false, nothingNamed = true;
+    bool xTried = false, waylandTried = false;
     for (const std::string& message : toolkitMessages) {
         const std::string_view text = message;
         if (text.starts_with(missingPlugin)) {
             add(missingPluginReason(message, fatal));
-            nothingNamed = false;
         } else if (text.starts_with(noXDisplay)) {
-            const std::string display = trimmed(text.substr(noXDisplay.size()));
-            add(xReason(display));
+            add(xReason(trimmed(text.substr(noXDisplay.size()))));
             xTried = true;
-            nothingNamed = nothingNamed && display.empty();
         } else if (text.starts_with(noWaylandDisplay)) {
             add(waylandReason(setting.waylandDisplay));
             waylandTried = true;
-            nothingNamed = nothingNamed && setting.waylandDisplay.empty();
         }
     }
     if (reasons.empty())
         return fatal.substr(0, fatal.find('\n'));
-    // Nothing asked for and no display named: no desktop session to start in.
-    if (nothingNamed && setting.platform.empty())
-        return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)";
     return reasons + otherPlatform(setting, xTried, waylandTried);
 }
