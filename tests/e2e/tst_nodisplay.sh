@@ -12,14 +12,12 @@ APP=$1 VERSION=$2
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
-# Runs $PROGRAM (default the program) with only the environment given and
-# the arguments after "--".
-check() { # description, pattern the message must match, environment [-- arguments]
-    local what=$1 pattern=$2 status=0 environment=()
+# Runs $PROGRAM (default the program) with $ARGUMENTS and only the
+# environment given.
+check() { # description, pattern the message must match, then the environment
+    local what=$1 pattern=$2 status=0
     shift 2
-    while [ $# -gt 0 ] && [ "$1" != -- ]; do environment+=("$1"); shift; done
-    [ $# -gt 0 ] && shift
-    env -i PATH="$PATH" HOME="$WORK" "${environment[@]}" timeout 10 "${PROGRAM:-$APP}" "$@" \
+    env -i PATH="$PATH" HOME="$WORK" "$@" timeout 10 "${PROGRAM:-$APP}" ${ARGUMENTS:-} \
         >"$WORK/out" 2>"$WORK/err" || status=$?
     [ "$status" -eq 1 ] || { echo "FAIL: $what: exit status $status, not 1"; cat "$WORK/err"; exit 1; }
     [ "$(wc -l <"$WORK/err")" -eq 1 ] || { echo "FAIL: $what: stderr is not one line:"; cat "$WORK/err"; exit 1; }
@@ -30,12 +28,11 @@ check() { # description, pattern the message must match, environment [-- argumen
 
 check "no display named" '^compartica: no X display to show the window on \(DISPLAY is not set\)$'
 check "an X display that cannot be reached" '^compartica: cannot open the X display :9999 ' DISPLAY=:9999
-check "-display names the X display" '^compartica: cannot open the X display :9998 ' \
-    DISPLAY=:9999 -- -display :9998
+ARGUMENTS="-display :9998" check "-display names the X display" \
+    '^compartica: cannot open the X display :9998 ' DISPLAY=:9999
 check "a window-system plugin that does not exist" \
     '^compartica: Could not find the Qt platform plugin "nosuchplugin" in "" \(available platform plugins are: [^)]*xcb' \
     DISPLAY=:9999 QT_QPA_PLATFORM=nosuchplugin
-grep -q 'cannot open' "$WORK/err" && { echo "FAIL: a missing plugin is reported as a display problem"; exit 1; }
 # Qt's Wayland plugin is installed here; a copy of the program whose qt.conf
 # names a plugin folder without it starts as where it is not.
 mkdir -p "$WORK/copy" "$WORK/plugins/platforms"

@@ -5,9 +5,7 @@
 #include <cfenv>
 
 // While one lives, overflow, division by zero and invalid operations stop
-// the test with a signal instead of passing silently. Trapping them is
-// glibc's (feenableexcept); elsewhere nothing is trapped, and the tests
-// still check every value they make.
+// the test instead of passing silently, where glibc can trap them.
 class TrappedFaults {
 public:
     TrappedFaults() {
