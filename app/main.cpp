@@ -43,6 +43,7 @@ StartupSetting startupSettingOf(int argc, char* argv[]) {
 // fails: a fatal message then ends the program with one line that says
 // why, and status 1, instead of the toolkit's abort.
 StartupSetting startupSetting;
+Language startupLanguage;
 std::vector<std::string> startupChatter;
 
 void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -51,7 +52,7 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         return;
     }
     const std::string reason =
-        startupFailure(startupChatter, message.toStdString(), startupSetting);
+        startupFailure(startupChatter, message.toStdString(), startupSetting, startupLanguage);
     std::fprintf(stderr, "compartica: %s\n", reason.c_str());
     std::_Exit(1);
 }
@@ -70,16 +71,30 @@ double takeSmallScaleFactor() {
 }
 
 constexpr const char* help =
-    "Usage: compartica [--help | --version]\n"
+    "Usage: compartica [--lang CODE] [--help | --version]\n"
     "\n"
     "Compartica is an exercise for physiology students on the body's fluid\n"
     "compartments, worked by indicator dilution: it invents a patient, states the\n"
     "result of an experiment with three indicators and asks four questions, one\n"
-    "at a time, showing the worked answer to each on request. It opens one window\n"
-    "and has no options of its own other than --help and --version; Qt's own\n"
-    "(-platform, -display and the others) work as in any Qt program. To print\n"
-    "cases for a class with their answer key, use compartica-sheets (see\n"
-    "compartica-sheets --help).\n";
+    "at a time, showing the worked answer to each on request. It opens one window.\n"
+    "--lang CODE (en, es, de) chooses its language, which otherwise comes from\n"
+    "LANGUAGE, LC_ALL, LC_MESSAGES or LANG, and is English where none names one\n"
+    "it has. Qt's own options (-platform, -display and the others) work as in any\n"
+    "Qt program. To print cases for a class with their answer key, use\n"
+    "compartica-sheets (see compartica-sheets --help).\n";
+
+// The language --lang CODE (or --lang=CODE) asks for, else the
+// environment's.
+Language languageOf(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--lang" && i + 1 < argc)
+            return Language::named(argv[i + 1]);
+        if (option.starts_with("--lang="))
+            return Language::named(option.substr(7));
+    }
+    return Language::fromEnvironment();
+}
 
 // --help and --version print and end without a display; any other argument
 // is left to the toolkit, which ignores what it does not know.
@@ -120,21 +135,20 @@ int main(int argc, char* argv[]) {
         return 0;
     const double scale = takeSmallScaleFactor();
     startupSetting = startupSettingOf(argc, argv);
+    startupLanguage = languageOf(argc, argv);
     const QtMessageHandler toolkitMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitMessages);
     startupChatter.clear();
     if (!windowFontDrawsText()) {
-        std::fputs("compartica: no font to draw the window's text with (Liberation Sans is "
-                   "missing; on Debian, the package fonts-liberation2 brings it)\n",
-                   stderr);
+        std::fprintf(stderr, "compartica: %s\n", noFontMessage(startupLanguage).c_str());
         return 1;
     }
 
     QApplication::setApplicationVersion(QString::fromLatin1(COMPARTICA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
-    Form1 form(random, scale);
+    Form1 form(random, startupLanguage, scale);
     endWith(form, app);
     form.Form_Load();
     showMaximizedAnywhere(form);

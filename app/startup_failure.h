@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/catalogue.h"
+
 #include <string>
 #include <vector>
 
@@ -19,6 +21,11 @@ struct StartupSetting {
 // from what the toolkit said while it tried (its messages, in order) and
 // its fatal message: each platform that failed and why, in Qt's words where
 // a plugin is missing, with what to do about it. Where the toolkit's
-// messages name no known failure, its fatal message's first line.
+// messages name no known failure, its fatal message's first line. In
+// `language`, but for what is Qt's own.
 std::string startupFailure(const std::vector<std::string>& toolkitMessages,
-                           const std::string& fatal, const StartupSetting& setting);
+                           const std::string& fatal, const StartupSetting& setting,
+                           const Language& language = {});
+
+// Where no font the window can draw its text with is installed.
+std::string noFontMessage(const Language& language);

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
+// The patient's sex, which the texts are worded for.
+enum class Sex { man, woman };
 
 // The patient of one run: what the student is shown (weight, haematocrit,
 // concentrations) and the hidden volumes they were derived from. Answers 1
@@ -14,9 +15,7 @@ struct CaseState {
     float plasmavolume = 0;       // L
     float haematocrit = 0;        // fraction
     float sexdraw = 0;            // 0 to under 2; up to 1 is a man
-    std::string possessive;       // "his" or "her"
-    std::string noun;             // "man" or "woman"
-    std::string pronoun;          // "He" or "She"
+    Sex sex = Sex::man;
     float antipyrineconc = 0;     // µg per mL
     float thiosulphateconc = 0;   // µg per mL
     float evansblueconc = 0;      // µg per mL

@@ -3,7 +3,6 @@
 #include "case/make_case.h"
 
 #include "case/truncation.h"
-#include "core/exercise_texts.h"
 
 #include <cmath>
 
@@ -22,10 +21,7 @@ float wholeSteps(float r, float scale, float offset, float divisor) {
 
 void setSex(CaseState& state, float r) {
     state.sexdraw = 2.0f * r;
-    const PatientWords words = patientWords(state.sexdraw <= 1.0f);
-    state.noun = words.noun;
-    state.possessive = words.possessive;
-    state.pronoun = words.pronoun;
+    state.sex = state.sexdraw <= 1.0f ? Sex::man : Sex::woman;
 }
 
 } // namespace

@@ -31,8 +31,9 @@ std::vector<float> resultsOf(const Answer4& answer) {
 
 } // namespace
 
-Exercise::Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3)
-    : random_(random), Picture1_(Picture1), Picture3_(Picture3) {
+Exercise::Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3,
+                   Language language)
+    : random_(random), Picture1_(Picture1), Picture3_(Picture3), language_(language) {
     for (const ControlLayout& row : formLayout)
         stage_.visible[static_cast<std::size_t>(row.control)] = row.visibleAtStart;
 }
@@ -40,24 +41,24 @@ Exercise::Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture
 // Runs one step of arithmetic and records it as the fault when it raised a
 // floating-point exception or left a value (in the case or among the
 // step's results) that is not finite.
-template <typename Step> bool Exercise::checked(const char* name, Step step) {
+template <typename Step> bool Exercise::checked(FaultStep name, Step step) {
     FloatFaultWatch watch;
     const std::vector<float> results = step();
     if (watch.faulted() || !allFinite(state_) || !allFinite(results))
         stage_.fault = name;
-    return stage_.fault.empty();
+    return !faulted();
 }
 
 // Works an answer's arithmetic, checked for faults, and prints it.
 template <typename Work, typename Print>
-bool Exercise::answered(const char* name, Work work, Print print) {
+bool Exercise::answered(FaultStep name, Work work, Print print) {
     decltype(work(state_)) answer{};
     if (!checked(name, [&] {
             answer = work(state_);
             return resultsOf(answer);
         }))
         return false;
-    print(Picture3_, state_, answer);
+    print(Picture3_, state_, answer, language_);
     return true;
 }
 
@@ -67,11 +68,11 @@ void Exercise::reportStage() {
 }
 
 void Exercise::Form_Load() {
-    if (checked("makecase", [&] {
+    if (checked(FaultStep::makecase, [&] {
             makecase(state_, random_);
             return std::vector<float>{};
         }))
-        printCase(Picture1_, state_);
+        printCase(Picture1_, state_, language_);
     reportStage();
 }
 
@@ -103,7 +104,7 @@ void Exercise::click(Control control) {
         return true;
     }());
     const auto n = static_cast<std::size_t>(control);
-    if (n >= std::size(handlers) || stage_.ended || !stage_.fault.empty() ||
+    if (n >= std::size(handlers) || stage_.ended || faulted() ||
         !stage_.isVisible(control))
         return;
     (this->*handlers[n].run)();
@@ -111,27 +112,27 @@ void Exercise::click(Control control) {
 }
 
 void Exercise::stepOn(int steps) {
-    for (int n = 0; n < steps && stage_.focus < Control::end && stage_.fault.empty(); ++n)
+    for (int n = 0; n < steps && stage_.focus < Control::end && !faulted(); ++n)
         click(stage_.focus);
 }
 
 void Exercise::poseQuestion(int n) {
-    if (stage_.fault.empty())
-        printQuestion(Picture1_, state_, n);
+    if (!faulted())
+        printQuestion(Picture1_, state_, n, language_);
 }
 
 bool Exercise::workAnswer(int n) {
-    if (!stage_.fault.empty())
+    if (faulted())
         return false;
     switch (n) {
     case 1:
-        return answered("answer 1", answer1, printAnswer1);
+        return answered(FaultStep::answer1, answer1, printAnswer1);
     case 2:
-        return answered("answer 2", answer2, printAnswer2);
+        return answered(FaultStep::answer2, answer2, printAnswer2);
     case 3:
-        return answered("answer 3", answer3, printAnswer3);
+        return answered(FaultStep::answer3, answer3, printAnswer3);
     case 4:
-        stage_.complete = answered("answer 4", answer4, printAnswer4);
+        stage_.complete = answered(FaultStep::answer4, answer4, printAnswer4);
         return stage_.complete;
     default:
         printEmptyAnswer(Picture3_);

@@ -4,12 +4,13 @@
 
 #include "case/case_state.h"
 #include "case/random_source.h"
+#include "core/catalogue.h"
+#include "core/exercise_texts.h"
 #include "core/form_layout.h"
 #include "core/text_panel.h"
 
 #include <array>
 #include <functional>
-#include <string>
 
 // Where the exercise stands after a step: what a front end mirrors.
 struct Stage {
@@ -18,23 +19,25 @@ struct Stage {
     bool ended = false;                  // "end" was clicked: no click is taken afterwards
     bool complete = false;               // answer 4 has been shown
     int step = 0; // the See and Hide clicks taken: the way along the exercise
-    // The step ("makecase", "answer 1" ...) whose arithmetic raised a
-    // floating-point fault (overflow, division by zero, invalid operation);
-    // empty while there is none. After a fault nothing more is printed.
-    std::string fault;
+    // The step whose arithmetic raised a floating-point fault (overflow,
+    // division by zero, invalid operation); none while there is none.
+    // After a fault nothing more is printed.
+    FaultStep fault = FaultStep::none;
 
     bool isVisible(Control control) const { return visible[static_cast<std::size_t>(control)]; }
 };
 
 // The exercise behind any front end: the case, what each step prints into
 // the question panel (Picture1) and the answer panel (Picture3), which
-// controls are shown and which holds the keyboard focus. A front end
-// forwards clicks; after each step the exercise tells it the new Stage.
+// controls are shown and which holds the keyboard focus, in the language
+// given. A front end forwards clicks; after each step the exercise tells
+// it the new Stage.
 class Exercise {
 public:
     using StageListener = std::function<void(const Stage&)>;
 
-    Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3);
+    Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3,
+             Language language = {});
 
     // Called once at the end of every step: Form_Load and each click taken.
     void onStage(StageListener listener) { listener_ = std::move(listener); }
@@ -87,13 +90,15 @@ private:
     void hideAnswer(int nextQuestion, Control clicked, Control next);
     void moveOn(Control clicked, Control next);
     void reportStage();
-    template <typename Step> bool checked(const char* name, Step step);
+    bool faulted() const { return stage_.fault != FaultStep::none; }
+    template <typename Step> bool checked(FaultStep name, Step step);
     template <typename Work, typename Print>
-    bool answered(const char* name, Work work, Print print);
+    bool answered(FaultStep name, Work work, Print print);
 
     RandomSource& random_;
     TextPanel& Picture1_;
     TextPanel& Picture3_;
+    Language language_;
     CaseState state_;
     Stage stage_;
     StageListener listener_;

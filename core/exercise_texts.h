@@ -4,97 +4,73 @@
 
 #include "case/answers.h"
 #include "case/case_state.h"
+#include "core/catalogue.h"
 #include "core/form_layout.h"
 #include "core/text_panel.h"
 
 #include <cstdint>
 #include <string>
 
-// Every word of the exercise that a user sees or hears, on any front end:
-// the statements printed into the panels, the patient's words, the window's
-// title and captions, the names assistive technology reads, the messages,
-// and the labels of the printed sheets. Front ends take them from here.
+// Every word of the exercise that a user sees or hears, on any front end,
+// in the language given: the statements printed into the panels, the
+// window's title and captions, the names assistive technology reads, the
+// messages, and the labels of the printed sheets. Front ends take them
+// from here; the words themselves are the catalogues' (po/).
 
-// The title of the window and of the page.
+// The title of the window and of the page: the program's name.
 inline constexpr const char* formCaption = "Compartica";
 
 // The caption of a button; empty for a control that shows none.
-const char* captionOf(Control control);
+std::string captionOf(const Language& language, Control control);
 // What assistive technology calls a panel or the emblem; empty for others.
-const char* accessibleNameOf(Control control);
+std::string accessibleNameOf(const Language& language, Control control);
 
-// The words for the patient, a man or a woman.
-struct PatientWords {
-    const char* noun;       // "man", "woman"
-    const char* possessive; // "his", "her"
-    const char* pronoun;    // "He", "She"
-};
-inline PatientWords patientWords(bool man) {
-    return man ? PatientWords{"man", "his", "He"} : PatientWords{"woman", "her", "She"};
-}
-
-// Why the exercise stopped: the step whose arithmetic failed.
-inline std::string faultMessage(const std::string& step) {
-    return "Compartica has stopped: the arithmetic of " + step +
-           " failed (overflow, division by zero or an invalid operation).";
-}
-// What the page says when "end" has ended the exercise, and the caption of
-// its button that starts again with a new patient.
-inline constexpr const char* endedMessage = "The exercise has ended.";
-// The same in a course, where the course's page goes on from here.
-inline constexpr const char* courseEndedMessage =
-    "The exercise has ended: you can close it and go on with your course.";
-inline constexpr const char* newPatientCaption = "Start a new patient";
+// The step whose arithmetic failed, or none.
+enum class FaultStep { none, makecase, answer1, answer2, answer3, answer4 };
+// Why the exercise stopped.
+std::string faultMessage(const Language& language, FaultStep step);
+// What the page says when "end" has ended the exercise; the same in a
+// course, where the course's page goes on from there; the caption of its
+// button that starts again with a new patient.
+std::string endedMessage(const Language& language);
+std::string courseEndedMessage(const Language& language);
+std::string newPatientCaption(const Language& language);
 // What the page says when it could not start, with the reason.
-inline std::string startFailedMessage(const std::string& reason) {
-    return "Compartica could not start: " + reason;
-}
+std::string startFailedMessage(const Language& language, const std::string& reason);
+// The page's line for a link that names no case.
+std::string badCaseLinkMessage(const Language& language);
 
 // Case `index` of the set made from `setSeed`: its label on both papers,
 // "Case i, seed S-i", with which a teacher makes it again; "Case i" alone
 // for a case that no seed makes.
-inline std::string caseNumberLabel(int index) {
-    return "Case " + std::to_string(index);
-}
-inline std::string caseLabel(std::uint64_t setSeed, int index) {
-    return caseNumberLabel(index) + ", seed " + std::to_string(setSeed) + "-" +
-           std::to_string(index);
-}
+std::string caseNumberLabel(const Language& language, int index);
+std::string caseLabel(const Language& language, std::uint64_t setSeed, int index);
 // Below the label on a student's sheet, to be filled in by hand.
-inline constexpr const char* nameAndDateLine =
-    "Name: ________________________________________    Date: ________________";
+std::string nameAndDateLine(const Language& language);
 // Above the address of a sheet's case on the page, with its QR code beside.
-inline constexpr const char* caseLinkIntro =
-    "Work this case on screen, with its answers one step at a time:";
-// The page's line for a link that names no case.
-inline constexpr const char* badCaseLinkMessage =
-    "This link does not name a worksheet case, so this is a new patient.";
-inline std::string answerKeyHeading(const std::string& label) {
-    return "Answer key: " + label;
-}
-inline std::string answerHeading(int n) {
-    return "Answer " + std::to_string(n);
-}
+std::string caseLinkIntro(const Language& language);
+std::string answerKeyHeading(const Language& language, const std::string& label);
+std::string answerHeading(const Language& language, int n);
 // The titles of the two documents of a set.
-inline std::string sheetsTitle(std::uint64_t setSeed) {
-    return "Compartica cases, set " + std::to_string(setSeed);
-}
-inline std::string keyTitle(std::uint64_t setSeed) {
-    return "Compartica answer key, set " + std::to_string(setSeed);
-}
+std::string sheetsTitle(const Language& language, std::uint64_t setSeed);
+std::string keyTitle(const Language& language, std::uint64_t setSeed);
 
 // The statements printed into the panels.
 
 // The case and question 1, into the empty question panel.
-void printCase(TextPanel& panel, const CaseState& state);
+void printCase(TextPanel& panel, const CaseState& state, const Language& language = {});
 
-void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answer);
-void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answer);
-void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answer);
-void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answer);
+void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answer,
+                  const Language& language = {});
+void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answer,
+                  const Language& language = {});
+void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answer,
+                  const Language& language = {});
+void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answer,
+                  const Language& language = {});
 
 // Question n (2 to 4), appended to the question panel. Slots 5 and 6 have
 // no question: an empty line, then the indent alone.
-void printQuestion(TextPanel& panel, const CaseState& state, int n);
+void printQuestion(TextPanel& panel, const CaseState& state, int n, const Language& language = {});
 // ... and no answer: the indent alone.
 void printEmptyAnswer(TextPanel& panel);

@@ -10,7 +10,7 @@
 
 // Tab-separated, built by plain concatenation: the page's module stays small
 // without iostreams, and whole numbers read the same in every locale.
-std::string layoutTable() {
+std::string layoutTable(const Language& language) {
     const auto field = [](const auto& value) {
         if constexpr (std::is_arithmetic_v<std::decay_t<decltype(value)>>)
             return '\t' + std::to_string(value);
@@ -23,8 +23,8 @@ std::string layoutTable() {
         const PixelRect r = pixelsOf(row);
         table += "control" + field(static_cast<int>(row.control)) + field(row.name) +
                  field(kindName(row.kind)) + field(r.left) + field(r.top) + field(r.width) +
-                 field(r.height) + field(captionOf(row.control)) +
-                 field(accessibleNameOf(row.control)) + '\n';
+                 field(r.height) + field(captionOf(language, row.control)) +
+                 field(accessibleNameOf(language, row.control)) + '\n';
     }
     return table;
 }

@@ -160,4 +160,5 @@ std::optional<FittedLayout> fitToHeight(int height, int lineHeight, const Exerci
 // at full size:
 //   form <width> <height> <fontPixelSize> <title>
 //   control <number> <name> <kind> <left> <top> <width> <height> <caption> <accessible name>
-std::string layoutTable();
+class Language;
+std::string layoutTable(const Language& language);

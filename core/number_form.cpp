@@ -62,22 +62,22 @@ namespace {
 
 using numberform_detail::Digits;
 
-std::string plainDecimal(Digits d) {
+std::string plainDecimal(Digits d, std::string_view mark) {
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits == "0")
         return "0";
     const int wholeCount = d.exponent + 1;
     if (wholeCount <= 0)
-        return "0." + std::string(-wholeCount, '0') + d.digits;
+        return "0" + std::string(mark) + std::string(-wholeCount, '0') + d.digits;
     if (wholeCount >= static_cast<int>(d.digits.size()))
         return d.digits + std::string(wholeCount - d.digits.size(), '0');
-    return d.digits.substr(0, wholeCount) + "." + d.digits.substr(wholeCount);
+    return d.digits.substr(0, wholeCount) + std::string(mark) + d.digits.substr(wholeCount);
 }
 
 } // namespace
 
-std::string numberForm(float value) {
+std::string numberForm(float value, std::string_view decimalMark) {
     const char sign = std::signbit(value) && value != 0.0f ? '-' : ' ';
     if (!std::isfinite(value))
         return sign + std::string(std::isnan(value) ? "nan" : "inf") + ' ';
@@ -85,5 +85,5 @@ std::string numberForm(float value) {
     const Digits digits = numberform_detail::haveToChars()
                               ? numberform_detail::digitsByToChars(magnitude)
                               : numberform_detail::digitsByPrintf(magnitude);
-    return sign + plainDecimal(digits) + ' ';
+    return sign + plainDecimal(digits, decimalMark) + ' ';
 }

@@ -3,13 +3,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // A number as the panels print it: a space (or "-" when negative), the value
 // in plain decimal notation to at most 7 significant digits without trailing
-// zeros or a point for whole values, then a space. The decimal point is
-// always "." with a leading zero ("0.45"), whatever the user's locale, so
-// every student's screen reads the same as the worked examples.
-std::string numberForm(float value);
+// zeros or a point for whole values, then a space. The decimal mark is the
+// one given, "." unless a language writes ",", always with a leading zero
+// ("0.45", "0,45"); no locale of the system changes it, so every student's
+// screen reads the same as the worked examples of their language.
+std::string numberForm(float value, std::string_view decimalMark = ".");
 
 namespace numberform_detail {
 

@@ -42,13 +42,14 @@ std::optional<std::uint64_t> wholeNumber(const std::string& text, std::size_t at
 
 // The label, the name and date, and the link with the lines it stands
 // among, then one empty line.
-void printHeader(const std::string& label, const std::vector<std::string>& link, TextPanel& sheet) {
+void printHeader(const std::string& label, const std::vector<std::string>& link, TextPanel& sheet,
+                 const Language& language) {
     sheet.Print({label});
     sheet.Print();
-    sheet.Print({nameAndDateLine});
+    sheet.Print({nameAndDateLine(language)});
     if (!link.empty()) {
         sheet.Print();
-        sheet.Print({caseLinkIntro});
+        sheet.Print({caseLinkIntro(language)});
         for (const std::string& line : link)
             sheet.Print({line});
     }
@@ -100,15 +101,16 @@ std::vector<std::string> addressLines(const std::string& address,
 }
 
 void printCasePages(RandomSource& random, const std::string& label,
-                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key) {
-    printHeader(label, link, sheet);
-    key.Print({answerKeyHeading(label)});
-    Exercise exercise(random, sheet, key);
+                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key,
+                    const Language& language) {
+    printHeader(label, link, sheet, language);
+    key.Print({answerKeyHeading(language, label)});
+    Exercise exercise(random, sheet, key, language);
     exercise.Form_Load();
     leaveRoomToWrite(sheet);
     for (int n = 1; n <= 4; ++n) {
         key.Print();
-        key.Print({answerHeading(n)});
+        key.Print({answerHeading(language, n)});
         exercise.workAnswer(n);
         if (n < 4) {
             exercise.poseQuestion(n + 1);

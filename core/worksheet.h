@@ -3,6 +3,7 @@
 #pragma once
 
 #include "case/random_source.h"
+#include "core/catalogue.h"
 #include "core/text_panel.h"
 
 #include <cstdint>
@@ -56,6 +57,7 @@ std::vector<std::string> addressLines(const std::string& address,
 // of the case on the page where `link` gives its lines, the case and the four
 // questions as the exercise window prints them, with room to write after
 // each; in the key the same label and the four worked answers. The case is
-// made and worked by the exercise itself, step by step.
+// made and worked by the exercise itself, step by step, in `language`.
 void printCasePages(RandomSource& random, const std::string& label,
-                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key);
+                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key,
+                    const Language& language = {});

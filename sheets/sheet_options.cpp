@@ -59,6 +59,14 @@ int longestLink() {
     return length;
 }
 
+// The codes of the languages there are catalogues for: "en, es, de".
+QString languageCodes() {
+    QStringList codes;
+    for (const Language& language : Language::all())
+        codes.append(QString::fromLatin1(language.code()));
+    return codes.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 ParsedOptions parseSheetOptions(const QStringList& arguments) {
@@ -98,10 +106,17 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
     const QCommandLineOption keyPerPage(
         QStringLiteral("key-per-page"),
         QStringLiteral("The answer key one case a page (default: as many whole cases as fit)."));
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("Language of the sheets and the key: %1 (default: as the desktop's, "
+                       "from LANGUAGE, LC_ALL, LC_MESSAGES or LANG; else en).")
+            .arg(languageCodes()),
+        QStringLiteral("CODE"));
     QCommandLineOption draws(QStringLiteral("draws"), QStringLiteral("Scripted draws."),
                              QStringLiteral("LIST"));
     draws.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, count, seed, output, key, paper, link, keyPerPage, draws});
+    parser.addOptions(
+        {help, version, count, seed, output, key, paper, link, keyPerPage, lang, draws});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -157,6 +172,13 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
                            .arg(options.link.size())
                            .arg(longestLink()));
     options.keyPerPage = parser.isSet(keyPerPage);
+    const auto language = parser.isSet(lang)
+                              ? Language::withCode(parser.value(lang).toStdString())
+                              : Language::fromEnvironment();
+    if (!language)
+        return failure(QStringLiteral("the language '%1' is not one of %2")
+                           .arg(parser.value(lang), languageCodes()));
+    options.language = *language;
     if (parser.isSet(draws)) {
         const auto listed = parseDraws(parser.value(draws).toStdString());
         if (!listed)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/catalogue.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,7 @@ struct SheetOptions {
     QString link;             // the page's address, to which each sheet links its case
     bool keyPerPage = false;  // the key one case a page, not packed
     std::vector<float> draws; // a scripted case, for tests
+    Language language;        // of the sheets and the key
 };
 
 // The outcome of reading the command line: options to make a set, or text

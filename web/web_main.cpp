@@ -17,8 +17,11 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -70,6 +73,7 @@ private:
 
 // The one exercise of the page.
 struct Page {
+    Language language;
     bool inCourse;
     std::unique_ptr<RandomSource> random;
     PageSurface questionText{0};
@@ -78,11 +82,12 @@ struct Page {
     PrintedPanel answers;
     Exercise exercise;
 
-    Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight, bool course)
-        : inCourse(course), random(std::move(source)),
+    Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight, bool course,
+         Language shownIn)
+        : language(shownIn), inCourse(course), random(std::move(source)),
           questions(questionText.metrics(columnWidth, lineHeight), questionText),
           answers(answerText.metrics(columnWidth, lineHeight), answerText),
-          exercise(*random, questions, answers) {
+          exercise(*random, questions, answers, language) {
         exercise.onStage([this](const Stage& stage) { report(stage); });
     }
 
@@ -96,14 +101,16 @@ struct Page {
         int shown = 0;
         for (std::size_t n = 0; n < controlCount; ++n)
             shown |= stage.visible[n] ? 1 << n : 0;
-        const std::string message = !stage.fault.empty() ? faultMessage(stage.fault)
-                                    : !stage.ended       ? ""
-                                    : inCourse           ? courseEndedMessage
-                                                         : endedMessage;
+        const std::string message = stage.fault != FaultStep::none
+                                        ? faultMessage(language, stage.fault)
+                                    : !stage.ended ? ""
+                                    : inCourse     ? courseEndedMessage(language)
+                                                   : endedMessage(language);
         const bool restarts = !message.empty() && !inCourse;
         const std::string spoken = questions.takeChange().added + '\n' + answers.takeChange().added;
         page_stage(shown, static_cast<int>(stage.focus), stage.step, stage.complete,
-                   message.c_str(), restarts ? newPatientCaption : "", spoken.c_str());
+                   message.c_str(), restarts ? newPatientCaption(language).c_str() : "",
+                   spoken.c_str());
     }
 };
 
@@ -126,10 +133,12 @@ extern "C" {
 // malformed name. The page is told the case's name and, for a name that
 // came by a link (`linked`), the label it shows or, for a malformed one
 // from the page's address (not `resumed` from a course's record), the line
-// it shows instead. `course`: the page runs in a course.
+// it shows instead. `course`: the page runs in a course. `lang`: the code
+// of the language the page shows.
 EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws,
                                            const char* name, int linked, int resumed, int course,
-                                           int steps) {
+                                           int steps, const char* lang) {
+    const Language language = Language::named(lang);
     std::unique_ptr<RandomSource> source;
     if (const auto listed = parseDraws(draws)) {
         source = std::make_unique<ListedRandomSource>(*listed);
@@ -140,12 +149,14 @@ EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, cons
             named.value_or(CaseRef{static_cast<std::uint64_t>(page_fresh_seed()), 1, true});
         source = std::make_unique<SeededRandomSource>(ref.seed());
         const bool labelled = linked && named;
-        page_case(ref.text().c_str(), labelled ? caseLabel(ref.setSeed, ref.index).c_str() : "",
-                  linked && !resumed && !named ? badCaseLinkMessage : "");
+        page_case(ref.text().c_str(),
+                  labelled ? caseLabel(language, ref.setSeed, ref.index).c_str() : "",
+                  linked && !resumed && !named ? badCaseLinkMessage(language).c_str() : "");
         if (!named)
             steps = 0;
     }
-    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0);
+    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0,
+                                  language);
     page->exercise.Form_Load();
     page->exercise.stepOn(steps);
 }
@@ -154,8 +165,39 @@ EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
     page->exercise.click(static_cast<Control>(control));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* compartica_layout() {
-    return handOver(layoutTable());
+// The layout table with the captions and names in the language `lang`.
+EMSCRIPTEN_KEEPALIVE const char* compartica_layout(const char* lang) {
+    return handOver(layoutTable(Language::named(lang)));
+}
+
+// The language of the first code of `preferred` (codes separated by
+// spaces, as navigator.languages lists them) that has a catalogue, else
+// English; then each language the page can show, as "code<TAB>name" a line,
+// its name in itself.
+EMSCRIPTEN_KEEPALIVE const char* compartica_languages(const char* preferred) {
+    std::vector<std::string> codes;
+    for (std::string_view rest = preferred; !rest.empty();) {
+        const std::size_t space = std::min(rest.find(' '), rest.size());
+        codes.emplace_back(rest.substr(0, space));
+        rest.remove_prefix(std::min(space + 1, rest.size()));
+    }
+    std::string text = Language::firstOf(codes).code();
+    for (const Language& language : Language::all())
+        // TRANSLATORS: the name of this catalogue's language, in itself:
+        // "Deutsch", "Español".
+        text += std::string("\n") + language.code() + '\t' +
+                language.text(NC_("language name", "English"));
+    return handOver(text);
+}
+
+// The page's own words in the language `lang`, one a line: the label of
+// its choice of language, the line that says a new version is ready, and
+// the caption of the button that loads it.
+EMSCRIPTEN_KEEPALIVE const char* compartica_page_texts(const char* lang) {
+    const Language language = Language::named(lang);
+    return handOver(std::string(language.text(N_("Language"))) + '\n' +
+                    language.text(N_("A new version of Compartica is ready.")) + '\n' +
+                    language.text(N_("Load it")));
 }
 
 // The window's layout in a viewport `height` pixels tall at full size:
@@ -173,8 +215,8 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_fit(int height, int lineHeight) {
     return handOver(text);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* reason) {
-    return handOver(startFailedMessage(reason));
+EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* lang, const char* reason) {
+    return handOver(startFailedMessage(Language::named(lang), reason));
 }
 
 } // extern "C"

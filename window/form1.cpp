@@ -25,8 +25,8 @@ QRect pixels(const ControlLayout& row, qreal zoom) {
     return {r.left, r.top, r.width, r.height};
 }
 
-QString textOf(const char* text) {
-    return QString::fromUtf8(text);
+QString textOf(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 void paintWhite(QWidget* widget) {
@@ -55,11 +55,12 @@ QPalette lightPalette() {
 
 } // namespace
 
-Form1::Form1(RandomSource& random, double scale, QWidget* parent)
+Form1::Form1(RandomSource& random, Language language, double scale, QWidget* parent)
     : QWidget(parent), Picture1(new PixelPanel(questionInk())), Picture3(new PixelPanel(Qt::red)),
-      exercise_(random, Picture1->panel(), Picture3->panel()), scale_(scale) {
+      language_(language), exercise_(random, Picture1->panel(), Picture3->panel(), language),
+      scale_(scale) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(textOf(formCaption));
+    setWindowTitle(QString::fromLatin1(formCaption));
     // From a pixmap: a file name would send QIcon looking for icon plugins.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/art/icon-32.png"))));
     setFont(windowFont());
@@ -92,7 +93,7 @@ QWidget* Form1::createControl(const ControlLayout& row) {
     case ControlKind::TextPanel: {
         PixelPanel* panel = row.control == Control::Picture1 ? Picture1 : Picture3;
         panel->setParent(this);
-        panel->setAccessibleName(textOf(accessibleNameOf(row.control)));
+        panel->setAccessibleName(textOf(accessibleNameOf(language_, row.control)));
         return panel;
     }
     case ControlKind::Emblem: {
@@ -101,7 +102,7 @@ QWidget* Form1::createControl(const ControlLayout& row) {
         emblemFont.setPointSizeF(8.25);
         emblemFont.setWeight(QFont::Normal);
         Picture2->setFont(emblemFont);
-        Picture2->setAccessibleName(textOf(accessibleNameOf(row.control)));
+        Picture2->setAccessibleName(textOf(accessibleNameOf(language_, row.control)));
         Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Picture2->setPixmap(QPixmap(QStringLiteral(":/art/emblem.png")));
         return Picture2;
@@ -115,7 +116,7 @@ QWidget* Form1::createControl(const ControlLayout& row) {
 }
 
 QPushButton* Form1::createButton(const ControlLayout& row) {
-    auto* button = new QPushButton(textOf(captionOf(row.control)), this);
+    auto* button = new QPushButton(textOf(captionOf(language_, row.control)), this);
     button->setAutoDefault(false);
     button->installEventFilter(this);
     const Control control = row.control;
@@ -176,8 +177,8 @@ void Form1::mirror(const Stage& stage) {
             widget(row.control)->hide();
     Picture1->announceChanges();
     Picture3->announceChanges();
-    if (!stage.fault.empty())
-        emit faulted(QString::fromStdString(faultMessage(stage.fault)));
+    if (stage.fault != FaultStep::none)
+        emit faulted(textOf(faultMessage(language_, stage.fault)));
     else if (stage.ended)
         emit ended();
 }

@@ -13,7 +13,7 @@ class PixelPanel;
 class QLabel;
 class QPushButton;
 
-// The exercise window: the question panel, the answer panel, the emblem and
+// The exercise window, in the language given: the question panel, the answer panel, the emblem and
 // the column of answer buttons, laid out once from the layout table; the
 // exercise core decides what each click prints and which buttons show.
 // Where the screen is smaller than the layout, the whole layout is drawn
@@ -24,7 +24,8 @@ class Form1 final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(RandomSource& random, double scale = 1.0, QWidget* parent = nullptr);
+    explicit Form1(RandomSource& random, Language language = {}, double scale = 1.0,
+                   QWidget* parent = nullptr);
 
     // Invents the patient and prints the case and question 1.
     void Form_Load();
@@ -56,6 +57,7 @@ private:
     PixelPanel* Picture1 = nullptr;
     PixelPanel* Picture3 = nullptr;
     QLabel* Picture2 = nullptr;
+    Language language_;
     Exercise exercise_;
     double scale_;
     qreal zoom_ = 1.0;

@@ -175,7 +175,7 @@ void caseNamesKeepTheirPatients() {
         SeededRandomSource random(parseCaseRef(row.name)->seed());
         CaseState patient;
         makecase(patient, random);
-        std::string shown = patient.noun;
+        std::string shown = patient.sex == Sex::man ? "man" : "woman";
         for (float value : {patient.weight, patient.haematocrit, patient.antipyrineconc,
                             patient.thiosulphateconc, patient.evansblueconc})
             shown += numberForm(value).substr(0, numberForm(value).size() - 1);
@@ -386,11 +386,14 @@ void slotsFiveAndSix() {
 // Draws the real source cannot give make the arithmetic fail: a water share
 // of 0 divides by a total body water of 0 in makecase; an enormous one
 // leaves concentrations that truncate to 0, and answer 1 divides by that.
+// The message names the step.
 void faultsStopTheExercise() {
     struct {
         const char* step;
         float waterDraw;
-    } rows[] = {{"makecase", -10.0f / 3.0f}, {"answer 1", 1e30f}};
+        FaultStep fault;
+    } rows[] = {{"makecase", -10.0f / 3.0f, FaultStep::makecase},
+                {"answer 1", 1e30f, FaultStep::answer1}};
     for (const auto& row : rows) {
         std::vector<float> draws = workedExampleDraws();
         draws[3] = row.waterDraw;
@@ -399,7 +402,11 @@ void faultsStopTheExercise() {
         Exercise exercise(random, questions, answers);
         exercise.Form_Load();
         exercise.click(Control::seeanswer1);
-        CHECK_EQ(exercise.stage().fault, std::string(row.step), row.step);
+        CHECK_EQ(exercise.stage().fault == row.fault, true, row.step);
+        CHECK_EQ(faultMessage({}, row.fault),
+                 "Compartica has stopped: the arithmetic of " + std::string(row.step) +
+                     " failed (overflow, division by zero or an invalid operation).",
+                 row.step);
         CHECK_EQ(answers.text().find("inf") == std::string::npos, true, row.step);
         exercise.click(Control::hideanswer1);
         CHECK_EQ(exercise.stage().isVisible(Control::seeanswer2), false, "no step after a fault");
@@ -414,7 +421,13 @@ void worksheet() {
     PrintedPanel sheet, key;
     const std::string link = "https://example.org/#case=1-1";
     printCasePages(random, "Case 1", {link}, sheet, key);
-    Lines expected = {"Case 1", "", nameAndDateLine, "", caseLinkIntro, link, ""};
+    Lines expected = {"Case 1",
+                      "",
+                      "Name: ________________________________________    Date: ________________",
+                      "",
+                      "Work this case on screen, with its answers one step at a time:",
+                      link,
+                      ""};
     CHECK_EQ(sheet.lines()[linkedHeaderLines - 2], link, "the header's last line of text");
     const auto append = [&](const Lines& lines) {
         expected.insert(expected.end(), lines.begin(), lines.end());

@@ -4,7 +4,9 @@
 // Prints the window's layout table for the scripts that click and look at
 // the real window (its form is in form_layout.h); with --zoom-to-fit W H
 // [SCALE], the zoom a client area of W x H pixels draws the layout at (at
-// a desktop scale factor, 1 unless given).
+// a desktop scale factor, 1 unless given). Captions and names are in the
+// language the environment names, as the program's.
+#include "core/catalogue.h"
 #include "core/form_layout.h"
 
 #include <cstdio>
@@ -17,5 +19,5 @@ int main(int argc, char* argv[]) {
         std::printf("%.6f\n", zoomToFit(std::atof(argv[2]), std::atof(argv[3]), scale));
         return 0;
     }
-    std::fputs(layoutTable().c_str(), stdout);
+    std::fputs(layoutTable(Language::fromEnvironment()).c_str(), stdout);
 }

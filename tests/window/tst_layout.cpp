@@ -13,6 +13,7 @@
 #include <QAbstractScrollArea>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QtTest>
 
 namespace {
@@ -26,9 +27,13 @@ public:
     void Cls() override { layout_.home(); }
     void Print(const PrintItems& items, bool endOfLine) override {
         for (const TextRun& run : layout_.place(items, endOfLine))
-            widest = std::max(widest, run.x + width(run.text));
+            if (run.x + width(run.text) > widest) {
+                widest = run.x + width(run.text);
+                widestText = run.text;
+            }
     }
     int widest = 0;
+    std::string widestText; // the last run of the line that reaches furthest
 
 private:
     int width(const std::string& text) const {
@@ -39,11 +44,9 @@ private:
 };
 
 // The widest number each field can print within the ranges of the case.
-CaseState widestCase() {
+CaseState widestCase(Sex sex) {
     CaseState state;
-    state.noun = "woman";
-    state.possessive = "her";
-    state.pronoun = "She";
+    state.sex = sex;
     state.weight = 94.9f;
     state.haematocrit = 0.59f;
     state.antipyrineconc = 1.66f;
@@ -88,7 +91,10 @@ private slots:
     void inkReadsOnWhiteUnderADarkScheme();
     void emptyAnswerPanelChangesNoPixel();
     void textPrintedBeforeShowIsOnScreen();
+    void longestLineFitsThePanel_data();
     void longestLineFitsThePanel();
+    void captionsFitTheirButtons_data();
+    void captionsFitTheirButtons();
     void emblemShowsItsTopLeftCorner();
     void iconIsSixteenColoursOpaque();
     void panelImagesFollowPixelRatio();
@@ -124,7 +130,7 @@ void TestLayout::controls() {
     const char* classes[] = {"QPushButton", "PixelPanel", "QLabel", "QWidget"};
     QCOMPARE(widget->metaObject()->className(), classes[static_cast<int>(layout.kind)]);
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        QCOMPARE(button->text(), QString::fromUtf8(captionOf(layout.control)));
+        QCOMPARE(button->text(), QString::fromStdString(captionOf({}, layout.control)));
         QVERIFY(!button->isDefault() && !button->autoDefault());
         QVERIFY(button->isEnabled());
     }
@@ -301,25 +307,60 @@ void TestLayout::textPrintedBeforeShowIsOnScreen() {
     QVERIFY2(dark > 2000, qPrintable(QString::number(dark)));
 }
 
+void TestLayout::longestLineFitsThePanel_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("man");
+    for (const Language& language : Language::all())
+        for (const bool man : {true, false})
+            QTest::addRow("%s, %s", language.code(), man ? "man" : "woman")
+                << QString::fromLatin1(language.code()) << man;
+}
+
 // Every screen of the exercise printed with the widest numbers the ranges
-// allow, measured with the face the window actually resolved to.
+// allow, in every language for either sex, measured with the face the
+// window actually resolved to. A line too wide names its message's end.
 void TestLayout::longestLineFitsThePanel() {
+    QFETCH(QString, language);
+    QFETCH(bool, man);
+    const Language shownIn = Language::named(language.toStdString());
     const QFont font = control(*form_, "Picture3")->font();
-    const CaseState state = widestCase();
+    const CaseState state = widestCase(man ? Sex::man : Sex::woman);
     MeasuringPanel panel(font);
-    printCase(panel, state);
+    printCase(panel, state, shownIn);
     for (int n = 2; n <= 4; ++n)
-        printQuestion(panel, state, n);
-    printAnswer1(panel, state, {64.9f});
-    printAnswer2(panel, state, {39.68f, 64.2f});
-    printAnswer3(panel, state, {7.9f});
-    printAnswer4(panel, state, {11.95f, 0.41f});
+        printQuestion(panel, state, n, shownIn);
+    printAnswer1(panel, state, {64.9f}, shownIn);
+    printAnswer2(panel, state, {39.68f, 64.2f}, shownIn);
+    printAnswer3(panel, state, {7.9f}, shownIn);
+    printAnswer4(panel, state, {11.95f, 0.41f}, shownIn);
 
     const int panelWidth = control(*form_, "Picture3")->width();
     qInfo("face %s: longest line %d px of %d", qPrintable(QFontInfo(font).family()), panel.widest,
           panelWidth);
     QVERIFY2(panel.widest <= panelWidth,
-             qPrintable(QStringLiteral("%1 px is wider than the panel").arg(panel.widest)));
+             qPrintable(QStringLiteral("%1 px is wider than the panel: \"%2\"")
+                            .arg(panel.widest)
+                            .arg(QString::fromStdString(panel.widestText))));
+}
+
+void TestLayout::captionsFitTheirButtons_data() {
+    QTest::addColumn<QString>("language");
+    for (const Language& language : Language::all())
+        QTest::addRow("%s", language.code()) << QString::fromLatin1(language.code());
+}
+
+// Each caption with the style's margins on either side.
+void TestLayout::captionsFitTheirButtons() {
+    QFETCH(QString, language);
+    const Language shownIn = Language::named(language.toStdString());
+    for (const ControlLayout& row : formLayout) {
+        if (row.kind != ControlKind::Button)
+            continue;
+        auto* button = static_cast<QPushButton*>(control(*form_, QString::fromLatin1(row.name)));
+        const QString caption = QString::fromStdString(captionOf(shownIn, row.control));
+        const int room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        QVERIFY2(button->fontMetrics().horizontalAdvance(caption) <= room, qPrintable(caption));
+    }
 }
 
 void TestLayout::emblemShowsItsTopLeftCorner() {
