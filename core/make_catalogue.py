@@ -1,17 +1,21 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the catalogues of po/*.po as a C++ table for the core.
+"""Writes the catalogues of po/*.po as a C++ table for the core, and the
+page's own texts as a script for the page.
 
-make_catalogue.py OUTPUT.cpp LANG.po ...
+make_catalogue.py OUTPUT.cpp OUTPUT.js LANG.po ...
 
 Each catalogue becomes its language's sorted entries (context, English text,
-translation); English, the source's own language, comes first and has
-none. A fuzzy or empty translation is left out, so the English text shows
-in its place, as gettext would show it. A translation whose placeholders
-("{weight}") are not those of its English text stops the build with the
-file and line, since its numbers would go missing or show as "{...}".
+translation); English, the source's own language, comes first and has none.
+The script holds, for each language, the translations of the texts the
+page's script marks itself (those the catalogue finds in web/*.js). A fuzzy
+or empty translation is left out, so the English text shows in its place,
+as gettext would show it. A translation whose placeholders ("{weight}")
+are not those of its English text stops the build with the file and line:
+its numbers would go missing or show as "{...}".
 """
+import json
 import os
 import re
 import sys
@@ -21,59 +25,57 @@ ESCAPES = {"n": "\n", "t": "\t", '"': '"', "\\": "\\"}
 
 
 def unquote(text, where):
-    if not (text.startswith('"') and text.endswith('"')):
+    if not (len(text) >= 2 and text.startswith('"') and text.endswith('"')):
         sys.exit(f"{where}: expected a quoted string")
     return re.sub(r'\\(.)', lambda m: ESCAPES.get(m.group(1), m.group(0)), text[1:-1])
 
 
 def entries(path):
-    """The (context, id, text, line, fuzzy) of each message of a .po file."""
-    found = []
-    current, field, fuzzy, line_of = {}, None, False, 0
-
-    def finish():
-        if "msgid" in current:
-            found.append((current.get("msgctxt", ""), current["msgid"],
-                          current.get("msgstr", ""), line_of, fuzzy))
-
+    """Each message of a .po file (blocks of lines between empty lines) as a dict
+    of its fields, its references ("refs"), its flags and its line."""
     with open(path, encoding="utf-8") as po:
-        for number, line in enumerate(po, 1):
-            line = line.strip()
+        text = po.read()
+    found = []
+    for match in re.finditer(r"(?:[^\n]+\n?)+", text):
+        line = text.count("\n", 0, match.start()) + 1
+        entry, field = {"refs": [], "flags": [], "line": line}, None
+        for number, row in enumerate(match.group(0).rstrip("\n").split("\n"), line):
+            row = row.strip()
             where = f"{path}:{number}"
-            if line.startswith("#,") and "fuzzy" in line:
-                finish()
-                current, field, fuzzy = {}, None, True
-            elif not line or line.startswith("#"):
+            if row.startswith("#:"):
+                entry["refs"] += row[2:].split()
+            elif row.startswith("#,"):
+                entry["flags"] += [flag.strip() for flag in row[2:].split(",")]
+            elif not row or row.startswith("#"):
                 continue
-            elif line.startswith('"'):
+            elif row.startswith('"'):
                 if field is None:
                     sys.exit(f"{where}: a string continues no field")
-                current[field] += unquote(line, where)
+                entry[field] += unquote(row, where)
             else:
-                keyword, _, rest = line.partition(" ")
-                if keyword not in ("msgctxt", "msgid", "msgstr"):
-                    sys.exit(f"{where}: {keyword} is not a field this catalogue reads")
-                if keyword != "msgstr" and field == "msgstr":
-                    finish()
-                    current, fuzzy = {}, False
-                if keyword == "msgid":
-                    line_of = number
-                field = keyword
-                current[field] = unquote(rest, where)
-    finish()
+                field, _, rest = row.partition(" ")
+                if field not in ("msgctxt", "msgid", "msgstr"):
+                    sys.exit(f"{where}: {field} is not a field this catalogue reads")
+                entry[field] = unquote(rest, where)
+                if field == "msgid":
+                    entry["line"] = number
+        if entry.get("msgid"):
+            found.append(entry)
     return found
 
 
 def translations(path):
     table = []
-    for context, msgid, msgstr, line, fuzzy in entries(path):
-        if not msgid or not msgstr or fuzzy:
+    for entry in entries(path):
+        msgid, msgstr = entry["msgid"], entry.get("msgstr", "")
+        if not msgstr or "fuzzy" in entry["flags"]:
             continue
         if sorted(PLACEHOLDER.findall(msgid)) != sorted(PLACEHOLDER.findall(msgstr)):
-            sys.exit(f"{path}:{line}: the translation of \"{msgid}\" has placeholders "
+            sys.exit(f"{path}:{entry['line']}: the translation of \"{msgid}\" has placeholders "
                      f"{sorted(set(PLACEHOLDER.findall(msgstr)))}, the English text "
                      f"{sorted(set(PLACEHOLDER.findall(msgid)))}")
-        table.append((context, msgid, msgstr))
+        page = any(ref.startswith("web/") and ".js:" in ref for ref in entry["refs"])
+        table.append((entry.get("msgctxt", ""), msgid, msgstr, page))
     return sorted(table, key=lambda e: (e[0].encode(), e[1].encode()))
 
 
@@ -88,30 +90,36 @@ def literal(text):
     return '"' + "".join(out) + '"'
 
 
+def write_if_changed(path, text):
+    if not os.path.exists(path) or open(path, encoding="utf-8").read() != text:
+        with open(path, "w", encoding="utf-8") as out:
+            out.write(text)
+
+
 def main():
-    output, paths = sys.argv[1], sorted(sys.argv[2:])
+    cpp, js, paths = sys.argv[1], sys.argv[2], sorted(sys.argv[3:])
     lines = ["// Written by core/make_catalogue.py from the catalogues in po/.",
              '#include "core/catalogue_table.h"', "", "namespace catalogue_table {",
              "namespace {"]
-    codes, counts = [], []
+    rows, page = [], {"en": {}}
     for path in paths:
         code = os.path.splitext(os.path.basename(path))[0]
-        codes.append(code)
         table = translations(path)
-        counts.append(len(table))
+        rows.append(f'    {{"{code}", {code if table else "nullptr"}, {len(table)}}},')
         if table:
             lines.append(f"const Entry {code}[] = {{")
-            lines += [f"    {{{literal(c)}, {literal(i)}, {literal(t)}}}," for c, i, t in table]
+            lines += [f"    {{{literal(c)}, {literal(i)}, {literal(t)}}}," for c, i, t, _ in table]
             lines.append("};")
+        page[code] = {(c + "\u0004" if c else "") + i: t for c, i, t, shown in table if shown}
     lines += ["} // namespace", "", "const Catalogue catalogues[] = {", '    {"en", nullptr, 0},']
-    lines += [f'    {{"{code}", {code if count else "nullptr"}, {count}}},'
-              for code, count in zip(codes, counts)]
-    lines += ["};", f"const std::size_t catalogueCount = {len(codes) + 1};", "",
+    lines += rows
+    lines += ["};", f"const std::size_t catalogueCount = {len(paths) + 1};", "",
               "} // namespace catalogue_table", ""]
-    text = "\n".join(lines)
-    if not os.path.exists(output) or open(output, encoding="utf-8").read() != text:
-        with open(output, "w", encoding="utf-8") as out:
-            out.write(text)
+    write_if_changed(cpp, "\n".join(lines))
+    write_if_changed(js, "// Written by core/make_catalogue.py from the catalogues in po/: the\n"
+                         "// page's own texts in each language, by context and English text.\n"
+                         "const pageCatalogues = " + json.dumps(page, ensure_ascii=False,
+                                                                sort_keys=True) + ";\n")
 
 
 main()

@@ -11,9 +11,10 @@
 // exercise complete and of the page closing ("ended" when "end" closed it),
 // as window events "compartica:step", "compartica:complete" and
 // "compartica:closing"; before it begins, a "compartica:starting" listener
-// may name the case and step to start from, say that the page runs in a
-// course, or (tests) give scripted draws. Prepended to the WebAssembly
-// module's own script.
+// may name the case and step to start from and the language the learner
+// prefers (learnerLanguage), say that the page runs in a course, or (tests) give scripted
+// draws. Prepended to the WebAssembly module's own script, after the
+// page's own texts in each language (pageCatalogues, from po/).
 // The panels are not live regions: after each step one polite region is
 // given what the step printed, whole and in reading order, for a screen
 // reader to say once.
@@ -38,7 +39,102 @@ Module.compartica = (() => {
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
                   controls: new Map(), measure: null, stepped: false,
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
-                  course: false, shown: 0 };
+                  course: false, shown: 0, step: 0, language: 'en', preferred: null };
+  // Where the student's choice of language is kept.
+  const languageKey = 'compartica-language';
+
+  // The page's own words in its language (the English text where the
+  // catalogue has none), marked for the catalogues' template.
+  const N_ = (text) => pageCatalogues[state.language][text] || text;
+  const NC_ = (context, text) => pageCatalogues[state.language][`${context}\u0004${text}`] || text;
+  // A text with its placeholders ("{address}") filled in: strings, or
+  // elements for the parts that are markup.
+  const filled = (text, values) => text.split(/\{(\w+)\}/).map((part, n) => (n % 2 ? values[part] : part));
+
+  // The first language there is a catalogue for of a link's "lang=", the
+  // student's choice on this page, the course's learner preference and the
+  // browser's languages; else English.
+  function chooseLanguage(linked, preferred) {
+    let kept = null;
+    try { kept = localStorage.getItem(languageKey); } catch (error) { kept = null; }
+    const wanted = [linked, kept, preferred, ...(navigator.languages || [navigator.language])];
+    for (const code of wanted) {
+      const primary = String(code || '').toLowerCase().split(/[-_]/)[0];
+      if (Object.prototype.hasOwnProperty.call(pageCatalogues, primary)) return primary;
+    }
+    return 'en';
+  }
+
+  // The page's own texts, which stand in the page before its script runs,
+  // in the page's language; and the language a screen reader speaks them in.
+  function translatePage() {
+    root.lang = state.language;
+    const set = (id, text) => { document.getElementById(id).textContent = text; };
+    set('update-text', N_('A new version of Compartica is ready.'));
+    set('reload', N_('Load it'));
+    set('language-label', N_('Language'));
+    set('unloaded', N_('Compartica could not load all of its parts. Reload the page; if it still ' +
+                       'does not start, tell whoever looks after this site.'));
+    set('offline', N_('Compartica could not load all of its parts: this device is offline. ' +
+                      'Connect it, then reload the page.'));
+    const command = Object.assign(document.createElement('code'),
+                                  { textContent: 'python3 -m http.server 8080' });
+    // TRANSLATORS: {command} is a command to type, {address} the address
+    // it serves the page at.
+    const served = N_('This page must be opened from a web server, not as a file: a browser ' +
+      'does not let a page opened from a file load its parts. In the folder that holds it, run ' +
+      '{command} and open {address} in the browser, or copy the folder to any web server.');
+    document.getElementById('served').replaceChildren(
+      ...filled(served, { command, address: 'http://127.0.0.1:8080/' }));
+    if (!state.form) setStatus(N_('Loading the exercise…'));
+  }
+
+  // The choice of language at the foot of the page: each language in its
+  // own name, remembered for the next visit.
+  function offerLanguages() {
+    const choice = document.getElementById('language');
+    const shown = state.language;
+    for (const code of Object.keys(pageCatalogues)) {
+      state.language = code;
+      // TRANSLATORS: the name of this catalogue's language, in itself:
+      // "Deutsch", "Español".
+      choice.append(new Option(NC_('language name', 'English'), code, false, code === shown));
+      choice.lastElementChild.lang = code;
+    }
+    state.language = shown;
+    choice.addEventListener('change', () => {
+      try { localStorage.setItem(languageKey, choice.value); } catch (error) { /* not kept */ }
+      const hash = new URLSearchParams(window.location.hash.slice(1));
+      if (hash.has('lang')) {
+        hash.set('lang', choice.value);
+        window.history.replaceState(null, '', `#${hash}`);
+      }
+      changeLanguage(choice.value);
+    });
+  }
+
+  // The page's texts and its controls' captions and names in a language.
+  function relabel(code) {
+    state.language = code;
+    document.getElementById('language').value = code;
+    translatePage();
+    for (const row of layoutTable().controls) {
+      const element = state.controls.get(row.index);
+      if (!element) continue;
+      if (row.kind === 'button') element.textContent = row.caption;
+      else if (row.kind === 'panel') element.setAttribute('aria-label', row.accessibleName);
+      else element.querySelector('img').alt = row.accessibleName;
+    }
+  }
+
+  // The same case at the same step, in another language; once the exercise
+  // has ended, only the page's words change.
+  function changeLanguage(code) {
+    if (code === state.language) return;
+    relabel(code);
+    if (!document.getElementById('bar').hidden)
+      begin(Object.assign({}, state.begun, state.from, { resumed: true, step: state.step }));
+  }
 
   // What Qt reads from the same font: the average character width and the
   // height, ascent plus descent, each rounded outwards to whole pixels as
@@ -152,7 +248,7 @@ Module.compartica = (() => {
 
   // The core's layout table: the form's line, then one line a control.
   function layoutTable() {
-    const rows = call('compartica_layout', 'string').trim().split('\n').map((line) => line.split('\t'));
+    const rows = call('compartica_layout', 'string', ['string'], [state.language]).trim().split('\n').map((line) => line.split('\t'));
     const [, width, height, fontSize, title] = rows.find((row) => row[0] === 'form');
     const controls = rows.filter((row) => row[0] === 'control').map(
       ([, index, name, kind, left, top, width, height, caption, accessibleName]) => (
@@ -324,6 +420,7 @@ Module.compartica = (() => {
       return;
     }
     state.shown = report.shown;
+    state.step = report.step;
     state.controls.forEach((element, index) => {
       if (!shown(index)) return;
       element.hidden = false;
@@ -374,7 +471,23 @@ Module.compartica = (() => {
   // the stops, brackets, commas, slashes and spaces they add at its end.
   function fromAddress() {
     const hash = new URLSearchParams(window.location.hash.slice(1));
-    return { case: (hash.get('case') || '').replace(/[\s.,)/]+$/, ''), linked: hash.has('case') };
+    return { case: (hash.get('case') || '').replace(/[\s.,)/]+$/, ''), linked: hash.has('case'),
+             language: (hash.get('lang') || '').replace(/[\s.,)/]+$/, '') };
+  }
+
+  // A new address in the tab: its case, in its language. One that names
+  // only another language shows the same case at the same step in it.
+  function addressChanged() {
+    if (state.course) return;
+    const from = fromAddress();
+    const language = chooseLanguage(from.language, state.preferred);
+    const sameCase = from.linked === state.from.linked && (!from.linked || from.case === state.from.case);
+    if (sameCase && language !== state.language) {
+      changeLanguage(language);
+      return;
+    }
+    if (language !== state.language) relabel(language);
+    begin(from);
   }
 
   // from: { draws, case, linked, resumed, course, step }, each optional:
@@ -389,11 +502,12 @@ Module.compartica = (() => {
     window.scrollTo(0, 0);
     state.from = { case: String(from.case || '').slice(0, longestCaseName + 1),
                    linked: !!from.linked };
+    state.begun = { draws: from.draws, course: from.course };
     state.complete = false;
     call('compartica_start', null,
-         ['number', 'number', 'string', 'string', 'number', 'number', 'number', 'number'],
+         ['number', 'number', 'string', 'string', 'number', 'number', 'number', 'number', 'string'],
          [state.metrics.columnWidth, state.metrics.lineHeight, from.draws || '', state.from.case,
-          state.from.linked, !!from.resumed, !!from.course, from.step || 0]);
+          state.from.linked, !!from.resumed, !!from.course, from.step || 0, state.language]);
   }
 
   // A new build of the page has taken over from the one on screen (a
@@ -418,6 +532,13 @@ Module.compartica = (() => {
   }
 
   async function start() {
+    const from = fromAddress();
+    emit('starting', from);
+    state.course = !!from.course;
+    state.preferred = from.learnerLanguage || null;
+    state.language = chooseLanguage(from.language, state.preferred);
+    translatePage();
+    offerLanguages();
     const table = layoutTable();
     state.form = table.form;
     document.title = state.form.title;
@@ -445,11 +566,8 @@ Module.compartica = (() => {
       window.history.replaceState(null, '', window.location.pathname + window.location.search);
       begin({});
     });
-    window.addEventListener('hashchange', () => { if (!state.course) begin(fromAddress()); });
+    window.addEventListener('hashchange', addressChanged);
     window.addEventListener('pagehide', () => closing(false));
-    const from = fromAddress();
-    emit('starting', from);
-    state.course = !!from.course;
     begin(from);
     performance.mark('compartica-case-drawn');
     watchForUpdates();
@@ -483,7 +601,12 @@ Module.compartica = (() => {
   Module.onAbort = unloaded;
   Module.onRuntimeInitialized = () => {
     start().catch((error) =>
-      finish(call('compartica_start_failed', 'string', ['string'], [error.message]), ''));
+      finish(call('compartica_start_failed', 'string', ['string', 'string'],
+                  [state.language, error.message]), ''));
   };
+  // Until the module has started, the page's notes speak the language of
+  // the link or the browser.
+  state.language = chooseLanguage(fromAddress().language, null);
+  translatePage();
   return { textWidth, print, clear, stage, caseShown };
 })();

@@ -5,7 +5,8 @@
 // management system's run-time API, marks the attempt incomplete and then
 // completed once answer 4 has been shown, keeps the case and the step
 // reached so that a resumed attempt shows the same patient at the same
-// step, and records the session time. The package's page loads it with
+// step, and records the session time. The learner's language, where the
+// LMS knows it, is the page's unless the learner chose another there. The package's page loads it with
 // data-scorm="1.2" or "2004". Without an API it does nothing; an LMS that
 // refuses or errs never stops the exercise, and nothing of it is shown.
 // A status is never lowered, and a value the LMS refused is offered again
@@ -16,11 +17,13 @@
     '1.2': { api: 'API', initialize: 'LMSInitialize', get: 'LMSGetValue', set: 'LMSSetValue',
              commit: 'LMSCommit', finish: 'LMSFinish', error: 'LMSGetLastError',
              status: 'cmi.core.lesson_status', entry: 'cmi.core.entry', exit: 'cmi.core.exit',
-             time: 'cmi.core.session_time', done: ['completed', 'passed'], normal: '' },
+             time: 'cmi.core.session_time', done: ['completed', 'passed'], normal: '',
+             language: 'cmi.student_preference.language' },
     2004: { api: 'API_1484_11', initialize: 'Initialize', get: 'GetValue', set: 'SetValue',
             commit: 'Commit', finish: 'Terminate', error: 'GetLastError',
             status: 'cmi.completion_status', entry: 'cmi.entry', exit: 'cmi.exit',
-            time: 'cmi.session_time', done: ['completed'], normal: 'normal' },
+            time: 'cmi.session_time', done: ['completed'], normal: 'normal',
+            language: 'cmi.learner_preference.language' },
   }[document.currentScript.dataset.scorm];
   // A clock that a change of the computer's time does not move.
   const started = performance.now();
@@ -109,8 +112,10 @@
   const done = entry !== 'ab-initio' && calls.done.includes(call(calls.get, calls.status));
   if (!done) record({ [calls.status]: 'incomplete' });
 
+  const language = call(calls.get, calls.language);
   window.addEventListener('compartica:starting', (event) => {
     event.detail.course = true;
+    if (language) event.detail.learnerLanguage = language;
     if (kept && typeof kept.case === 'string' && Number.isInteger(kept.step))
       Object.assign(event.detail, { case: kept.case, linked: !!kept.linked, resumed: true,
                                     step: kept.step });

@@ -17,11 +17,8 @@
 
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace {
 
@@ -168,36 +165,6 @@ EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
 // The layout table with the captions and names in the language `lang`.
 EMSCRIPTEN_KEEPALIVE const char* compartica_layout(const char* lang) {
     return handOver(layoutTable(Language::named(lang)));
-}
-
-// The language of the first code of `preferred` (codes separated by
-// spaces, as navigator.languages lists them) that has a catalogue, else
-// English; then each language the page can show, as "code<TAB>name" a line,
-// its name in itself.
-EMSCRIPTEN_KEEPALIVE const char* compartica_languages(const char* preferred) {
-    std::vector<std::string> codes;
-    for (std::string_view rest = preferred; !rest.empty();) {
-        const std::size_t space = std::min(rest.find(' '), rest.size());
-        codes.emplace_back(rest.substr(0, space));
-        rest.remove_prefix(std::min(space + 1, rest.size()));
-    }
-    std::string text = Language::firstOf(codes).code();
-    for (const Language& language : Language::all())
-        // TRANSLATORS: the name of this catalogue's language, in itself:
-        // "Deutsch", "Español".
-        text += std::string("\n") + language.code() + '\t' +
-                language.text(NC_("language name", "English"));
-    return handOver(text);
-}
-
-// The page's own words in the language `lang`, one a line: the label of
-// its choice of language, the line that says a new version is ready, and
-// the caption of the button that loads it.
-EMSCRIPTEN_KEEPALIVE const char* compartica_page_texts(const char* lang) {
-    const Language language = Language::named(lang);
-    return handOver(std::string(language.text(N_("Language"))) + '\n' +
-                    language.text(N_("A new version of Compartica is ready.")) + '\n' +
-                    language.text(N_("Load it")));
 }
 
 // The window's layout in a viewport `height` pixels tall at full size:
