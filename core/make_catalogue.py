@@ -122,4 +122,5 @@ def main():
                                                                 sort_keys=True) + ";\n")
 
 
-main()
+if __name__ == "__main__":
+    main()

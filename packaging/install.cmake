@@ -8,11 +8,25 @@ set(COMPARTICA_ID org.compartica.Compartica)
 # On macOS the window is an application bundle, installed at the top.
 install(TARGETS compartica compartica-sheets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         BUNDLE DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# The metadata carries the version of project(), as the package does.
+# The metadata carries the version of project(), as the package does. The
+# desktop file and the metadata are written with their texts in every
+# language of the catalogues when the build is configured.
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.metainfo.xml.in
-               ${PROJECT_BINARY_DIR}/${COMPARTICA_ID}.metainfo.xml @ONLY)
+               ${PROJECT_BINARY_DIR}/packaging/${COMPARTICA_ID}.metainfo.xml @ONLY)
+file(GLOB catalogues CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/po/*.po)
+set(metadata_script ${PROJECT_SOURCE_DIR}/packaging/translate_metadata.py)
+execute_process(
+    COMMAND ${COMPARTICA_PYTHON} ${metadata_script}
+            ${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.desktop
+            ${PROJECT_BINARY_DIR}/${COMPARTICA_ID}.desktop
+            ${PROJECT_BINARY_DIR}/packaging/${COMPARTICA_ID}.metainfo.xml
+            ${PROJECT_BINARY_DIR}/${COMPARTICA_ID}.metainfo.xml ${catalogues}
+    COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${metadata_script}
+             ${PROJECT_SOURCE_DIR}/core/make_catalogue.py
+             ${PROJECT_SOURCE_DIR}/packaging/${COMPARTICA_ID}.desktop)
+install(FILES ${PROJECT_BINARY_DIR}/${COMPARTICA_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_BINARY_DIR}/${COMPARTICA_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 32 64 128)

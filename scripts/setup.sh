@@ -2,18 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the other scripts: installs what a build needs, and builds.
 
-# What building and running the program needs on Debian.
+# What building and running the program needs on Debian (python3 writes the
+# catalogues into the core).
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2 pkgconf
-                libqrencode-dev)
+                libqrencode-dev python3)
 # What making the Debian package needs on top: dpkg-shlibdeps works out the
 # libraries the package depends on, with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What the headless tests need on top (git lists the files that the licence
 # check reads, with or without a checkout; with Qt's Wayland plugin the
-# program is started where no compositor answers).
+# program is started where no compositor answers; gettext extracts and
+# checks the catalogues, with appstream's rules for the metadata).
 TEST_PACKAGES=(xvfb x11-xkb-utils xkb-data xdotool imagemagick x11-utils
                openbox wmctrl locales dbus at-spi2-core python3-pyatspi desktop-file-utils
-               appstream reuse git poppler-utils zbar-tools libxml2-utils qt6-wayland)
+               appstream reuse git poppler-utils zbar-tools libxml2-utils qt6-wayland gettext)
 # What the web edition needs: the WebAssembly compiler, the font it bundles,
 # fonttools with brotli to cut it down into WOFF2, and python3 to serve the
 # page.

@@ -61,7 +61,7 @@ ensure_installed --locale "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TES
 echo "all installed"
 passed "all installed"
 
-begin checks "Checks of the source tree: licences, desktop file, AppStream, set-up advice"
+begin checks "Checks of the source tree: licences, desktop file, AppStream, set-up advice, catalogues"
 configure_tree test -DCOMPARTICA_WERROR=ON
 run_tests build/test --label-regex '^tree$'
 passed "$tally tests passed" "checks $tally"

@@ -17,6 +17,7 @@
 #include "support/worked_example.h"
 
 #include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <cstdint>
 #include <cstring>
@@ -279,10 +280,12 @@ void printedRuns() {
 // The worked example, clicked through: each stage's screens, the one
 // sequence button shown and the control that holds the focus.
 struct WorkedRun {
-    ListedRandomSource random{workedExampleDraws()};
+    explicit WorkedRun(Language language = {}, std::vector<float> draws = workedExampleDraws())
+        : random(std::move(draws)), exercise(random, questions, answers, language) {}
+    ListedRandomSource random;
     PrintedPanel questions;
     PrintedPanel answers;
-    Exercise exercise{random, questions, answers};
+    Exercise exercise;
 };
 
 std::string shownButtons(const Exercise& exercise) {
@@ -468,13 +471,90 @@ void fittedLayouts() {
     }
 }
 
-void printTranscripts() {
-    WorkedRun run;
+// The languages the environment asks for, in gettext's order, and the
+// one the program then speaks.
+void environmentLanguage() {
+    const struct {
+        const char *language, *all, *messages, *lang;
+        const char* chosen;
+    } rows[] = {
+        {nullptr, nullptr, nullptr, nullptr, "en"},
+        {nullptr, nullptr, nullptr, "de_DE.UTF-8", "de"},
+        {nullptr, nullptr, "es_ES.UTF-8", "de_DE.UTF-8", "es"},
+        {nullptr, "C", "es_ES.UTF-8", "de_DE.UTF-8", "en"},
+        {"", "POSIX", nullptr, "de_DE.UTF-8", "en"},
+        {"fr:es_MX:de", "de_DE.UTF-8", nullptr, nullptr, "es"},
+        {"fr", nullptr, nullptr, "de_DE.UTF-8", "en"},
+        {nullptr, nullptr, nullptr, "DE-at", "de"},
+    };
+    for (const auto& row : rows) {
+        const Language chosen =
+            Language::firstOf(environmentLanguages(row.language, row.all, row.messages, row.lang));
+        CHECK_EQ(std::string(chosen.code()), std::string(row.chosen), row.chosen);
+    }
+}
+
+// Every screen of the worked example in `language`, for a man (first draw
+// 0.25) or a woman (0.75): the questions at the end, and the four answers.
+struct Walk {
+    Lines questions, answers;
+};
+Walk walkIn(const Language& language, float sexDraw) {
+    std::vector<float> draws = workedExampleDraws();
+    draws[0] = sexDraw;
+    WorkedRun run(language, draws);
     run.exercise.Form_Load();
-    for (int stage = 0; stage <= 7; ++stage) {
-        std::cout << "== stage " << stage << " questions\n" << run.questions.text() << "\n";
-        std::cout << "== stage " << stage << " answer\n" << run.answers.text() << "\n";
+    Walk walk;
+    for (int stage = 0; stage < 7; ++stage) {
         run.exercise.click(static_cast<Control>(stage));
+        if (stage % 2 == 0)
+            for (const std::string& line : run.answers.lines())
+                walk.answers.push_back(line);
+    }
+    walk.questions = run.questions.lines();
+    return walk;
+}
+
+// Each language's worked example, for a man and for a woman: every decimal
+// number written with the language's mark, and the two patients worded
+// apart in the case's first line and alike in the answers. (That every
+// line fits its panel is measured in pixels, with the window's font.)
+void everyLanguage() {
+    const struct {
+        const char* code;
+        char mark;
+    } rows[] = {{"en", '.'}, {"de", ','}, {"es", ','}};
+    for (const auto& row : rows) {
+        const Language language = Language::named(row.code);
+        CHECK_EQ(std::string(language.code()), std::string(row.code), "a catalogue");
+        const Walk man = walkIn(language, 0.25f), woman = walkIn(language, 0.75f);
+        std::size_t marks = 0;
+        for (const Lines* lines : {&man.questions, &man.answers, &woman.questions, &woman.answers})
+            for (const std::string& line : *lines)
+                for (std::size_t i = 1; i + 1 < line.size(); ++i)
+                    if ((line[i] == '.' || line[i] == ',') && std::isdigit(line[i - 1]) &&
+                        std::isdigit(line[i + 1]))
+                        marks += line[i] == row.mark ? 1 : 1000;
+        const std::string where = std::string(row.code) + ": ";
+        CHECK_EQ(marks > 0 && marks < 1000, true, where + "decimal marks");
+        CHECK_EQ(man.questions[1] != woman.questions[1], true, where + "the case's first line");
+        CHECK_EQ(man.answers, woman.answers, where + "the answers");
+    }
+    CHECK_EQ(walkIn(Language::named("de"), 0.25f).questions[1],
+             std::string("    Der Patient ist ein Mann, der 75,3 kg wiegt"), "de, the patient");
+}
+
+void printTranscripts() {
+    for (const Language& language : Language::all()) {
+        WorkedRun run(language);
+        run.exercise.Form_Load();
+        for (int stage = 0; stage <= 7; ++stage) {
+            std::cout << "== " << language.code() << " stage " << stage << " questions\n"
+                      << run.questions.text() << "\n";
+            std::cout << "== " << language.code() << " stage " << stage << " answer\n"
+                      << run.answers.text() << "\n";
+            run.exercise.click(static_cast<Control>(stage));
+        }
     }
 }
 
@@ -505,6 +585,8 @@ int main(int argc, char** argv) {
     faultsStopTheExercise();
     worksheet();
     fittedLayouts();
+    environmentLanguage();
+    everyLanguage();
     std::cout << "core: " << check::failures << " failures\n";
     return check::failures == 0 ? 0 : 1;
 }

@@ -1,9 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The real program as a screen reader sees it, through the AT-SPI tree.
+"""The real program as a screen reader sees it, through the AT-SPI tree, in
+English and, asked for by the environment, in German.
 
 Usage: tst_atspi.py PATH-TO-COMPARTICA (inside atspi_session.sh)
 """
+import os
+import re
 import subprocess
 import sys
 import time
@@ -54,19 +57,36 @@ def pump(seconds):
         time.sleep(0.02)
 
 
+# For each language: the panels' and the first button's names, how the case
+# and answer 1 begin, and how a decimal number is written.
+LANGUAGES = [
+    ("en", "Case and questions", "Worked answer", "See answer 1", "The patient is a",
+     "Antipyrine distrubutes", r"\d\.\d"),
+    ("de", "Fall und Fragen", "Lösungsweg", "Antwort 1 zeigen", "Patient", "Antipyrin verteilt",
+     r"\d,\d"),
+]
+
+
 def main():
-    program = subprocess.Popen([sys.argv[1]])
+    for language in LANGUAGES:
+        walk(*language)
+    print("atspi: passed")
+
+
+def walk(code, questions_name, answers_name, see_name, case_start, answer_start, number):
+    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, LANGUAGE=code))
     try:
         app = wait_for(application, "application named compartica on the AT-SPI bus")
-        questions = wait_for(lambda: named(app, "Case and questions", pyatspi.ROLE_LABEL),
-                             "question panel")
-        if "The patient is a" not in text_of(questions):
-            fail("the question panel does not read the case: " + repr(text_of(questions)))
-        print("ok: the question panel reads the case")
+        questions = wait_for(lambda: named(app, questions_name, pyatspi.ROLE_LABEL),
+                             code + " question panel")
+        case = text_of(questions)
+        if case_start not in case or not re.search(number, case):
+            fail("the question panel does not read the case: " + repr(case))
+        print(f"ok: {code}: the question panel reads the case")
 
-        see = named(app, "See answer 1", pyatspi.ROLE_PUSH_BUTTON)
+        see = named(app, see_name, pyatspi.ROLE_PUSH_BUTTON)
         if see is None:
-            fail("no button named See answer 1")
+            fail("no button named " + see_name)
         action = see.queryAction()
         press = [i for i in range(action.nActions) if action.getName(i) in ("press", "Press")]
         if not press:
@@ -81,24 +101,24 @@ def main():
         pump(0.3)
         action.doAction(press[0])
 
-        answers = wait_for(lambda: named(app, "Worked answer", pyatspi.ROLE_LABEL),
+        answers = wait_for(lambda: named(app, answers_name, pyatspi.ROLE_LABEL),
                            "answer panel")
-        wait_for(lambda: True if "Antipyrine distrubutes" in text_of(answers) else None,
+        wait_for(lambda: True if answer_start in text_of(answers) else None,
                  "worked answer 1 in the answer panel's text")
-        print("ok: pressing See answer 1 through AT-SPI shows the worked answer in its text")
+        print(f"ok: {code}: pressing {see_name} through AT-SPI shows the worked answer in its text")
 
         # A screen reader hears the new answer once: one insertion, at the
         # start of the empty panel, of exactly the panel's text.
         pump(1.0)
         pyatspi.Registry.deregisterEventListener(record, "object:text-changed")
-        expected = [("Worked answer", "object:text-changed:insert", 0, text_of(answers))]
+        expected = [(answers_name, "object:text-changed:insert", 0, text_of(answers))]
         if changes != expected:
-            fail("text-change events on See answer 1: %r" % (changes,))
-        print("ok: one insertion event carries the whole new answer, and nothing else changed")
+            fail("text-change events on %s: %r" % (see_name, changes))
+        print(f"ok: {code}: one insertion event carries the whole new answer, and nothing else "
+              "changed")
     finally:
         program.terminate()
         program.wait(timeout=5)
-    print("atspi: passed")
 
 
 main()

@@ -50,20 +50,30 @@ echo "ok: the key packs 3 cases on 2 pages; the QR code reads ${code:-}"
 
 # The PDF's text loses the runs of spaces the window prints; letters,
 # numbers and their order are compared exactly, spaces as one.
-echo "# the worked example on the sheet and in the key"
-"$SHEETS" --count 1 --seed 1 --draws 0.25,0.4375,0.25,0.5,0.5,0.25 --output "$WORK/w.pdf" \
-    --key "$WORK/w-key.pdf" >/dev/null 2>&1 || fail "the worked example's set"
+echo "# the worked example on the sheet and in the key, in every language"
 squeeze() { tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$'; }
 "$CORE" --transcripts >"$WORK/screens"
-stage() { sed -n "/^== stage $1 $2\$/,/^== /p" "$WORK/screens" | sed '1d;/^== /d'; }
-stage 6 questions | squeeze >"$WORK/questions"
-for s in 1 3 5 7; do stage $s answer; done | squeeze >"$WORK/answers"
-# Scripted draws make a case no seed brings back: its label has none.
-text "$WORK/w.pdf" | squeeze | grep -v -e '^Case 1$' -e '^Name: _* Date: _*$' >"$WORK/sheet"
-text "$WORK/w-key.pdf" | squeeze | grep -v -e '^Answer key: Case 1' -e '^Answer [1-4]$' >"$WORK/key"
-diff "$WORK/questions" "$WORK/sheet" || fail "the sheet differs from the window's questions"
-diff "$WORK/answers" "$WORK/key" || fail "the key differs from the window's answers"
-echo "ok: $(wc -l <"$WORK/sheet") sheet lines and $(wc -l <"$WORK/key") key lines as the window prints them"
+for row in "en Answer" "de Antwort" "es Respuesta"; do
+    read -r lang heading <<<"$row"
+    "$SHEETS" --lang "$lang" --count 1 --seed 1 --draws 0.25,0.4375,0.25,0.5,0.5,0.25 \
+        --output "$WORK/w.pdf" --key "$WORK/w-key.pdf" >/dev/null 2>&1 || fail "the worked example's set"
+    stage() { sed -n "/^== $lang stage $1 $2\$/,/^== /p" "$WORK/screens" | sed '1d;/^== /d'; }
+    stage 6 questions | squeeze >"$WORK/questions"
+    for s in 1 3 5 7; do stage $s answer; done | squeeze >"$WORK/answers"
+    # Below the label and the line for the name and date; the key's heading
+    # and each answer's.
+    text "$WORK/w.pdf" | squeeze | sed '1,2d' >"$WORK/sheet"
+    text "$WORK/w-key.pdf" | squeeze | sed '1d' | grep -vx "$heading [1-4]" >"$WORK/key"
+    diff "$WORK/questions" "$WORK/sheet" || fail "$lang: the sheet differs from the window's questions"
+    diff "$WORK/answers" "$WORK/key" || fail "$lang: the key differs from the window's answers"
+    echo "ok: $lang: $(wc -l <"$WORK/sheet") sheet lines and $(wc -l <"$WORK/key") key lines as the window prints them"
+done
+"$SHEETS" --lang de --seed 4242-2 --output "$WORK/de.pdf" --key "$WORK/de-key.pdf" >/dev/null 2>&1
+text "$WORK/de.pdf" | sed -n 1,2p | tr '\n' '|' | grep -Eqx 'Fall 2, Startwert 4242-2\|Name: _+ +Datum: _+\|' ||
+    fail "German sheet: $(text "$WORK/de.pdf" | sed -n 1,2p)"
+text "$WORK/de-key.pdf" | grep -qx 'Lösungen: Fall 2, Startwert 4242-2' || fail "German key heading"
+pdfinfo "$WORK/de-key.pdf" | grep -qx 'Title: *Compartica-Lösungen, Satz 4242' || fail "German key title"
+echo "ok: --lang de labels the sheet and the key in German"
 
 echo "# bad input: one line, status 2, no file"
 mkdir "$WORK/bad" "$WORK/locked"
@@ -99,6 +109,8 @@ bad "empty output" "--output names no file" --count 2 --output "" --key "$WORK/b
 bad "empty key" "--key names no file" --count 2 --output "$WORK/bad/x.pdf" --key ""
 bad "a file of the kernel's" "no file can be made in /proc" --count 1 --output /proc/version
 bad "a folder" "is a folder, not a file" --count 1 --output "$WORK/bad"
+bad "an unknown language" "language 'fr' is not one of en, de, es" --count 1 --lang fr \
+    --output "$WORK/bad/x.pdf"
 bad "--draws with a link" "leave out --link" --count 1 --draws 0.5 --link https://example.org/ \
     --output "$WORK/bad/x.pdf"
 # The longest address README allows is 183 characters, for a link of 213.
