@@ -35,6 +35,11 @@ Module.compartica = (() => {
   // How long (ms) the button a step leaves stays in the accessibility tree.
   const leaveTime = 150;
   const panelControls = ['Picture1', 'Picture3'];
+  // In the window's layout the choice of language stands this far (px)
+  // below the top of "end", in "end"'s column, and is this tall: within the
+  // layout's foot, whatever the height it is fitted to.
+  const footGap = 37;
+  const footHeight = 26;
   const root = document.documentElement;
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
                   controls: new Map(), measure: null, stepped: false,
@@ -298,6 +303,11 @@ Module.compartica = (() => {
   // In reading order: the emblem, the two panels, then the buttons in the
   // order a student meets them.
   function buildControls(controls) {
+    const end = controls.find((row) => row.name === 'end');
+    const foot = document.getElementById('foot');
+    foot.classList.add('control');
+    const box = { left: end.left, width: end.width, height: footHeight };
+    for (const side of Object.keys(box)) foot.style.setProperty(`--${side}`, box[side]);
     const bar = document.getElementById('bar');
     const order = { emblem: 0, panel: 1, button: 2 };
     const sorted = [...controls].sort((a, b) => order[a.kind] - order[b.kind] || a.index - b.index);
@@ -336,6 +346,7 @@ Module.compartica = (() => {
     set('Picture1', questionsTop, questionsHeight);
     set('Picture3', answersTop, answersHeight);
     set('end', endTop);
+    set('foot', endTop + footGap);
   }
 
   // After a step, scrolls the least that shows every line it printed, or

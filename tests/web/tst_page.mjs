@@ -36,14 +36,16 @@ function check(ok, what, detail = '') {
   else { failures++; console.log(`FAIL: ${what}${detail ? `\n${detail}` : ''}`); }
 }
 
-// "== stage N questions" / "== stage N answer" blocks, as tst_core prints them.
+// "== LANG stage N questions" / "== LANG stage N answer" blocks, as tst_core
+// prints them: for each language, each stage's panels.
 function stages(text) {
-  const result = [];
+  const result = {};
   for (const block of text.split(/^== /m).slice(1)) {
     const [header, ...lines] = block.replace(/\n$/, '').split('\n');
-    const [, stage, panel] = /^stage (\d) (questions|answer)$/.exec(header);
-    result[stage] = result[stage] || {};
-    result[stage][panel] = lines;
+    const [, language, stage, panel] = /^(\w+) stage (\d) (questions|answer)$/.exec(header);
+    result[language] = result[language] || [];
+    result[language][stage] = result[language][stage] || {};
+    result[language][stage][panel] = lines;
   }
   return result;
 }
@@ -57,7 +59,8 @@ function layoutTable(text) {
   return rows;
 }
 
-const expected = stages(readFileSync(transcriptsFile, 'utf8'));
+const transcripts = stages(readFileSync(transcriptsFile, 'utf8'));
+const expected = transcripts.en;
 const table = layoutTable(readFileSync(layoutFile, 'utf8'));
 const panels = { questions: 'Picture1', answer: 'Picture3' };
 const words = (text) => text.split(/\s+/).filter(Boolean).join(' ');
@@ -474,6 +477,46 @@ try {
           `#case=${bad.slice(0, 30)}: "${notice}", and a new patient`);
     await page.close();
   }
+
+  // The student's language: the first of the browser's languages that has
+  // a catalogue, here Spanish, in the panels (decimal commas included), the
+  // captions and lang="es"; the choice at the foot, which shows the same
+  // step in German and is kept for the next visit; a link's "lang=" over
+  // both, which labels its case in that language.
+  page = await browser.newPage();
+  page.on('pageerror', (error) => check(false, `no script error (${error.message})`));
+  await page.setViewport({ width: 1366, height: 768 });
+  await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages',
+                                                               { get: () => ['fr-FR', 'es-ES', 'en'] }));
+  await page.evaluateOnNewDocument(scriptDraws, workedDraws);
+  const drawn = () => page.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
+  const shownIn = () => page.evaluate(() => [document.documentElement.lang, document.getElementById('language').value,
+    ...['Picture1', 'Picture3'].map((id) => document.getElementById(id).innerText),
+    document.querySelector('#bar button:not([hidden]):not(.leaving):not(#end)').textContent]);
+  await page.goto(base);
+  await drawn();
+  let [lang, chosen, questions, answer, button] = await shownIn();
+  check(lang === 'es' && chosen === 'es' && button === 'Ver respuesta 1' &&
+        words(questions) === words(transcripts.es[0].questions.join('\n')),
+        `navigator.languages fr-FR, es-ES: the page in Spanish (lang="${lang}", "${button}")`);
+  await checkAxe(page, 'in Spanish');
+  await page.click('#seeanswer1');
+  await page.select('#language', 'de');
+  [lang, chosen, questions, answer, button] = await shownIn();
+  check(lang === 'de' && button === 'Antwort 1 weg' && words(answer) === words(transcripts.de[1].answer.join('\n')) &&
+        words(questions) === words(transcripts.de[1].questions.join('\n')),
+        `the choice of German shows answer 1 in German (lang="${lang}", "${button}")`);
+  await page.reload();
+  await drawn();
+  [lang, chosen] = await shownIn();
+  check(lang === 'de' && chosen === 'de', `the choice is kept for the next visit (lang="${lang}")`);
+  await page.goto(`${base}#case=4242-2&lang=es`);
+  await drawn();
+  const label = await page.$eval('#case-label', (element) => element.textContent);
+  [lang] = await shownIn();
+  check(lang === 'es' && label === 'Caso 2, semilla 4242-2', `#case=4242-2&lang=es: "${label}"`);
+  await page.evaluate(() => localStorage.clear());
+  await page.close();
 
   // Each package in a frame of a page that plays the LMS with scorm-again.
   const lms = await serveFolder(scormDir, { pages: { '/lms.html': '<!doctype html><title>LMS</title>' } });
