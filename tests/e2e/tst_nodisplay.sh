@@ -4,7 +4,8 @@
 # Where the window cannot be shown the program says why in one line on
 # stderr and exits with status 1, without the toolkit's abort: which
 # platform failed and what to do, the toolkit's own words where a plugin is
-# missing. Qt's own options count as the environment does. Off X11 it starts
+# missing, in the language asked for. Qt's own options count as the
+# environment does. Off X11 it starts
 # as anywhere else; --version and --help need no display.
 # Usage: tst_nodisplay.sh PATH-TO-COMPARTICA VERSION
 set -uo pipefail
@@ -28,6 +29,10 @@ check() { # description, pattern the message must match, then the environment
 
 check "no display named" '^compartica: no X display to show the window on \(DISPLAY is not set\)$'
 check "an X display that cannot be reached" '^compartica: cannot open the X display :9999 ' DISPLAY=:9999
+check "in the language the environment names" \
+    '^compartica: das X-Display :9999 für das Fenster lässt sich nicht öffnen$' DISPLAY=:9999 LANG=de_DE.UTF-8
+ARGUMENTS="--lang es" check "in the language --lang names" \
+    '^compartica: no se puede abrir la pantalla X :9999 para mostrar la ventana$' DISPLAY=:9999 LANG=de_DE.UTF-8
 ARGUMENTS="-display :9998" check "-display names the X display" \
     '^compartica: cannot open the X display :9998 ' DISPLAY=:9999
 check "a window-system plugin that does not exist" \

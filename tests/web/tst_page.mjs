@@ -529,7 +529,8 @@ try {
              timeForm: /^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/,
              resumed: (status, data) => ({ core: { entry: 'resume', lesson_status: status },
                                            suspend_data: data }),
-             reopened: (status) => ({ core: { entry: '', lesson_status: status } }) },
+             reopened: (status) => ({ core: { entry: '', lesson_status: status },
+                                      student_preference: { language: 'de' } }) },
     2004: { api: 'API_1484_11', methods: ['Initialize', 'GetValue', 'SetValue', 'Commit',
                                           'Terminate'], error: 'GetLastError',
             script: moduleText('scorm-again/scorm2004/min'), constructor: 'Scorm2004API',
@@ -538,7 +539,8 @@ try {
             timeForm: /^PT(\d+H)?(\d+M)?(\d+(\.\d{1,2})?S)?$/,
             resumed: (status, data) => ({ entry: 'resume', completion_status: status,
                                           suspend_data: data }),
-            reopened: (status) => ({ entry: '', completion_status: status }) },
+            reopened: (status) => ({ entry: '', completion_status: status,
+                                     learner_preference: { language: 'de-DE' } }) },
   };
 
   // Opens the package's page in a frame below an LMS page whose API records
@@ -653,13 +655,16 @@ try {
     await second.close();
 
     // A launch that is not a resume, over an attempt already complete,
-    // leaves its status as it was.
+    // leaves its status as it was; the learner's language is the page's.
     const again = await launch(version, { cmi: run.reopened('completed') });
     await walk(again.frame, 1);
     await again.frame.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 50))));
     const reopened = await again.record();
-    check(reopened[0] == null,
-          `SCORM ${version}: a new launch over "completed" leaves it so (${reopened[0]})`);
+    const [lang, caption] = await again.frame.evaluate(() => [document.documentElement.lang,
+      document.getElementById('end').textContent]);
+    check(reopened[0] == null && lang === 'de' && caption === 'Ende',
+          `SCORM ${version}: a new launch over "completed" leaves it so (${reopened[0]}), ` +
+          `in the learner's language (lang="${lang}", "${caption}")`);
     await again.close();
   }
 

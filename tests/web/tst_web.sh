@@ -28,6 +28,16 @@ node "$web/tests/tst_core_wasm.js" --transcripts >"$work/node.txt"
 diff "$work/native.txt" "$work/node.txt"
 echo "ok: the same $(wc -l <"$work/native.txt") lines"
 
+echo "# the page's font has every character of every catalogue"
+/usr/bin/python3 - "$web/site/compartica-sans.woff2" "$here"/../../po/*.po <<'PY'
+import sys
+from fontTools.ttLib import TTFont
+cmap = TTFont(sys.argv[1]).getBestCmap()
+texts = "".join(open(path, encoding="utf-8").read() for path in sys.argv[2:])
+missing = sorted({c for c in texts if c.isprintable() and ord(c) not in cmap})
+sys.exit(f"FAIL: the font lacks {missing}") if missing else print(f"ok: {len(cmap)} characters")
+PY
+
 echo "# both SCORM packages' manifests against the official schemas"
 for version in 1.2 2004; do
     manifest=$(realpath "$web/scorm/scorm${version/./}/imsmanifest.xml")
