@@ -69,16 +69,18 @@ std::string otherPlatform(const StartupSetting& setting, bool xTried, bool wayla
     if (setting.platform.empty())
         return {};
     if (!xTried && !setting.display.empty())
-        // TRANSLATORS: {source} is QT_QPA_PLATFORM or -platform, {platform}
-        // the platform it names; xcb is the name of Qt's X11 platform.
-        return message(language, N_("; {source} asks for {platform}: ask for xcb to use the X "
-                                    "display {display}"),
+        return message(language,
+                       // TRANSLATORS: {source} is QT_QPA_PLATFORM or -platform, {platform}
+                       // the platform it names; xcb is the name of Qt's X11 platform.
+                       N_("; {source} asks for {platform}: ask for xcb to use the X "
+                          "display {display}"),
                        {{"source", setting.platformSource},
                         {"platform", setting.platform},
                         {"display", setting.display}});
     if (!waylandTried && !setting.waylandDisplay.empty())
-        return message(language, N_("; {source} asks for {platform}: ask for wayland to use the "
-                                    "Wayland compositor at {display}"),
+        return message(language,
+                       N_("; {source} asks for {platform}: ask for wayland to use the "
+                          "Wayland compositor at {display}"),
                        {{"source", setting.platformSource},
                         {"platform", setting.platform},
                         {"display", setting.waylandDisplay}});

@@ -16,7 +16,7 @@ struct CaseState {
     float haematocrit = 0;        // fraction
     float sexdraw = 0;            // 0 to under 2; up to 1 is a man
     Sex sex = Sex::man;
-    float antipyrineconc = 0;     // µg per mL
-    float thiosulphateconc = 0;   // µg per mL
-    float evansblueconc = 0;      // µg per mL
+    float antipyrineconc = 0;   // µg per mL
+    float thiosulphateconc = 0; // µg per mL
+    float evansblueconc = 0;    // µg per mL
 };

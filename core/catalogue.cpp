@@ -11,8 +11,8 @@
 
 namespace {
 
-using catalogue_table::catalogues;
 using catalogue_table::catalogueCount;
+using catalogue_table::catalogues;
 
 // "de_DE.UTF-8", "de-AT" and "DE" all name "de".
 std::string primaryCode(std::string_view code) {
@@ -81,9 +81,9 @@ const char* Language::text(Message message) const {
         return std::tuple(std::string_view(entry.context), std::string_view(entry.id));
     };
     const auto* end = catalogue.entries + catalogue.count;
-    const auto* found = std::lower_bound(
-        catalogue.entries, end, key(message),
-        [&](const catalogue_table::Entry& entry, const auto& wanted) { return key(entry) < wanted; });
+    const auto* found = std::lower_bound(catalogue.entries, end, key(message),
+                                         [&](const catalogue_table::Entry& entry,
+                                             const auto& wanted) { return key(entry) < wanted; });
     return found != end && key(*found) == key(message) ? found->text : message.id;
 }
 

@@ -104,8 +104,7 @@ void Exercise::click(Control control) {
         return true;
     }());
     const auto n = static_cast<std::size_t>(control);
-    if (n >= std::size(handlers) || stage_.ended || faulted() ||
-        !stage_.isVisible(control))
+    if (n >= std::size(handlers) || stage_.ended || faulted() || !stage_.isVisible(control))
         return;
     (this->*handlers[n].run)();
     reportStage();

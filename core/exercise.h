@@ -92,8 +92,7 @@ private:
     void reportStage();
     bool faulted() const { return stage_.fault != FaultStep::none; }
     template <typename Step> bool checked(FaultStep name, Step step);
-    template <typename Work, typename Print>
-    bool answered(FaultStep name, Work work, Print print);
+    template <typename Work, typename Print> bool answered(FaultStep name, Work work, Print print);
 
     RandomSource& random_;
     TextPanel& Picture1_;

@@ -5,8 +5,6 @@
 #include "case/make_case.h"
 #include "core/message.h"
 
-#include <utility>
-
 // Placeholders in braces stand for values: a number comes with a space on
 // either side ("weighs{weight} kg" prints "weighs 75.3  kg"), so a
 // translation keeps the spaces around it as the English text has them.
@@ -17,15 +15,6 @@ namespace {
 constexpr Tab indent{5};
 constexpr Tab listIndent{10};
 
-// A statement that starts with a move to a print column (and, for a
-// question, its number in the margin before it).
-PrintItems at(Tab column, PrintItems items, const char* margin = nullptr) {
-    items.insert(items.begin(), column);
-    if (margin)
-        items.insert(items.begin(), std::string(margin));
-    return items;
-}
-
 // The message for a man or for a woman.
 Message worded(Sex sex, Message man, Message woman) {
     return sex == Sex::man ? man : woman;
@@ -34,6 +23,27 @@ Message worded(Sex sex, Message man, Message woman) {
 Placeholder dose() {
     return {"dose", indicatorDose};
 }
+
+// Prints the statements of a panel in a language: empty lines, and
+// messages that start at a print column (a question with its number in
+// the margin before it).
+class Statements {
+public:
+    Statements(TextPanel& panel, const Language& language) : panel_(panel), language_(language) {}
+
+    void empty() { panel_.Print(); }
+    void at(Tab column, Message text, Placeholders values = {}, const char* margin = nullptr) {
+        PrintItems items = statement(language_, text, values);
+        items.insert(items.begin(), column);
+        if (margin)
+            items.insert(items.begin(), std::string(margin));
+        panel_.Print(items);
+    }
+
+private:
+    TextPanel& panel_;
+    const Language& language_;
+};
 
 } // namespace
 
@@ -86,7 +96,8 @@ std::string endedMessage(const Language& language) {
 }
 
 std::string courseEndedMessage(const Language& language) {
-    return language.text(N_("The exercise has ended: you can close it and go on with your course."));
+    return language.text(
+        N_("The exercise has ended: you can close it and go on with your course."));
 }
 
 std::string newPatientCaption(const Language& language) {
@@ -149,148 +160,144 @@ std::string keyTitle(const Language& language, std::uint64_t setSeed) {
 
 void printCase(TextPanel& panel, const CaseState& state, const Language& language) {
     const Sex sex = state.sex;
-    const auto say = [&](Message text, Placeholders values = {}) {
-        return statement(language, text, values);
-    };
-    panel.Print();
-    // TRANSLATORS: the first line of the case; {weight} is in kg.
-    panel.Print(at(indent, say(worded(sex, NC_("man", "The patient is a man who weighs{weight} kg"),
-                                      NC_("woman", "The patient is a woman who weighs{weight} kg")),
-                               {{"weight", state.weight}})));
-    panel.Print(at(indent, say(worded(sex, NC_("man", "He was injected with{dose}mg each of:"),
-                                      NC_("woman", "She was injected with{dose}mg each of:")),
-                               {dose()})));
-    panel.Print(at(listIndent, say(N_("antipyrine, which distributes throughout total body water"))));
-    panel.Print(at(listIndent, say(N_("sodium thiosulphate, which does not enter cells"))));
-    panel.Print(at(listIndent, say(N_("Evans blue, which does not leave blood vessels to any "
-                                      "significant extent over 2 - 3 hours"))));
-    panel.Print();
-    panel.Print(at(indent, say(N_("20 min after the injection a 10 mL blood sample was taken, and "
-                                  "the concentrations of the three compounds"))));
+    Statements print(panel, language);
+    print.empty();
+    print.at(indent,
+             // TRANSLATORS: the first line of the case; {weight} is in kg.
+             worded(sex, NC_("man", "The patient is a man who weighs{weight} kg"),
+                    NC_("woman", "The patient is a woman who weighs{weight} kg")),
+             {{"weight", state.weight}});
+    print.at(indent,
+             worded(sex, NC_("man", "He was injected with{dose}mg each of:"),
+                    NC_("woman", "She was injected with{dose}mg each of:")),
+             {dose()});
+    print.at(listIndent, N_("antipyrine, which distributes throughout total body water"));
+    print.at(listIndent, N_("sodium thiosulphate, which does not enter cells"));
+    print.at(listIndent, N_("Evans blue, which does not leave blood vessels to any significant "
+                            "extent over 2 - 3 hours"));
+    print.empty();
+    print.at(indent, N_("20 min after the injection a 10 mL blood sample was taken, and the "
+                        "concentrations of the three compounds"));
     // TRANSLATORS: continues the line before it.
-    panel.Print(at(indent, say(N_("and the haematocrit were measured:"))));
-    // TRANSLATORS: the three measured concentrations, in µg per mL, and the
-    // haematocrit as a fraction.
-    panel.Print(at(listIndent, say(N_("antipyrine = {antipyrineconc} thiosulphate = "
-                                      "{thiosulphateconc} Evans blue = {evansblueconc}µg /mL, "
-                                      "haematocrit = {haematocrit}"),
-                                   {{"antipyrineconc", state.antipyrineconc},
-                                    {"thiosulphateconc", state.thiosulphateconc},
-                                    {"evansblueconc", state.evansblueconc},
-                                    {"haematocrit", state.haematocrit}})));
-    panel.Print();
-    panel.Print(at(indent,
-                   say(worded(sex, NC_("man", "What is his total body water?"),
-                              NC_("woman", "What is her total body water?"))),
-                   "1)"));
-    panel.Print(at(indent, say(worded(sex, NC_("man", "What percentage of his body weight is this?"),
-                                      NC_("woman", "What percentage of her body weight is this?")))));
+    print.at(indent, N_("and the haematocrit were measured:"));
+    print.at(listIndent,
+             // TRANSLATORS: the three measured concentrations, in µg per mL, and the
+             // haematocrit as a fraction.
+             N_("antipyrine = {antipyrineconc} thiosulphate = {thiosulphateconc} Evans blue = "
+                "{evansblueconc}µg /mL, haematocrit = {haematocrit}"),
+             {{"antipyrineconc", state.antipyrineconc},
+              {"thiosulphateconc", state.thiosulphateconc},
+              {"evansblueconc", state.evansblueconc},
+              {"haematocrit", state.haematocrit}});
+    print.empty();
+    print.at(indent,
+             worded(sex, NC_("man", "What is his total body water?"),
+                    NC_("woman", "What is her total body water?")),
+             {}, "1)");
+    print.at(indent, worded(sex, NC_("man", "What percentage of his body weight is this?"),
+                            NC_("woman", "What percentage of her body weight is this?")));
 }
 
 void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answer,
                   const Language& language) {
-    const auto say = [&](Message text, Placeholders values = {}) {
-        return statement(language, text, values);
-    };
-    panel.Print();
+    Statements print(panel, language);
+    print.empty();
     // TRANSLATORS: "distrubutes" is the program's own spelling, kept in
     // English; a translation spells its word rightly.
-    panel.Print(at(indent, say(N_("Antipyrine distrubutes throughout total body water."))));
-    panel.Print(at(indent, say(N_("Therefore total body water = the volume in which{dose}mg "
-                                  "antipyrine is dissolved."),
-                               {dose()})));
-    panel.Print();
-    panel.Print(at(indent, say(N_("total body water ={dose}/ concentration of antipyrine ={dose}/ "
-                                  "{antipyrineconc} = {totalbodywater} L"),
-                               {dose(),
-                                {"antipyrineconc", state.antipyrineconc},
-                                {"totalbodywater", state.totalbodywater}})));
-    panel.Print();
-    // xgettext:no-c-format ("%" is the percent sign)
-    panel.Print(at(indent, say(N_("This is (total body water / body weight) x 100 = "
-                                  "({totalbodywater} / {weight}) x 100 = {tbwpercent}% of body "
-                                  "weight"),
-                               {{"totalbodywater", state.totalbodywater},
-                                {"weight", state.weight},
-                                {"tbwpercent", answer.tbwpercent}})));
+    print.at(indent, N_("Antipyrine distrubutes throughout total body water."));
+    print.at(indent,
+             N_("Therefore total body water = the volume in which{dose}mg antipyrine is "
+                "dissolved."),
+             {dose()});
+    print.empty();
+    print.at(indent,
+             N_("total body water ={dose}/ concentration of antipyrine ={dose}/ {antipyrineconc} "
+                "= {totalbodywater} L"),
+             {dose(),
+              {"antipyrineconc", state.antipyrineconc},
+              {"totalbodywater", state.totalbodywater}});
+    print.empty();
+    print.at(indent,
+             // xgettext:no-c-format ("%" is the percent sign)
+             N_("This is (total body water / body weight) x 100 = ({totalbodywater} / {weight}) x "
+                "100 = {tbwpercent}% of body weight"),
+             {{"totalbodywater", state.totalbodywater},
+              {"weight", state.weight},
+              {"tbwpercent", answer.tbwpercent}});
 }
 
 void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answer,
                   const Language& language) {
-    const auto say = [&](Message text, Placeholders values = {}) {
-        return statement(language, text, values);
-    };
-    panel.Print();
-    panel.Print(at(indent, say(N_("Sodium thiosulphate does not enter cells, but distributes "
-                                  "throughout extracellular fluid."))));
-    panel.Print(at(indent, say(N_("Therefore extracellular fluid = the volume in which{dose}mg "
-                                  "thiosulphate is dissolved."),
-                               {dose()})));
-    panel.Print();
-    panel.Print(at(indent, say(N_("extracellular fluid ={dose}/ concentration of thiosulphate "
-                                  "={dose}/ {thiosulphateconc} = {ecfanswer} L"),
-                               {dose(),
-                                {"thiosulphateconc", state.thiosulphateconc},
-                                {"ecfanswer", answer.ecfanswer}})));
-    panel.Print();
-    // xgettext:no-c-format ("%" is the percent sign)
-    panel.Print(at(indent, say(N_("This is (extracellular fluid / total body water) x 100 = "
-                                  "({ecfanswer} / {totalbodywater}) x 100 = {ecfpercent}% of total "
-                                  "body water"),
-                               {{"ecfanswer", answer.ecfanswer},
-                                {"totalbodywater", state.totalbodywater},
-                                {"ecfpercent", answer.ecfpercent}})));
+    Statements print(panel, language);
+    print.empty();
+    print.at(indent, N_("Sodium thiosulphate does not enter cells, but distributes throughout "
+                        "extracellular fluid."));
+    print.at(indent,
+             N_("Therefore extracellular fluid = the volume in which{dose}mg thiosulphate is "
+                "dissolved."),
+             {dose()});
+    print.empty();
+    print.at(
+        indent,
+        N_("extracellular fluid ={dose}/ concentration of thiosulphate ={dose}/ "
+           "{thiosulphateconc} = {ecfanswer} L"),
+        {dose(), {"thiosulphateconc", state.thiosulphateconc}, {"ecfanswer", answer.ecfanswer}});
+    print.empty();
+    print.at(indent,
+             // xgettext:no-c-format ("%" is the percent sign)
+             N_("This is (extracellular fluid / total body water) x 100 = ({ecfanswer} / "
+                "{totalbodywater}) x 100 = {ecfpercent}% of total body water"),
+             {{"ecfanswer", answer.ecfanswer},
+              {"totalbodywater", state.totalbodywater},
+              {"ecfpercent", answer.ecfpercent}});
 }
 
 void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answer,
                   const Language& language) {
-    const auto say = [&](Message text, Placeholders values = {}) {
-        return statement(language, text, values);
-    };
-    panel.Print(at(indent, say(N_("Evans blue does not leave blood vessels, so measures only "
-                                  "plasma volume."))));
-    panel.Print(at(indent, say(N_("Therefore plasma volume = the volume in which{dose}mg Evans "
-                                  "blue is dissolved."),
-                               {dose()})));
-    panel.Print();
-    panel.Print(at(indent, say(N_("plasma volume ={dose}/ concentration of Evans blue ={dose}/ "
-                                  "{evansblueconc} = {plasmavolume} L"),
-                               {dose(),
-                                {"evansblueconc", state.evansblueconc},
-                                {"plasmavolume", state.plasmavolume}})));
-    panel.Print();
-    // xgettext:no-c-format ("%" is the percent sign)
-    panel.Print(at(indent, say(N_("This is (plasma volume / total body water) x 100 = "
-                                  "({plasmavolume} / {totalbodywater}) x 100 = {plasmapercent}% of "
-                                  "total body water"),
-                               {{"plasmavolume", state.plasmavolume},
-                                {"totalbodywater", state.totalbodywater},
-                                {"plasmapercent", answer.plasmapercent}})));
+    Statements print(panel, language);
+    print.at(indent,
+             N_("Evans blue does not leave blood vessels, so measures only plasma volume."));
+    print.at(indent,
+             N_("Therefore plasma volume = the volume in which{dose}mg Evans blue is dissolved."),
+             {dose()});
+    print.empty();
+    print.at(
+        indent,
+        N_("plasma volume ={dose}/ concentration of Evans blue ={dose}/ {evansblueconc} = "
+           "{plasmavolume} L"),
+        {dose(), {"evansblueconc", state.evansblueconc}, {"plasmavolume", state.plasmavolume}});
+    print.empty();
+    print.at(indent,
+             // xgettext:no-c-format ("%" is the percent sign)
+             N_("This is (plasma volume / total body water) x 100 = ({plasmavolume} / "
+                "{totalbodywater}) x 100 = {plasmapercent}% of total body water"),
+             {{"plasmavolume", state.plasmavolume},
+              {"totalbodywater", state.totalbodywater},
+              {"plasmapercent", answer.plasmapercent}});
 }
 
 void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answer,
                   const Language& language) {
-    const auto say = [&](Message text, Placeholders values = {}) {
-        return statement(language, text, values);
-    };
-    panel.Print(at(indent, say(N_("The haematocrit is that proportion of the blood that is "
-                                  "occupied by cells."))));
-    panel.Print(at(indent, say(N_("Plasma volume = total blood volume x (1 - haematocrit)"))));
-    panel.Print(at(indent, say(N_("plasma volume / (1 - haematocrit) = total blood volume = "
-                                  "{plasmavolume} / (1 - {haematocrit}) = {plasmavolume} / "
-                                  "{oneminushaematocrit} = {bloodvolume}L"),
-                               {{"plasmavolume", state.plasmavolume},
-                                {"haematocrit", state.haematocrit},
-                                {"oneminushaematocrit", answer.oneminushaematocrit},
-                                {"bloodvolume", answer.bloodvolume}})));
+    Statements print(panel, language);
+    print.at(indent,
+             N_("The haematocrit is that proportion of the blood that is occupied by cells."));
+    print.at(indent, N_("Plasma volume = total blood volume x (1 - haematocrit)"));
+    print.at(indent,
+             N_("plasma volume / (1 - haematocrit) = total blood volume = {plasmavolume} / (1 - "
+                "{haematocrit}) = {plasmavolume} / {oneminushaematocrit} = {bloodvolume}L"),
+             {{"plasmavolume", state.plasmavolume},
+              {"haematocrit", state.haematocrit},
+              {"oneminushaematocrit", answer.oneminushaematocrit},
+              {"bloodvolume", answer.bloodvolume}});
 }
 
 void printQuestion(TextPanel& panel, const CaseState& state, int n, const Language& language) {
     const Sex sex = state.sex;
+    Statements print(panel, language);
     const auto ask = [&](const char* number, Message man, Message woman) {
-        panel.Print(at(indent, statement(language, worded(sex, man, woman)), number));
+        print.at(indent, worded(sex, man, woman), {}, number);
     };
-    panel.Print();
+    print.empty();
     const auto share = [&] {
         ask(nullptr, NC_("man", "What percentage of his total body water is this?"),
             NC_("woman", "What percentage of her total body water is this?"));
@@ -305,7 +312,7 @@ void printQuestion(TextPanel& panel, const CaseState& state, int n, const Langua
             NC_("woman", "What is her plasma volume?"));
         return share();
     case 4:
-        panel.Print();
+        print.empty();
         ask("4)", NC_("man", "What is his total blood volume?"),
             NC_("woman", "What is her total blood volume?"));
         return;

@@ -74,7 +74,7 @@ def translations(path):
             sys.exit(f"{path}:{entry['line']}: the translation of \"{msgid}\" has placeholders "
                      f"{sorted(set(PLACEHOLDER.findall(msgstr)))}, the English text "
                      f"{sorted(set(PLACEHOLDER.findall(msgid)))}")
-        page = any(ref.startswith("web/") and ".js:" in ref for ref in entry["refs"])
+        page = any(re.fullmatch(r"web/\w+\.js(:\d+)?", ref) for ref in entry["refs"])
         table.append((entry.get("msgctxt", ""), msgid, msgstr, page))
     return sorted(table, key=lambda e: (e[0].encode(), e[1].encode()))
 

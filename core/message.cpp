@@ -34,9 +34,9 @@ PrintItems statement(const Language& language, Message message, Placeholders val
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t open = text.find('{', at);
         const std::size_t close = text.find('}', open);
-        const Placeholder* value =
-            close == std::string_view::npos ? nullptr
-                                            : valueOf(text.substr(open + 1, close - open - 1), values);
+        const Placeholder* value = close == std::string_view::npos
+                                       ? nullptr
+                                       : valueOf(text.substr(open + 1, close - open - 1), values);
         if (!value) {
             const std::size_t end = open == std::string_view::npos ? text.size() : open + 1;
             literal += text.substr(at, end - at);

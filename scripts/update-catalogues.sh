@@ -14,13 +14,13 @@ write_template() {
     local raw
     raw=$(mktemp)
     LC_ALL=C.UTF-8 xgettext --from-code=UTF-8 --keyword= --keyword=N_ --keyword=NC_:1c,2 \
-        --add-comments=TRANSLATORS: --sort-by-file --no-wrap -o "$raw" \
+        --add-comments=TRANSLATORS: --sort-by-file --no-wrap --add-location=file -o "$raw" \
         core/*.cpp app/*.cpp window/*.cpp sheets/*.cpp web/*.cpp web/page.js
     LC_ALL=C.UTF-8 xgettext --join-existing --language=Desktop --add-comments=TRANSLATORS: \
-        --no-wrap -o "$raw" \
+        --no-wrap --add-location=file -o "$raw" \
         packaging/org.compartica.Compartica.desktop
     LC_ALL=C.UTF-8 xgettext --join-existing --its=/usr/share/gettext/its/metainfo.its --no-wrap \
-        -o "$raw" packaging/org.compartica.Compartica.metainfo.xml.in
+        --add-location=file -o "$raw" packaging/org.compartica.Compartica.metainfo.xml.in
     # xgettext's own header (with the time it ran) gives way to ours.
     awk 'header && !$0 { header = 0; next } !header' header=1 "$raw" |
         cat po/template-header.txt - >"$1"
@@ -33,5 +33,5 @@ if [ "${1:-}" = --template-to ]; then
 fi
 write_template po/compartica.pot
 for po in po/*.po; do
-    msgmerge --quiet --update --backup=none --no-wrap "$po" po/compartica.pot
+    msgmerge --quiet --update --backup=none --no-wrap --add-location=file "$po" po/compartica.pot
 done

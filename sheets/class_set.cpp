@@ -75,10 +75,12 @@ std::unique_ptr<RandomSource> caseSource(const SheetOptions& options, const Case
 } // namespace
 
 void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* key) {
-    PdfDocument sheet(&sheets, options, QString::fromStdString(sheetsTitle(options.language, options.seed)));
+    PdfDocument sheet(&sheets, options,
+                      QString::fromStdString(sheetsTitle(options.language, options.seed)));
     std::optional<PdfDocument> keyDocument;
     if (key)
-        keyDocument.emplace(key, options, QString::fromStdString(keyTitle(options.language, options.seed)));
+        keyDocument.emplace(key, options,
+                            QString::fromStdString(keyTitle(options.language, options.seed)));
 
     const int first = options.onlyCase > 0 ? options.onlyCase : 1;
     for (int index = first; index < first + options.count; ++index) {
@@ -88,9 +90,9 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
         PrintedPanel casePage = sheet.pages.block();
         PrintedPanel caseKey = keyDocument ? keyDocument->pages.block() : PrintedPanel();
         // Scripted draws make a case that no seed brings back.
-        const std::string label =
-            options.draws.empty() ? caseLabel(options.language, options.seed, index)
-                                  : caseNumberLabel(options.language, index);
+        const std::string label = options.draws.empty()
+                                      ? caseLabel(options.language, options.seed, index)
+                                      : caseNumberLabel(options.language, index);
         printCasePages(*caseSource(options, ref), label,
                        link.empty() ? std::vector<std::string>() : sheet.linkLines(link), casePage,
                        caseKey, options.language);

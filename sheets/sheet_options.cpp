@@ -172,9 +172,8 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
                            .arg(options.link.size())
                            .arg(longestLink()));
     options.keyPerPage = parser.isSet(keyPerPage);
-    const auto language = parser.isSet(lang)
-                              ? Language::withCode(parser.value(lang).toStdString())
-                              : Language::fromEnvironment();
+    const auto language = parser.isSet(lang) ? Language::withCode(parser.value(lang).toStdString())
+                                             : Language::fromEnvironment();
     if (!language)
         return failure(QStringLiteral("the language '%1' is not one of %2")
                            .arg(parser.value(lang), languageCodes()));

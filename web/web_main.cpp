@@ -152,8 +152,8 @@ EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, cons
         if (!named)
             steps = 0;
     }
-    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0,
-                                  language);
+    page =
+        std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0, language);
     page->exercise.Form_Load();
     page->exercise.stepOn(steps);
 }

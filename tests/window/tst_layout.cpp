@@ -358,12 +358,13 @@ void TestLayout::captionsFitTheirButtons() {
             continue;
         auto* button = static_cast<QPushButton*>(control(*form_, QString::fromLatin1(row.name)));
         const QString caption = QString::fromStdString(captionOf(shownIn, row.control));
-        const int room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        const int room =
+            button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
         const int width = button->fontMetrics().horizontalAdvance(caption);
         QVERIFY2(width <= room, qPrintable(QStringLiteral("\"%1\" is %2 px wide, the button has %3")
-                                                .arg(caption)
-                                                .arg(width)
-                                                .arg(room)));
+                                               .arg(caption)
+                                               .arg(width)
+                                               .arg(room)));
     }
 }
 
