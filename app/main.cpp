@@ -77,7 +77,7 @@ constexpr const char* help =
     "compartments, worked by indicator dilution: it invents a patient, states the\n"
     "result of an experiment with three indicators and asks four questions, one\n"
     "at a time, showing the worked answer to each on request. It opens one window.\n"
-    "--lang CODE (en, es, de) chooses its language, which otherwise comes from\n"
+    "--lang CODE (en, de, es) chooses its language, which otherwise comes from\n"
     "LANGUAGE, LC_ALL, LC_MESSAGES or LANG, and is English where none names one\n"
     "it has. Qt's own options (-platform, -display and the others) work as in any\n"
     "Qt program. To print cases for a class with their answer key, use\n"

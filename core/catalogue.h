@@ -28,11 +28,11 @@ class Language {
 public:
     Language() = default; // English
 
-    // The language of a code such as "de", "de_DE.UTF-8" or "es-419"; the
-    // first of `preferred` that has a catalogue; English where none has.
+    // The language of a code such as "de", "de_DE.UTF-8" or "es-419":
+    // English, or nothing, where there is no catalogue for it.
     static Language named(std::string_view code);
-    static std::optional<Language> withCode(std::string_view code); // nothing where none has
-
+    static std::optional<Language> withCode(std::string_view code);
+    // The first of `preferred` there is a catalogue for; else English.
     static Language firstOf(const std::vector<std::string>& preferred);
     // From the environment, as gettext reads it: LANGUAGE (a list separated
     // by ':'), else LC_ALL, else LC_MESSAGES, else LANG; "C" and "POSIX"
@@ -48,8 +48,6 @@ public:
     const char* text(Message message) const;
     // How this language writes the decimal point of a number: "." or ",".
     const char* decimalMark() const;
-
-    bool operator==(const Language&) const = default;
 
 private:
     explicit Language(std::size_t index) : index_(index) {}

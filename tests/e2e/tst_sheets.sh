@@ -68,6 +68,19 @@ for row in "en Answer" "de Antwort" "es Respuesta"; do
     diff "$WORK/answers" "$WORK/key" || fail "$lang: the key differs from the window's answers"
     echo "ok: $lang: $(wc -l <"$WORK/sheet") sheet lines and $(wc -l <"$WORK/key") key lines as the window prints them"
 done
+# Every word of 30 cases and their key within the 15 mm margins, in each
+# language: the right edge of the furthest, in points, against the page's.
+for lang in en de es; do
+    "$SHEETS" --lang "$lang" --count 30 --seed 4242 --output "$WORK/30.pdf" --key "$WORK/30-key.pdf" \
+        >/dev/null 2>&1
+    for pdf in "$WORK/30.pdf" "$WORK/30-key.pdf"; do
+        pdftotext -bbox "$pdf" - | awk -F'"' '
+            /<page / { right = $2 - 42.52 }
+            /<word / && $6 > right + 0.5 { sub(/^ */, ""); print; exit 1 }' >"$WORK/past" ||
+            fail "$lang, $(basename "$pdf"): $(cat "$WORK/past") passes the right margin"
+    done
+done
+echo "ok: every word of 30 cases and their key in en, de and es lies within the margins"
 "$SHEETS" --lang de --seed 4242-2 --output "$WORK/de.pdf" --key "$WORK/de-key.pdf" >/dev/null 2>&1
 text "$WORK/de.pdf" | sed -n 1,2p | tr '\n' '|' | grep -Eqx 'Fall 2, Startwert 4242-2\|Name: _+ +Datum: _+\|' ||
     fail "German sheet: $(text "$WORK/de.pdf" | sed -n 1,2p)"
