@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/number_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -68,11 +69,16 @@ std::string plainDecimal(Digits d, std::string_view mark) {
     if (d.digits == "0")
         return "0";
     const int wholeCount = d.exponent + 1;
-    if (wholeCount <= 0)
-        return "0" + std::string(mark) + std::string(-wholeCount, '0') + d.digits;
     if (wholeCount >= static_cast<int>(d.digits.size()))
         return d.digits + std::string(wholeCount - d.digits.size(), '0');
-    return d.digits.substr(0, wholeCount) + std::string(mark) + d.digits.substr(wholeCount);
+    // Appended piece by piece: GCC 12 warns of an overlap that cannot
+    // happen in a chain of + on temporaries here.
+    std::string text = wholeCount <= 0 ? "0" : d.digits.substr(0, wholeCount);
+    text.append(mark);
+    if (wholeCount <= 0)
+        text.append(static_cast<std::size_t>(-wholeCount), '0');
+    text.append(d.digits, static_cast<std::size_t>(std::max(wholeCount, 0)));
+    return text;
 }
 
 } // namespace

@@ -466,7 +466,7 @@ void fittedLayouts() {
         if (const auto fitted = fitToHeight(height, 15, exerciseReach()))
             for (const int value : {fitted->height, fitted->questions.height, fitted->answers.top,
                                     fitted->answers.height, fitted->end.top})
-                shown += " " + std::to_string(value);
+                shown.append(" ").append(std::to_string(value));
         CHECK_EQ(shown, row, "fitted to " + std::to_string(height));
     }
 }
