@@ -7,7 +7,8 @@ page's own texts as a script for the page.
 make_catalogue.py OUTPUT.cpp OUTPUT.js LANG.po ...
 
 Each catalogue becomes its language's sorted entries (context, English text,
-translation); English, the source's own language, comes first and has none.
+translation) of the texts the C++ sources mark; English, the source's own
+language, comes first and has none.
 The script holds, for each language, the translations of the texts the
 page's script marks itself (those the catalogue finds in web/*.js). A fuzzy
 or empty translation is left out, so the English text shows in its place,
@@ -75,7 +76,8 @@ def translations(path):
                      f"{sorted(set(PLACEHOLDER.findall(msgstr)))}, the English text "
                      f"{sorted(set(PLACEHOLDER.findall(msgid)))}")
         page = any(re.fullmatch(r"web/\w+\.js(:\d+)?", ref) for ref in entry["refs"])
-        table.append((entry.get("msgctxt", ""), msgid, msgstr, page))
+        code = any(re.fullmatch(r"\S+\.(cpp|h)(:\d+)?", ref) for ref in entry["refs"])
+        table.append((entry.get("msgctxt", ""), msgid, msgstr, code, page))
     return sorted(table, key=lambda e: (e[0].encode(), e[1].encode()))
 
 
@@ -104,13 +106,15 @@ def main():
     rows, page = [], {"en": {}}
     for path in paths:
         code = os.path.splitext(os.path.basename(path))[0]
-        table = translations(path)
+        translated = translations(path)
+        table = [(c, i, t) for c, i, t, in_code, _ in translated if in_code]
         rows.append(f'    {{"{code}", {code if table else "nullptr"}, {len(table)}}},')
         if table:
             lines.append(f"const Entry {code}[] = {{")
-            lines += [f"    {{{literal(c)}, {literal(i)}, {literal(t)}}}," for c, i, t, _ in table]
+            lines += [f"    {{{literal(c)}, {literal(i)}, {literal(t)}}}," for c, i, t in table]
             lines.append("};")
-        page[code] = {(c + "\u0004" if c else "") + i: t for c, i, t, shown in table if shown}
+        page[code] = {(c + "\u0004" if c else "") + i: t
+                      for c, i, t, _, shown in translated if shown}
     lines += ["} // namespace", "", "const Catalogue catalogues[] = {", '    {"en", nullptr, 0},']
     lines += rows
     lines += ["};", f"const std::size_t catalogueCount = {len(paths) + 1};", "",

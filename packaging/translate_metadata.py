@@ -27,7 +27,7 @@ spec.loader.exec_module(catalogue)
 def catalogues(paths):
     """Each language's code and translations of texts without a context."""
     return [(os.path.splitext(os.path.basename(path))[0],
-             {i: t for c, i, t, _ in catalogue.translations(path) if not c and t != i})
+             {i: t for c, i, t, _, _ in catalogue.translations(path) if not c and t != i})
             for path in sorted(paths)]
 
 

@@ -25,3 +25,12 @@ for po in po/*.po; do
     done
     echo "ok: $po checks and translates every message"
 done
+
+# A translation that drops or renames a placeholder stops the build, named.
+sed 's/^msgstr "Fall {index}"$/msgstr "Fall {nummer}"/' po/de.po >"$work/de.po"
+if /usr/bin/python3 core/make_catalogue.py "$work/t.cpp" "$work/t.js" "$work/de.po" 2>"$work/err" ||
+    ! grep -q "de.po:[0-9]*: the translation of \"Case {index}\" has placeholders \['nummer'\]" "$work/err"; then
+    echo "FAIL: a wrong placeholder: $(cat "$work/err")"
+    exit 1
+fi
+echo "ok: a wrong placeholder stops the build: $(cat "$work/err")"
