@@ -12,9 +12,10 @@
 // as window events "compartica:step", "compartica:complete" and
 // "compartica:closing"; before it begins, a "compartica:starting" listener
 // may name the case and step to start from and the language the learner
-// prefers (learnerLanguage), say that the page runs in a course, or (tests) give scripted
-// draws. Prepended to the WebAssembly module's own script, after the
-// page's own texts in each language (pageCatalogues, from po/).
+// prefers (learnerLanguage), say that the page runs in a course, or
+// (tests) give scripted draws. Prepended to the WebAssembly module's own
+// script, after the page's own texts in each language (pageCatalogues,
+// from po/).
 // The panels are not live regions: after each step one polite region is
 // given what the step printed, whole and in reading order, for a screen
 // reader to say once.
@@ -48,10 +49,11 @@ Module.compartica = (() => {
   // Where the student's choice of language is kept.
   const languageKey = 'compartica-language';
 
-  // The page's own words in its language (the English text where the
-  // catalogue has none), marked for the catalogues' template.
+  // The page's own words in its language, or another (the English text
+  // where the catalogue has none), marked for the catalogues' template.
   const N_ = (text) => pageCatalogues[state.language][text] || text;
-  const NC_ = (context, text) => pageCatalogues[state.language][`${context}\u0004${text}`] || text;
+  const NC_ = (context, text, language = state.language) =>
+    pageCatalogues[language][`${context}\u0004${text}`] || text;
   // A text with its placeholders ("{address}") filled in: strings, or
   // elements for the parts that are markup.
   const filled = (text, values) => text.split(/\{(\w+)\}/).map((part, n) => (n % 2 ? values[part] : part));
@@ -98,15 +100,13 @@ Module.compartica = (() => {
   // own name, remembered for the next visit.
   function offerLanguages() {
     const choice = document.getElementById('language');
-    const shown = state.language;
     for (const code of Object.keys(pageCatalogues)) {
-      state.language = code;
       // TRANSLATORS: the name of this catalogue's language, in itself:
       // "Deutsch", "Español".
-      choice.append(new Option(NC_('language name', 'English'), code, false, code === shown));
-      choice.lastElementChild.lang = code;
+      const name = NC_('language name', 'English', code);
+      choice.append(Object.assign(new Option(name, code, false, code === state.language),
+                                  { lang: code }));
     }
-    state.language = shown;
     choice.addEventListener('change', () => {
       try { localStorage.setItem(languageKey, choice.value); } catch (error) { /* not kept */ }
       const hash = new URLSearchParams(window.location.hash.slice(1));
