@@ -59,7 +59,7 @@ int longestLink() {
     return length;
 }
 
-// The codes of the languages there are catalogues for: "en, es, de".
+// The codes of the languages there are catalogues for: "en, de, es".
 QString languageCodes() {
     QStringList codes;
     for (const Language& language : Language::all())
