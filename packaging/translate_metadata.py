@@ -12,16 +12,13 @@ summary and description paragraphs. A text without a translation is left
 in English alone.
 """
 import html
-import importlib.util
 import os
 import re
 import sys
 
-here = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location(
-    "make_catalogue", os.path.join(here, "..", "core", "make_catalogue.py"))
-catalogue = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(catalogue)
+# The catalogues are read as the core's table is written from them.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "core"))
+import make_catalogue as catalogue  # noqa: E402
 
 
 def catalogues(paths):
