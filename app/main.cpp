@@ -71,7 +71,7 @@ double takeSmallScaleFactor() {
 }
 
 constexpr const char* help =
-    "Usage: compartica [--lang CODE] [--help | --version]\n"
+    "Usage: compartica [--lang CODE] [--practice] [--help | --version]\n"
     "\n"
     "Compartica is an exercise for physiology students on the body's fluid\n"
     "compartments, worked by indicator dilution: it invents a patient, states the\n"
@@ -79,9 +79,11 @@ constexpr const char* help =
     "at a time, showing the worked answer to each on request. It opens one window.\n"
     "--lang CODE (en, de, es) chooses its language, which otherwise comes from\n"
     "LANGUAGE, LC_ALL, LC_MESSAGES or LANG, and is English where none names one\n"
-    "it has. Qt's own options (-platform, -display and the others) work as in any\n"
-    "Qt program. To print cases for a class with their answer key, use\n"
-    "compartica-sheets (see compartica-sheets --help).\n";
+    "it has. With --practice the student types each answer before seeing the\n"
+    "worked one, and the exercise checks it. Qt's own options (-platform,\n"
+    "-display and the others) work as in any Qt program. To print cases for a\n"
+    "class with their answer key, use compartica-sheets (see compartica-sheets\n"
+    "--help).\n";
 
 // The language --lang CODE (or --lang=CODE) asks for, else the
 // environment's.
@@ -94,6 +96,13 @@ Language languageOf(int argc, char* argv[]) {
             return Language::named(option.substr(7));
     }
     return Language::fromEnvironment();
+}
+
+bool practiceAsked(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--practice") == 0)
+            return true;
+    return false;
 }
 
 // --help and --version print and end without a display; any other argument
@@ -148,7 +157,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(COMPARTICA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
-    Form1 form(random, startupLanguage, scale);
+    Form1 form(random, startupLanguage, scale, practiceAsked(argc, argv));
     endWith(form, app);
     form.Form_Load();
     showMaximizedAnywhere(form);

@@ -11,26 +11,33 @@ float percentToTenth(float part, float whole) {
     return truncateToTenth(100.0f * (part / whole));
 }
 
+// The volume in which the dose of an indicator is dissolved, to a hundredth.
+float dilutionVolume(float concentration) {
+    const float volume = indicatorDose / concentration;
+    return truncateToHundredth(volume);
+}
+
 } // namespace
 
-Answer1 answer1(CaseState& state) {
-    state.totalbodywater = indicatorDose / state.antipyrineconc;
-    state.totalbodywater = truncateToHundredth(state.totalbodywater);
-    return {percentToTenth(state.totalbodywater, state.weight)};
+Answer1 answer1(const CaseState& state) {
+    const float totalbodywater = dilutionVolume(state.antipyrineconc);
+    return {totalbodywater, percentToTenth(totalbodywater, state.weight)};
 }
 
 Answer2 answer2(const CaseState& state) {
-    const float ecfanswer = truncateToHundredth(indicatorDose / state.thiosulphateconc);
-    return {ecfanswer, percentToTenth(ecfanswer, state.totalbodywater)};
+    const float totalbodywater = answer1(state).totalbodywater;
+    const float ecfanswer = dilutionVolume(state.thiosulphateconc);
+    return {totalbodywater, ecfanswer, percentToTenth(ecfanswer, totalbodywater)};
 }
 
-Answer3 answer3(CaseState& state) {
-    state.plasmavolume = indicatorDose / state.evansblueconc;
-    state.plasmavolume = truncateToHundredth(state.plasmavolume);
-    return {percentToTenth(state.plasmavolume, state.totalbodywater)};
+Answer3 answer3(const CaseState& state) {
+    const float totalbodywater = answer1(state).totalbodywater;
+    const float plasmavolume = dilutionVolume(state.evansblueconc);
+    return {totalbodywater, plasmavolume, percentToTenth(plasmavolume, totalbodywater)};
 }
 
 Answer4 answer4(const CaseState& state) {
-    const float bloodvolume = truncateToHundredth(state.plasmavolume / (1.0f - state.haematocrit));
-    return {bloodvolume, 1.0f - state.haematocrit};
+    const float plasmavolume = answer3(state).plasmavolume;
+    const float bloodvolume = truncateToHundredth(plasmavolume / (1.0f - state.haematocrit));
+    return {plasmavolume, bloodvolume, 1.0f - state.haematocrit};
 }

@@ -5,29 +5,33 @@
 #include "case/case_state.h"
 
 // The worked answers, computed again from what the student was given: the
-// dose, the measured concentrations, the weight and the haematocrit.
+// dose, the measured concentrations, the weight and the haematocrit. Each
+// is a pure function of the case, so any answer can be worked at any time
+// and always prints the same numbers.
 
 struct Answer1 {
-    float tbwpercent; // total body water as % of body weight
+    float totalbodywater; // L, 50 / antipyrineconc to a hundredth
+    float tbwpercent;     // total body water as % of body weight
 };
 struct Answer2 {
-    float ecfanswer;  // L
-    float ecfpercent; // % of total body water
+    float totalbodywater; // L, as answer 1 works it
+    float ecfanswer;      // L
+    float ecfpercent;     // % of total body water
 };
 struct Answer3 {
-    float plasmapercent; // % of total body water
+    float totalbodywater; // L, as answer 1 works it
+    float plasmavolume;   // L, 50 / evansblueconc to a hundredth
+    float plasmapercent;  // % of total body water
 };
 struct Answer4 {
+    float plasmavolume;        // L, as answer 3 works it
     float bloodvolume;         // L
     float oneminushaematocrit; // the plasma share of blood, as printed
 };
 
-// Replaces totalbodywater with 50 / antipyrineconc, to a hundredth.
-Answer1 answer1(CaseState& state);
-// Uses the totalbodywater of answer1.
+Answer1 answer1(const CaseState& state);
+// The percentage is of the total body water answer 1 works out.
 Answer2 answer2(const CaseState& state);
-// Replaces plasmavolume with 50 / evansblueconc, to a hundredth; the
-// percentage uses the totalbodywater of answer1.
-Answer3 answer3(CaseState& state);
-// Uses the plasmavolume of answer3.
+Answer3 answer3(const CaseState& state);
+// Uses the plasma volume answer 3 works out.
 Answer4 answer4(const CaseState& state);

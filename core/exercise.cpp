@@ -17,25 +17,26 @@ namespace {
 
 // The values each answer works out, for the fault check.
 std::vector<float> resultsOf(const Answer1& answer) {
-    return {answer.tbwpercent};
+    return {answer.totalbodywater, answer.tbwpercent};
 }
 std::vector<float> resultsOf(const Answer2& answer) {
-    return {answer.ecfanswer, answer.ecfpercent};
+    return {answer.totalbodywater, answer.ecfanswer, answer.ecfpercent};
 }
 std::vector<float> resultsOf(const Answer3& answer) {
-    return {answer.plasmapercent};
+    return {answer.totalbodywater, answer.plasmavolume, answer.plasmapercent};
 }
 std::vector<float> resultsOf(const Answer4& answer) {
-    return {answer.bloodvolume, answer.oneminushaematocrit};
+    return {answer.plasmavolume, answer.bloodvolume, answer.oneminushaematocrit};
 }
 
 } // namespace
 
 Exercise::Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3,
-                   Language language)
+                   Language language, bool practice)
     : random_(random), Picture1_(Picture1), Picture3_(Picture3), language_(language) {
     for (const ControlLayout& row : formLayout)
         stage_.visible[static_cast<std::size_t>(row.control)] = row.visibleAtStart;
+    stage_.practice.on = practice;
 }
 
 // Runs one step of arithmetic and records it as the fault when it raised a
@@ -65,6 +66,29 @@ bool Exercise::answered(FaultStep name, Work work, Print print) {
 void Exercise::reportStage() {
     if (listener_)
         listener_(stage_);
+    stage_.practice.firstChecks.clear();
+}
+
+// Questions 1 to 4 are posed at even steps, their answers shown at odd ones.
+int Exercise::questionPosed() const {
+    const bool posed = stage_.step % 2 == 0 && stage_.step < 8;
+    return stage_.practice.on && posed && !stage_.ended && !faulted() ? stage_.step / 2 + 1 : 0;
+}
+
+// In practice the answer panel shows from the start: it holds the fields of
+// the question posed, then beside the worked answer what was typed for it.
+void Exercise::showPractice(bool posed) {
+    PracticeStage& shown = stage_.practice;
+    if (!shown.on || faulted())
+        return;
+    show(Control::Picture3);
+    const int question = std::min(stage_.step / 2 + 1, 4);
+    const bool answered = stage_.step % 2 == 1;
+    shown.fields = practice_.fields(language_, state_, question, answered);
+    shown.checkShown = !answered;
+    shown.focusField = posed;
+    shown.summary = stage_.complete ? practice_.summary(language_) : "";
+    shown.score = practice_.score();
 }
 
 void Exercise::Form_Load() {
@@ -73,6 +97,21 @@ void Exercise::Form_Load() {
             return std::vector<float>{};
         }))
         printCase(Picture1_, state_, language_);
+    showPractice(true);
+    reportStage();
+}
+
+void Exercise::type(Quantity quantity, std::string text) {
+    if (questionPosed() == questionOf(quantity))
+        practice_.type(quantity, std::move(text));
+}
+
+void Exercise::check() {
+    const int question = questionPosed();
+    if (question == 0)
+        return;
+    stage_.practice.firstChecks = practice_.check(state_, question);
+    showPractice(false);
     reportStage();
 }
 
@@ -149,11 +188,15 @@ void Exercise::moveOn(Control clicked, Control next) {
 }
 
 // A See button clears the answer panel, shows it and works its answer.
+// In practice, what is typed and not yet checked is checked first.
 void Exercise::seeAnswer(int n, Control clicked, Control next) {
+    if (questionPosed() == n)
+        stage_.practice.firstChecks = practice_.check(state_, n, true);
     Picture3_.Cls();
     show(Control::Picture3);
     if (workAnswer(n))
         moveOn(clicked, next);
+    showPractice(false);
 }
 
 // A Hide button clears the answer panel and poses the next question, if any.
@@ -162,6 +205,7 @@ void Exercise::hideAnswer(int nextQuestion, Control clicked, Control next) {
     if (nextQuestion != noQuestion)
         poseQuestion(nextQuestion);
     moveOn(clicked, next);
+    showPractice(true);
 }
 
 // The printed texts do not depend on the case's figures for their number of

@@ -7,10 +7,26 @@
 #include "core/catalogue.h"
 #include "core/exercise_texts.h"
 #include "core/form_layout.h"
+#include "core/practice.h"
 #include "core/text_panel.h"
 
 #include <array>
 #include <functional>
+
+// In practice, what the answer panel holds besides the worked answer: the
+// fields of the question posed or answered, the Check button while they
+// take answers, and after answer 4 the summary.
+struct PracticeStage {
+    bool on = false;
+    std::vector<PracticeField> fields;
+    bool checkShown = false;
+    // A question has just been posed: its first field takes the keyboard
+    // focus in place of the button that leads on.
+    bool focusField = false;
+    std::string summary;
+    int score = 0; // 0 to 100: the share of the seven values right at their first check
+    std::vector<Interaction> firstChecks; // made by this step
+};
 
 // Where the exercise stands after a step: what a front end mirrors.
 struct Stage {
@@ -23,6 +39,7 @@ struct Stage {
     // division by zero, invalid operation); none while there is none.
     // After a fault nothing more is printed.
     FaultStep fault = FaultStep::none;
+    PracticeStage practice;
 
     bool isVisible(Control control) const { return visible[static_cast<std::size_t>(control)]; }
 };
@@ -31,13 +48,14 @@ struct Stage {
 // the question panel (Picture1) and the answer panel (Picture3), which
 // controls are shown and which holds the keyboard focus, in the language
 // given. A front end forwards clicks; after each step the exercise tells
-// it the new Stage.
+// it the new Stage. In practice the student types each value asked before
+// the worked answer; the plain exercise prints and shows the same.
 class Exercise {
 public:
     using StageListener = std::function<void(const Stage&)>;
 
     Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3,
-             Language language = {});
+             Language language = {}, bool practice = false);
 
     // Called once at the end of every step: Form_Load and each click taken.
     void onStage(StageListener listener) { listener_ = std::move(listener); }
@@ -55,6 +73,16 @@ public:
     // arithmetic failed. Neither prints after a fault.
     void poseQuestion(int n);
     bool workAnswer(int n);
+
+    // Practice: the text of a field, as the student types it, and a check of
+    // the fields shown. Neither does anything once the worked answer is
+    // shown, nor outside practice.
+    void type(Quantity quantity, std::string text);
+    void check();
+    // What the student typed and checked, for a course to keep, and the
+    // same brought back (before stepOn, which then shows it).
+    std::string practiceRecord() const { return practice_.record(); }
+    void restorePractice(std::string_view record) { practice_.restore(state_, record); }
 
     // Presses the button that holds the focus, `steps` times or until none
     // does: a student who comes back finds the exercise where it was left.
@@ -90,6 +118,8 @@ private:
     void hideAnswer(int nextQuestion, Control clicked, Control next);
     void moveOn(Control clicked, Control next);
     void reportStage();
+    int questionPosed() const; // the question whose fields take answers, or 0
+    void showPractice(bool posed);
     bool faulted() const { return stage_.fault != FaultStep::none; }
     template <typename Step> bool checked(FaultStep name, Step step);
     template <typename Work, typename Print> bool answered(FaultStep name, Work work, Print print);
@@ -100,6 +130,7 @@ private:
     Language language_;
     CaseState state_;
     Stage stage_;
+    Practice practice_;
     StageListener listener_;
 };
 

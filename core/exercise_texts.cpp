@@ -215,13 +215,13 @@ void printAnswer1(TextPanel& panel, const CaseState& state, const Answer1& answe
                 "= {totalbodywater} L"),
              {dose(),
               {"antipyrineconc", state.antipyrineconc},
-              {"totalbodywater", state.totalbodywater}});
+              {"totalbodywater", answer.totalbodywater}});
     print.empty();
     print.at(indent,
              // xgettext:no-c-format ("%" is the percent sign)
              N_("This is (total body water / body weight) x 100 = ({totalbodywater} / {weight}) x "
                 "100 = {tbwpercent}% of body weight"),
-             {{"totalbodywater", state.totalbodywater},
+             {{"totalbodywater", answer.totalbodywater},
               {"weight", state.weight},
               {"tbwpercent", answer.tbwpercent}});
 }
@@ -248,7 +248,7 @@ void printAnswer2(TextPanel& panel, const CaseState& state, const Answer2& answe
              N_("This is (extracellular fluid / total body water) x 100 = ({ecfanswer} / "
                 "{totalbodywater}) x 100 = {ecfpercent}% of total body water"),
              {{"ecfanswer", answer.ecfanswer},
-              {"totalbodywater", state.totalbodywater},
+              {"totalbodywater", answer.totalbodywater},
               {"ecfpercent", answer.ecfpercent}});
 }
 
@@ -265,14 +265,14 @@ void printAnswer3(TextPanel& panel, const CaseState& state, const Answer3& answe
         indent,
         N_("plasma volume ={dose}/ concentration of Evans blue ={dose}/ {evansblueconc} = "
            "{plasmavolume} L"),
-        {dose(), {"evansblueconc", state.evansblueconc}, {"plasmavolume", state.plasmavolume}});
+        {dose(), {"evansblueconc", state.evansblueconc}, {"plasmavolume", answer.plasmavolume}});
     print.empty();
     print.at(indent,
              // xgettext:no-c-format ("%" is the percent sign)
              N_("This is (plasma volume / total body water) x 100 = ({plasmavolume} / "
                 "{totalbodywater}) x 100 = {plasmapercent}% of total body water"),
-             {{"plasmavolume", state.plasmavolume},
-              {"totalbodywater", state.totalbodywater},
+             {{"plasmavolume", answer.plasmavolume},
+              {"totalbodywater", answer.totalbodywater},
               {"plasmapercent", answer.plasmapercent}});
 }
 
@@ -285,7 +285,7 @@ void printAnswer4(TextPanel& panel, const CaseState& state, const Answer4& answe
     print.at(indent,
              N_("plasma volume / (1 - haematocrit) = total blood volume = {plasmavolume} / (1 - "
                 "{haematocrit}) = {plasmavolume} / {oneminushaematocrit} = {bloodvolume}L"),
-             {{"plasmavolume", state.plasmavolume},
+             {{"plasmavolume", answer.plasmavolume},
               {"haematocrit", state.haematocrit},
               {"oneminushaematocrit", answer.oneminushaematocrit},
               {"bloodvolume", answer.bloodvolume}});

@@ -10,10 +10,14 @@
 // It tells whoever listens (a course's adapter) of each step, of the
 // exercise complete and of the page closing ("ended" when "end" closed it),
 // as window events "compartica:step", "compartica:complete" and
-// "compartica:closing"; before it begins, a "compartica:starting" listener
-// may name the case and step to start from and the language the learner
-// prefers (learnerLanguage), say that the page runs in a course, or
-// (tests) give scripted draws. Prepended to the WebAssembly module's own
+// "compartica:closing", and in practice of each value's first check
+// ("compartica:checked") and the score ("compartica:score"); before it
+// begins, a "compartica:starting" listener may name the case and step to
+// start from, what was typed and checked before (record) and the language
+// the learner prefers (learnerLanguage), say that the page runs in a
+// course and whether it practises, or (tests) give scripted draws.
+// Practice is on with "#practice" in the link, or by the student's choice,
+// which the page remembers. Prepended to the WebAssembly module's own
 // script, after the page's own texts in each language (pageCatalogues,
 // from po/).
 // The panels are not live regions: after each step one polite region is
@@ -45,9 +49,11 @@ Module.compartica = (() => {
   const state = { form: null, metrics: null, panels: [], lines: [[], []], fresh: new Set(),
                   controls: new Map(), measure: null, stepped: false,
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
-                  course: false, shown: 0, step: 0, language: 'en', preferred: null };
-  // Where the student's choice of language is kept.
+                  course: false, shown: 0, step: 0, language: 'en', preferred: null,
+                  practice: false, record: '', fieldsKey: '', rows: [], posedAt: 0, checking: false };
+  // Where the student's choices of language and of practice are kept.
   const languageKey = 'compartica-language';
+  const practiceKey = 'compartica-practice';
 
   // The page's own words in its language, or another (the English text
   // where the catalogue has none), marked for the catalogues' template.
@@ -62,9 +68,7 @@ Module.compartica = (() => {
   // student's choice on this page, the course's learner preference and the
   // browser's languages; else English.
   function chooseLanguage(linked, preferred) {
-    let kept = null;
-    try { kept = localStorage.getItem(languageKey); } catch (error) { kept = null; }
-    const wanted = [linked, kept, preferred, ...(navigator.languages || [navigator.language])];
+    const wanted = [linked, remembered(languageKey), preferred, ...(navigator.languages || [navigator.language])];
     for (const code of wanted) {
       const primary = String(code || '').toLowerCase().split(/[-_]/)[0];
       if (Object.prototype.hasOwnProperty.call(pageCatalogues, primary)) return primary;
@@ -80,6 +84,7 @@ Module.compartica = (() => {
     set('update-text', N_('A new version of Compartica is ready.'));
     set('reload', N_('Load it'));
     set('language-label', N_('Language'));
+    set('practise-label', N_('Practise with your own answers'));
     set('unloaded', N_('Compartica could not load all of its parts. Reload the page; if it still ' +
                        'does not start, tell whoever looks after this site.'));
     set('offline', N_('Compartica could not load all of its parts: this device is offline. ' +
@@ -108,13 +113,33 @@ Module.compartica = (() => {
                                   { lang: code }));
     }
     choice.addEventListener('change', () => {
-      try { localStorage.setItem(languageKey, choice.value); } catch (error) { /* not kept */ }
+      remember(languageKey, choice.value);
       const hash = new URLSearchParams(window.location.hash.slice(1));
       if (hash.has('lang')) {
         hash.set('lang', choice.value);
         window.history.replaceState(null, '', `#${hash}`);
       }
       changeLanguage(choice.value);
+    });
+  }
+
+  function remembered(key) {
+    try { return localStorage.getItem(key); } catch (error) { return null; }
+  }
+  function remember(key, value) {
+    try { localStorage.setItem(key, value); } catch (error) { /* not kept */ }
+  }
+
+  // The choice of practice at the foot of the page, remembered; the same
+  // case then starts again, with or without the fields.
+  function offerPractice() {
+    const choice = document.getElementById('practise');
+    choice.checked = state.practice;
+    choice.addEventListener('change', () => {
+      remember(practiceKey, choice.checked ? 'on' : 'off');
+      state.practice = choice.checked;
+      state.record = '';
+      begin(Object.assign({}, state.begun, state.from, { resumed: true }));
     });
   }
 
@@ -138,7 +163,8 @@ Module.compartica = (() => {
     if (code === state.language) return;
     relabel(code);
     if (!document.getElementById('bar').hidden)
-      begin(Object.assign({}, state.begun, state.from, { resumed: true, step: state.step }));
+      begin(Object.assign({}, state.begun, state.from, { resumed: true, step: state.step,
+                                                         record: state.record }));
   }
 
   // What Qt reads from the same font: the average character width and the
@@ -318,6 +344,90 @@ Module.compartica = (() => {
       if (row.kind === 'button') bar.append(element);
       else bar.before(element);
     }
+    // Practice's fields, over the answer panel's place or below its text.
+    const answers = controls.find((row) => row.name === 'Picture3');
+    const fields = place(Object.assign(document.createElement('div'), { hidden: true }),
+                         Object.assign({}, answers, { name: 'practice' }));
+    bar.before(fields);
+  }
+
+  // A box of the core's practice layout, in the answer panel's pixels.
+  function placeIn(element, box) {
+    element.classList.add('placed');
+    ['left', 'top', 'width', 'height'].forEach((side, n) => element.style.setProperty(`--${side}`, box[n]));
+    return element;
+  }
+
+  // One field of practice: its label, the input with its unit, and the
+  // verdict of the last check, which the input's description names.
+  function fieldRow(field) {
+    const id = `answer${field.quantity + 1}`;
+    const input = Object.assign(document.createElement('input'), {
+      id, type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, maxLength: 24 });
+    input.setAttribute('aria-describedby', `${id}-verdict`);
+    input.addEventListener('input', () =>
+      call('compartica_type', null, ['number', 'string'], [field.quantity, input.value]));
+    input.addEventListener('keydown', (event) => {
+      if (event.key === 'Enter') checkAnswers();
+    });
+    const label = Object.assign(document.createElement('label'), { htmlFor: id });
+    const unit = Object.assign(document.createElement('span'), { className: 'unit' });
+    unit.setAttribute('aria-hidden', 'true');
+    const verdict = Object.assign(document.createElement('p'), { id: `${id}-verdict`, className: 'verdict' });
+    return { label, input, unit, verdict };
+  }
+
+  // Shows practice as the stage has it; a new question's fields are made
+  // afresh, and otherwise only their texts change, so typing goes on.
+  function showPractice(practice) {
+    const box = document.getElementById('practice');
+    state.record = practice.record || '';
+    if (!practice.fields) {
+      box.hidden = true;
+      box.replaceChildren();
+      state.fieldsKey = '';
+      return;
+    }
+    box.hidden = false;
+    const posed = practice.fields[0].editable;
+    const key = `${practice.question}${posed}${state.language}`;
+    if (key !== state.fieldsKey) {
+      state.fieldsKey = key;
+      state.rows = practice.fields.map(fieldRow);
+      const check = Object.assign(document.createElement('button'), { type: 'button', id: 'check' });
+      check.addEventListener('click', checkAnswers);
+      const summary = Object.assign(document.createElement('p'), { id: 'summary' });
+      box.replaceChildren(...state.rows.flatMap((row) => [row.label, row.input, row.unit, row.verdict]),
+                          check, summary);
+      if (posed) state.posedAt = performance.now();
+    }
+    practice.fields.forEach((field, n) => {
+      const row = state.rows[n];
+      placeIn(row.label, field.labelBox).textContent = field.label;
+      placeIn(row.input, field.fieldBox).setAttribute('aria-label', field.name);
+      if (row.input.value !== field.typed) row.input.value = field.typed;
+      row.input.readOnly = !field.editable;
+      placeIn(row.unit, field.unitBox).textContent = field.unit;
+      placeIn(row.verdict, field.verdictBox).textContent = field.verdict;
+      row.verdict.classList.toggle('right', field.right);
+    });
+    const check = document.getElementById('check');
+    placeIn(check, practice.checkBox).textContent = practice.checkCaption;
+    check.hidden = !practice.checkShown;
+    placeIn(document.getElementById('summary'), practice.summaryBox).textContent = practice.summary;
+  }
+
+  // Each value's first check, for a course's record, with the time since
+  // its question was posed (ms); and the score so far.
+  function reportChecks(practice) {
+    for (const first of practice.firstChecks || [])
+      emit('checked', Object.assign({ latency: performance.now() - state.posedAt }, first));
+    if ((practice.firstChecks || []).length) emit('score', { score: practice.score });
+  }
+
+  function checkAnswers() {
+    state.checking = true;
+    call('compartica_check', null);
   }
 
   // The window's layout where it fits whole, below what stands above it,
@@ -330,8 +440,8 @@ Module.compartica = (() => {
     root.classList.replace('flow', 'window') || root.classList.add('window');
     const above = document.getElementById('form1').getBoundingClientRect().top + window.scrollY;
     const height = Math.floor((window.innerHeight - above) / unit);
-    const fitted = call('compartica_fit', 'string', ['number', 'number'],
-                        [height, state.metrics.lineHeight]).split('\t').map(Number);
+    const fitted = call('compartica_fit', 'string', ['number', 'number', 'number'],
+                        [height, state.metrics.lineHeight, state.practice]).split('\t').map(Number);
     const wide = !window.matchMedia('print, (pointer: coarse)').matches && fitted.length > 1 &&
       window.innerWidth >= state.form.width * unit;
     root.classList.replace('window', wide ? 'window' : 'flow');
@@ -345,6 +455,7 @@ Module.compartica = (() => {
     };
     set('Picture1', questionsTop, questionsHeight);
     set('Picture3', answersTop, answersHeight);
+    set('practice', answersTop, answersHeight);
     set('end', endTop);
     set('foot', endTop + footGap);
   }
@@ -432,23 +543,29 @@ Module.compartica = (() => {
     }
     state.shown = report.shown;
     state.step = report.step;
+    showPractice(report.practice);
     state.controls.forEach((element, index) => {
       if (!shown(index)) return;
       element.hidden = false;
       element.classList.remove('leaving');
     });
-    const focus = state.controls.get(report.focus);
+    const firstField = report.practice.focusField && state.stepped && state.rows[0].input;
+    const focus = firstField || state.controls.get(report.focus);
     if (focus && document.activeElement !== focus) focus.focus({ preventScroll: true });
     state.controls.forEach((element, index) => {
       if (!shown(index) && !element.hidden) element.classList.add('leaving');
     });
     setTimeout(hideLeaving, leaveTime);
-    announce(report.spoken);
+    // A check is heard by its verdicts, a step by what it printed.
+    announce(state.checking ? state.rows.map((row) => row.verdict.textContent).join('\n')
+      : report.spoken);
+    state.checking = false;
     state.fresh.forEach(keepTogether);
     if (state.stepped) reveal(state.fresh);
     state.fresh.clear();
     state.stepped = false;
-    emit('step', Object.assign({ step: report.step }, state.from));
+    emit('step', Object.assign({ step: report.step, record: state.record }, state.from));
+    reportChecks(report.practice);
     if (report.complete && !state.complete) emit('complete');
     state.complete = report.complete;
   }
@@ -483,7 +600,8 @@ Module.compartica = (() => {
   function fromAddress() {
     const hash = new URLSearchParams(window.location.hash.slice(1));
     return { case: (hash.get('case') || '').replace(/[\s.,)/]+$/, ''), linked: hash.has('case'),
-             language: (hash.get('lang') || '').replace(/[\s.,)/]+$/, '') };
+             language: (hash.get('lang') || '').replace(/[\s.,)/]+$/, ''),
+             practice: hash.has('practice') || null };
   }
 
   // A new address in the tab: its case, in its language. One that names
@@ -498,13 +616,15 @@ Module.compartica = (() => {
       return;
     }
     if (language !== state.language) relabel(language);
+    if (from.practice) document.getElementById('practise').checked = state.practice = true;
     begin(from);
   }
 
-  // from: { draws, case, linked, resumed, course, step }, each optional:
-  // scripted draws, the case's name as its worksheet gives it (linked: it
-  // came by a link, and the page shows it; resumed: a course kept it), that
-  // the page runs in a course, and the step to go on to.
+  // from: { draws, case, linked, resumed, course, step, record }, each
+  // optional: scripted draws, the case's name as its worksheet gives it
+  // (linked: it came by a link, and the page shows it; resumed: a course
+  // kept it), that the page runs in a course, the step to go on to, and in
+  // practice what was typed and checked.
   function begin(from) {
     state.panels.forEach((panel, index) => clear(index));
     setStatus('');
@@ -515,10 +635,15 @@ Module.compartica = (() => {
                    linked: !!from.linked };
     state.begun = { draws: from.draws, course: from.course };
     state.complete = false;
+    state.fieldsKey = '';
+    root.classList.toggle('practising', state.practice);
+    if (state.metrics) chooseLayout();
     call('compartica_start', null,
-         ['number', 'number', 'string', 'string', 'number', 'number', 'number', 'number', 'string'],
+         ['number', 'number', 'string', 'string', 'number', 'number', 'number', 'number', 'string',
+          'number', 'string'],
          [state.metrics.columnWidth, state.metrics.lineHeight, from.draws || '', state.from.case,
-          state.from.linked, !!from.resumed, !!from.course, from.step || 0, state.language]);
+          state.from.linked, !!from.resumed, !!from.course, from.step || 0, state.language,
+          state.practice, String(from.record || '').slice(0, 500)]);
   }
 
   // A new build of the page has taken over from the one on screen (a
@@ -547,9 +672,13 @@ Module.compartica = (() => {
     emit('starting', from);
     state.course = !!from.course;
     state.preferred = from.learnerLanguage || null;
+    // A link's "practice" or a course's choice, else the student's.
+    state.practice = from.practice !== null && from.practice !== undefined ? !!from.practice
+      : remembered(practiceKey) === 'on';
     state.language = chooseLanguage(from.language, state.preferred);
     translatePage();
     offerLanguages();
+    offerPractice();
     const table = layoutTable();
     state.form = table.form;
     document.title = state.form.title;

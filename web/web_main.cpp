@@ -12,11 +12,13 @@
 #include "case/seeded_random_source.h"
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
+#include "core/practice_layout.h"
 #include "core/printed_panel.h"
 #include "core/worksheet.h"
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -33,10 +35,11 @@ EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
 });
 EM_JS(void, page_stage, (int shown, int focus, int step, int complete, const char* message,
-                         const char* restart, const char* spoken), {
+                         const char* restart, const char* spoken, const char* practice), {
     Module.compartica.stage({ shown, focus, step, complete: complete !== 0,
                               message: UTF8ToString(message), restart: UTF8ToString(restart),
-                              spoken: UTF8ToString(spoken) });
+                              spoken: UTF8ToString(spoken),
+                              practice: JSON.parse(UTF8ToString(practice)) });
 });
 EM_JS(void, page_case, (const char* ref, const char* label, const char* notice), {
     Module.compartica.caseShown(UTF8ToString(ref), UTF8ToString(label), UTF8ToString(notice));
@@ -68,6 +71,117 @@ private:
     int id_;
 };
 
+// Practice's stage as JSON for the page: each field with its places in the
+// answer panel (window layout), the Check button's, the summary, the score,
+// the record a course keeps, and the values checked for the first time.
+class Json {
+public:
+    Json& text(const char* key, const std::string& value) {
+        name(key);
+        json_ += '"';
+        for (const char c : value) {
+            if (c == '"' || c == '\\')
+                json_ += '\\';
+            if (static_cast<unsigned char>(c) < 0x20)
+                json_ += ' ';
+            else
+                json_ += c;
+        }
+        json_ += '"';
+        return *this;
+    }
+    Json& number(const char* key, int value) {
+        name(key);
+        json_ += std::to_string(value);
+        return *this;
+    }
+    Json& flag(const char* key, bool value) {
+        name(key);
+        json_ += value ? "true" : "false";
+        return *this;
+    }
+    Json& box(const char* key, const PixelRect& r) {
+        name(key);
+        json_ += '[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' +
+                 std::to_string(r.width) + ',' + std::to_string(r.height) + ']';
+        return *this;
+    }
+    Json& raw(const char* key, const std::string& json) {
+        name(key);
+        json_ += json;
+        return *this;
+    }
+    std::string object() const { return '{' + json_ + '}'; }
+
+private:
+    void name(const char* key) {
+        if (!json_.empty())
+            json_ += ',';
+        json_ += '"';
+        json_ += key;
+        json_ += "\":";
+    }
+    std::string json_;
+};
+
+std::string listOf(const std::vector<std::string>& objects) {
+    std::string list = "[";
+    for (const std::string& object : objects)
+        list += (list.size() > 1 ? "," : "") + object;
+    return list + ']';
+}
+
+std::string practiceJson(const Stage& stage, const Language& language, const std::string& record,
+                         int lineHeight) {
+    const PracticeStage& shown = stage.practice;
+    if (!shown.on || shown.fields.empty())
+        return "{}";
+    const int question = questionOf(shown.fields.front().quantity);
+    const PracticePlaces places =
+        practicePlaces(question, !shown.fields.front().editable, lineHeight);
+    std::vector<std::string> fields, checks;
+    for (std::size_t n = 0; n < shown.fields.size(); ++n) {
+        const PracticeField& field = shown.fields[n];
+        const PracticeRowPlaces& row = places.rows[n];
+        fields.push_back(Json()
+                             .number("quantity", static_cast<int>(field.quantity))
+                             .text("label", field.label)
+                             .text("unit", field.unit)
+                             .text("name", field.accessibleName)
+                             .text("typed", field.typed)
+                             .text("verdict", field.verdict)
+                             .flag("editable", field.editable)
+                             .flag("checked", field.checked)
+                             .flag("right", field.right)
+                             .box("labelBox", row.label)
+                             .box("fieldBox", row.field)
+                             .box("unitBox", row.unit)
+                             .box("verdictBox", row.verdict)
+                             .object());
+    }
+    for (const Interaction& check : shown.firstChecks)
+        checks.push_back(Json()
+                             .number("index", static_cast<int>(check.quantity))
+                             .text("id", interactionId(check.quantity))
+                             .text("response", check.response)
+                             .flag("correct", check.correct)
+                             .text("correctResponse", check.correctResponse)
+                             .object());
+    return Json()
+        .number("question", question)
+        .raw("fields", listOf(fields))
+        .flag("checkShown", shown.checkShown)
+        .text("checkCaption", checkCaption(language))
+        .box("checkBox", places.check)
+        .flag("focusField", shown.focusField)
+        .text("summary", shown.summary)
+        .box("summaryBox", places.summary)
+        .number("score", shown.score)
+        .text("record", record)
+        .raw("firstChecks", listOf(checks))
+        .object();
+}
+
 // The one exercise of the page.
 struct Page {
     Language language;
@@ -79,12 +193,14 @@ struct Page {
     PrintedPanel answers;
     Exercise exercise;
 
+    int lineHeight;
+
     Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight, bool course,
-         Language shownIn)
+         Language shownIn, bool practice)
         : language(shownIn), inCourse(course), random(std::move(source)),
           questions(questionText.metrics(columnWidth, lineHeight), questionText),
           answers(answerText.metrics(columnWidth, lineHeight), answerText),
-          exercise(*random, questions, answers, language) {
+          exercise(*random, questions, answers, language, practice), lineHeight(lineHeight) {
         exercise.onStage([this](const Stage& stage) { report(stage); });
     }
 
@@ -105,9 +221,11 @@ struct Page {
                                                    : endedMessage(language);
         const bool restarts = !message.empty() && !inCourse;
         const std::string spoken = questions.takeChange().added + '\n' + answers.takeChange().added;
+        const std::string practice =
+            practiceJson(stage, language, exercise.practiceRecord(), lineHeight);
         page_stage(shown, static_cast<int>(stage.focus), stage.step, stage.complete,
                    message.c_str(), restarts ? newPatientCaption(language).c_str() : "",
-                   spoken.c_str());
+                   spoken.c_str(), practice.c_str());
     }
 };
 
@@ -131,10 +249,13 @@ extern "C" {
 // came by a link (`linked`), the label it shows or, for a malformed one
 // from the page's address (not `resumed` from a course's record), the line
 // it shows instead. `course`: the page runs in a course. `lang`: the code
-// of the language the page shows.
+// of the language the page shows. `practice`: the student types each value
+// before its worked answer; `record`: what was typed and checked before,
+// as the stage's record gave it.
 EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws,
                                            const char* name, int linked, int resumed, int course,
-                                           int steps, const char* lang) {
+                                           int steps, const char* lang, int practice,
+                                           const char* record) {
     const Language language = Language::named(lang);
     std::unique_ptr<RandomSource> source;
     if (const auto listed = parseDraws(draws)) {
@@ -152,14 +273,26 @@ EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, cons
         if (!named)
             steps = 0;
     }
-    page =
-        std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0, language);
+    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0,
+                                  language, practice != 0);
     page->exercise.Form_Load();
+    page->exercise.restorePractice(record);
     page->exercise.stepOn(steps);
 }
 
 EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
     page->exercise.click(static_cast<Control>(control));
+}
+
+// Practice: the text of field `quantity` as typed, and a check of the
+// fields shown.
+EMSCRIPTEN_KEEPALIVE void compartica_type(int quantity, const char* text) {
+    if (quantity >= 0 && quantity < int(quantityCount))
+        page->exercise.type(static_cast<Quantity>(quantity), text);
+}
+
+EMSCRIPTEN_KEEPALIVE void compartica_check() {
+    page->exercise.check();
 }
 
 // The layout table with the captions and names in the language `lang`.
@@ -169,9 +302,14 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_layout(const char* lang) {
 
 // The window's layout in a viewport `height` pixels tall at full size:
 // "height, question panel top and height, answer panel top and height, end
-// top", tab-separated, or empty where the layout cannot fit.
-EMSCRIPTEN_KEEPALIVE const char* compartica_fit(int height, int lineHeight) {
-    static const ExerciseReach reach = exerciseReach();
+// top", tab-separated, or empty where the layout cannot fit. In practice
+// the answer panel keeps room for the fields.
+EMSCRIPTEN_KEEPALIVE const char* compartica_fit(int height, int lineHeight, int practice) {
+    static const ExerciseReach plain = exerciseReach();
+    ExerciseReach reach = plain;
+    if (practice)
+        reach.answerLines = std::max(reach.answerLines,
+                                     (practiceHeight(lineHeight) + lineHeight - 1) / lineHeight);
     const auto fitted = fitToHeight(height, lineHeight, reach);
     if (!fitted)
         return handOver("");

@@ -5,6 +5,7 @@
 #include "core/exercise_texts.h"
 #include "core/ink.h"
 #include "window/pixel_panel.h"
+#include "window/practice_panel.h"
 #include "window/window_font.h"
 
 #include <QApplication>
@@ -55,10 +56,11 @@ QPalette lightPalette() {
 
 } // namespace
 
-Form1::Form1(RandomSource& random, Language language, double scale, QWidget* parent)
+Form1::Form1(RandomSource& random, Language language, double scale, bool practice,
+             QWidget* parent)
     : QWidget(parent), Picture1(new PixelPanel(questionInk())), Picture3(new PixelPanel(Qt::red)),
-      language_(language), exercise_(random, Picture1->panel(), Picture3->panel(), language),
-      scale_(scale) {
+      language_(language),
+      exercise_(random, Picture1->panel(), Picture3->panel(), language, practice), scale_(scale) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(formCaption));
     // From a pixmap: a file name would send QIcon looking for icon plugins.
@@ -68,6 +70,8 @@ Form1::Form1(RandomSource& random, Language language, double scale, QWidget* par
     paintWhite(this);
     resize(toPixels(restoredWidth, scale), toPixels(restoredHeight, scale));
     createControls();
+    if (practice)
+        createPractice();
     setFocusOrder();
     mirror(exercise_.stage());
     exercise_.onStage([this](const Stage& stage) { mirror(stage); });
@@ -84,6 +88,16 @@ void Form1::createControls() {
         control->setVisible(row->visibleAtStart);
         controls_[static_cast<std::size_t>(row->control)] = control;
     }
+}
+
+// Practice's fields lie over the answer panel, in the window's palette.
+void Form1::createPractice() {
+    practice_ = new PracticePanel(language_, Picture3);
+    practice_->setPalette(lightPalette());
+    practice_->setFont(font());
+    connect(practice_, &PracticePanel::typed, this,
+            [this](Quantity quantity, const std::string& text) { exercise_.type(quantity, text); });
+    connect(practice_, &PracticePanel::checkPressed, this, [this] { exercise_.check(); });
 }
 
 QWidget* Form1::createControl(const ControlLayout& row) {
@@ -169,7 +183,11 @@ void Form1::mirror(const Stage& stage) {
     for (const ControlLayout& row : formLayout)
         if (stage.isVisible(row.control))
             widget(row.control)->show();
-    QWidget* focus = widget(stage.focus);
+    if (practice_)
+        practice_->mirror(stage.practice);
+    QWidget* focus = practice_ && stage.practice.focusField && practice_->isVisible()
+                         ? practice_->firstField()
+                         : widget(stage.focus);
     if (focus->isVisible() && !focus->hasFocus())
         focus->setFocus();
     for (const ControlLayout& row : formLayout)
@@ -203,6 +221,8 @@ void Form1::applyZoom(qreal zoom) {
     }
     Picture1->setZoom(zoom);
     Picture3->setZoom(zoom);
+    if (practice_)
+        practice_->setZoom(zoom);
     const QPixmap emblem(QStringLiteral(":/art/emblem.png"));
     const qreal ratio = devicePixelRatioF();
     QPixmap shown =

@@ -10,12 +10,15 @@
 #include <array>
 
 class PixelPanel;
+class PracticePanel;
 class QLabel;
 class QPushButton;
 
-// The exercise window, in the language given: the question panel, the answer panel, the emblem and
-// the column of answer buttons, laid out once from the layout table; the
-// exercise core decides what each click prints and which buttons show.
+// The exercise window, in the language given: the question panel, the
+// answer panel, the emblem and the column of answer buttons, laid out once
+// from the layout table; the exercise core decides what each click prints
+// and which buttons show. In practice the answer panel also holds the
+// fields the student types each value into.
 // Where the screen is smaller than the layout, the whole layout is drawn
 // smaller to fit (zoomToFit), and at a scale below 1 it is drawn that much
 // smaller again. The window tells when the exercise is over; whoever shows
@@ -25,12 +28,11 @@ class Form1 final : public QWidget {
 
 public:
     explicit Form1(RandomSource& random, Language language = {}, double scale = 1.0,
-                   QWidget* parent = nullptr);
+                   bool practice = false, QWidget* parent = nullptr);
 
     // Invents the patient and prints the case and question 1.
     void Form_Load();
 
-    const CaseState& caseState() const { return exercise_.caseState(); }
     // The fraction of its size the layout is drawn at.
     qreal zoom() const { return zoom_; }
 
@@ -46,6 +48,7 @@ protected:
 
 private:
     void createControls();
+    void createPractice();
     QWidget* createControl(const ControlLayout& row);
     QPushButton* createButton(const ControlLayout& row);
     void setFocusOrder();
@@ -57,6 +60,7 @@ private:
     PixelPanel* Picture1 = nullptr;
     PixelPanel* Picture3 = nullptr;
     QLabel* Picture2 = nullptr;
+    PracticePanel* practice_ = nullptr;
     Language language_;
     Exercise exercise_;
     double scale_;
