@@ -14,7 +14,7 @@ namespace {
 
 constexpr int indent = 28; // where the printed text's column 5 starts
 constexpr int rowHeight = 24;
-constexpr int labelWidth = 230;
+constexpr int labelWidth = 280;
 constexpr int fieldWidth = 90;
 constexpr int unitWidth = 24;
 constexpr int gap = 4;

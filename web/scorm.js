@@ -6,8 +6,12 @@
 // completed once answer 4 has been shown, keeps the case and the step
 // reached so that a resumed attempt shows the same patient at the same
 // step, and records the session time. The learner's language, where the
-// LMS knows it, is the page's unless the learner chose another there. The package's page loads it with
-// data-scorm="1.2" or "2004". Without an API it does nothing; an LMS that
+// LMS knows it, is the page's unless the learner chose another there. With
+// data-practice="on" the student types each value before its worked answer,
+// and the LMS gets a score (the share of the seven values right at their
+// first check, 0 to 100) and one interaction a value; there is no mastery
+// score, so no LMS marks the attempt failed. The package's page loads it
+// with data-scorm="1.2" or "2004". Without an API it does nothing; an LMS that
 // refuses or errs never stops the exercise, and nothing of it is shown.
 // A status is never lowered, and a value the LMS refused is offered again
 // with every later record until it is taken. Steps are recorded after the
@@ -18,13 +22,16 @@
              commit: 'LMSCommit', finish: 'LMSFinish', error: 'LMSGetLastError',
              status: 'cmi.core.lesson_status', entry: 'cmi.core.entry', exit: 'cmi.core.exit',
              time: 'cmi.core.session_time', done: ['completed', 'passed'], normal: '',
-             language: 'cmi.student_preference.language' },
+             language: 'cmi.student_preference.language', score: 'cmi.core.score',
+             response: 'student_response', wrong: 'wrong' },
     2004: { api: 'API_1484_11', initialize: 'Initialize', get: 'GetValue', set: 'SetValue',
             commit: 'Commit', finish: 'Terminate', error: 'GetLastError',
             status: 'cmi.completion_status', entry: 'cmi.entry', exit: 'cmi.exit',
             time: 'cmi.session_time', done: ['completed'], normal: 'normal',
-            language: 'cmi.learner_preference.language' },
+            language: 'cmi.learner_preference.language', score: 'cmi.score',
+            response: 'learner_response', wrong: 'incorrect' },
   }[document.currentScript.dataset.scorm];
+  const practising = document.currentScript.dataset.practice === 'on';
   // A clock that a change of the computer's time does not move.
   const started = performance.now();
 
@@ -53,9 +60,10 @@
     }
   }
 
-  // 1.2: HHHH:MM:SS.SS; 2004: an ISO 8601 duration, PT#H#M#S.
-  function sessionTime() {
-    const centiseconds = Math.max(0, Math.round((performance.now() - started) / 10));
+  // A time span (ms) as the LMS takes it. 1.2: HHHH:MM:SS.SS; 2004: an
+  // ISO 8601 duration, PT#H#M#S.
+  function timespan(milliseconds) {
+    const centiseconds = Math.max(0, Math.round(milliseconds / 10));
     const [hours, minutes, seconds] = [360000, 6000, 100].map((unit, i, units) =>
       Math.floor((centiseconds % (units[i - 1] || Infinity)) / unit));
     const fraction = String(centiseconds % 100).padStart(2, '0');
@@ -65,6 +73,7 @@
     }
     return `PT${hours}H${minutes}M${seconds}.${fraction}S`;
   }
+  const sessionTime = () => timespan(performance.now() - started);
 
   // The case and step the attempt was left at, as the page last saved them.
   function keptCase() {
@@ -114,15 +123,35 @@
 
   const language = call(calls.get, calls.language);
   window.addEventListener('compartica:starting', (event) => {
-    event.detail.course = true;
+    Object.assign(event.detail, { course: true, practice: practising });
     if (language) event.detail.learnerLanguage = language;
     if (kept && typeof kept.case === 'string' && Number.isInteger(kept.step))
       Object.assign(event.detail, { case: kept.case, linked: !!kept.linked, resumed: true,
-                                    step: kept.step });
+                                    step: kept.step, record: String(kept.practice || '') });
   });
+  // The suspend data: the case, the step and, in practice, what was typed
+  // and checked (a short line, well within 1.2's 4096 characters).
   window.addEventListener('compartica:step', (event) => {
-    const { case: name, linked, step } = event.detail;
-    recordLater({ 'cmi.suspend_data': JSON.stringify({ case: name, linked, step }) });
+    const { case: name, linked, step, record: typed } = event.detail;
+    const kept = practising ? { case: name, linked, step, practice: typed } : { case: name, linked, step };
+    recordLater({ 'cmi.suspend_data': JSON.stringify(kept) });
+  });
+  // Each value's first check is the next interaction, after any a resumed
+  // attempt already holds.
+  let interactions = Number(call(calls.get, 'cmi.interactions._count')) || 0;
+  window.addEventListener('compartica:checked', (event) => {
+    const { id, response, correct, correctResponse, latency } = event.detail;
+    const at = `cmi.interactions.${interactions++}`;
+    const pattern = calls.api === 'API' ? correctResponse : `${correctResponse}[:]${correctResponse}`;
+    recordLater({ [`${at}.id`]: id, [`${at}.type`]: 'numeric', [`${at}.${calls.response}`]: response,
+                  [`${at}.result`]: correct ? 'correct' : calls.wrong,
+                  [`${at}.correct_responses.0.pattern`]: pattern, [`${at}.latency`]: timespan(latency) });
+  });
+  window.addEventListener('compartica:score', (event) => {
+    const { score } = event.detail;
+    const scaled = calls.api === 'API' ? {} : { [`${calls.score}.scaled`]: String(score / 100) };
+    recordLater(Object.assign({ [`${calls.score}.min`]: '0', [`${calls.score}.max`]: '100',
+                                [`${calls.score}.raw`]: String(score) }, scaled));
   });
   window.addEventListener('compartica:complete', () => recordLater({ [calls.status]: 'completed' }));
   // "end" finishes the attempt; leaving the page in any other way

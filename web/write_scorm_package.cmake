@@ -3,13 +3,23 @@
 # Makes a SCORM package of the site: the site's files with the course
 # adapter, which the page loads for this SCORM version, a service worker
 # for those files, and imsmanifest.xml listing them all, zipped as
-# compartica-scorm<12|2004>-<version>.zip.
+# compartica-scorm<12|2004>-<version>.zip, where the student types each
+# answer and the LMS records a score, or with -DPLAIN=ON as
+# compartica-scorm<12|2004>-plain-<version>.zip, the worked answers alone.
 # The zip is written by write_zip.py, so that the same site makes the same
 # bytes.
 # Usage: cmake -DSITE=site -DOUT=folder -DSCORM=1.2|2004 -DVERSION=x.y.z -DNAME=...
 #              -DDESCRIPTION=... -DWEB=web-source-folder -DPYTHON=python3
 #              "-DLATER=files;the;page;loads;later" -P write_scorm_package.cmake
 string(REPLACE "." "" short ${SCORM})
+if(PLAIN)
+  set(short ${short}-plain)
+  set(practice "")
+  set(TITLE "${NAME}: worked answers")
+else()
+  set(practice " data-practice=\"on\"")
+  set(TITLE "${NAME}: practice")
+endif()
 set(package ${OUT}/scorm${short})
 file(REMOVE_RECURSE ${package})
 file(COPY ${SITE}/ ${WEB}/scorm.js DESTINATION ${package})
@@ -21,8 +31,8 @@ string(FIND "${page}" "${place}" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "index.html has no \"${place}\": the package would record nothing")
 endif()
-string(REPLACE "${place}" "<script src=\"scorm.js\" data-scorm=\"${SCORM}\"></script>" page
-       "${page}")
+string(REPLACE "${place}" "<script src=\"scorm.js\" data-scorm=\"${SCORM}\"${practice}></script>"
+       page "${page}")
 file(WRITE ${package}/index.html "${page}")
 
 set(SITE ${package})
@@ -36,6 +46,9 @@ foreach(name ${names})
   string(APPEND files "      <file href=\"${name}\"/>\n")
 endforeach()
 set(identifier "org.compartica.Compartica-${VERSION}")
+if(PLAIN)
+  string(APPEND identifier "-plain")
+endif()
 configure_file(${WEB}/imsmanifest-${SCORM}.xml.in ${package}/imsmanifest.xml @ONLY)
 
 set(zip ${OUT}/compartica-scorm${short}-${VERSION}.zip)
