@@ -288,6 +288,13 @@ struct WorkedRun {
     Exercise exercise;
 };
 
+CaseState workedExampleCase() {
+    ListedRandomSource random(workedExampleDraws());
+    CaseState state;
+    makecase(state, random);
+    return state;
+}
+
 std::string shownButtons(const Exercise& exercise) {
     std::string names;
     for (std::size_t i = 0; i <= static_cast<std::size_t>(Control::end); ++i)
@@ -390,6 +397,121 @@ void slotsFiveAndSix() {
 // of 0 divides by a total body water of 0 in makecase; an enormous one
 // leaves concentrations that truncate to 0, and answer 1 divides by that.
 // The message names the step.
+// Typed values checked against the worked example (exact values: total
+// body water 50 / 1.15 = 43.478, 57.74 % of 75.3 kg; extracellular fluid
+// 50 / 2.07 = 24.155, 55.56 %; plasma 50 / 17.85 = 2.8011, 6.443 %; blood
+// 2.8011 / 0.55 = 5.0930) and a case whose printed plasma percentage
+// (3.06 / 61.72 -> 4.9) lies more than 1 % below its exact 4.969.
+void typedAnswers() {
+    using Q = Quantity;
+    using F = Finding;
+    CaseState small = workedExampleCase();
+    small.antipyrineconc = 0.81f;
+    small.evansblueconc = 16.3f;
+    struct Row {
+        const char* name;
+        Q quantity;
+        const char* typed;
+        std::vector<std::pair<Q, const char*>> earlier;
+        F finding;
+        int question = 0;
+        bool smallCase = false;
+    };
+    const Row rows[] = {
+        {"the program's value", Q::totalbodywater, "43.47", {}, F::right},
+        {"rounded rightly", Q::totalbodywater, "43.48", {}, F::right},
+        {"decimal comma, unit, spaces", Q::totalbodywater, " 43,5 L ", {}, F::right},
+        {"1 % in", Q::totalbodywater, "43.9", {}, F::right},
+        {"1 % out", Q::totalbodywater, "44", {}, F::notQuite},
+        {"millilitres", Q::totalbodywater, "43478", {}, F::millilitres},
+        {"another value", Q::ecfvolume, "43.47", {}, F::otherValue, 1},
+        {"fraction", Q::tbwpercent, "0.577", {}, F::fraction},
+        {"upside down", Q::tbwpercent, "173.2", {}, F::upsideDown},
+        {"upside down, no 100", Q::tbwpercent, "1.73", {}, F::upsideDown},
+        {"from a wrong water", Q::tbwpercent, "53.1", {{Q::totalbodywater, "40"}}, F::consistent, 1},
+        {"from a right water", Q::tbwpercent, "53.1", {{Q::totalbodywater, "43.5"}}, F::notQuite},
+        {"ECF % from a wrong water", Q::ecfpercent, "60.4", {{Q::totalbodywater, "40"}},
+         F::consistent, 1},
+        {"ECF % from a wrong ECF", Q::ecfpercent, "57.5", {{Q::ecfvolume, "25"}}, F::consistent, 2},
+        {"printed, more than 1 % out", Q::plasmapercent, "4,9", {}, F::right, 0, true},
+        {"1.2 % out, not printed", Q::plasmapercent, "4.91", {}, F::notQuite, 0, true},
+        {"blood", Q::bloodvolume, "5.09", {}, F::right},
+        {"blood in mL", Q::bloodvolume, "5093", {}, F::millilitres},
+        {"x (1 - haematocrit)", Q::bloodvolume, "1.54", {}, F::timesPlasma},
+        {"/ haematocrit", Q::bloodvolume, "6.22", {}, F::overCells},
+        {"plasma for blood", Q::bloodvolume, "2.8", {}, F::otherValue, 3},
+        {"from a wrong plasma", Q::bloodvolume, "5.45", {{Q::plasmavolume, "3"}}, F::consistent, 3},
+    };
+    const CaseState worked = workedExampleCase();
+    for (const Row& row : rows) {
+        TypedValues typed;
+        for (const auto& [quantity, text] : row.earlier)
+            typed[std::size_t(quantity)] = readTypedNumber(text, quantity);
+        const auto value = readTypedNumber(row.typed, row.quantity);
+        CHECK_EQ(value.has_value(), true, std::string(row.name) + ": read");
+        const Verdict verdict =
+            checkTyped(row.smallCase ? small : worked, row.quantity, value.value_or(0), typed);
+        CHECK_EQ(int(verdict.finding), int(row.finding), row.name);
+        CHECK_EQ(verdict.question, row.question, std::string(row.name) + ": question");
+    }
+    for (const char* unreadable : {"", "4 3", "1,234.5", "abc", "5 %"})
+        CHECK_EQ(readTypedNumber(unreadable, Q::totalbodywater).has_value(), false, unreadable);
+}
+
+// Practice through the exercise: the fields while a question is posed,
+// the first check kept for the score, what the worked answer checks, and
+// the record a course keeps bringing back the same.
+void practice() {
+    WorkedRun run(Language::named("de"));
+    Exercise plain(run.random, run.questions, run.answers);
+    CHECK_EQ(plain.stage().practice.on, false, "off unless asked");
+    Exercise exercise(run.random, run.questions, run.answers, Language::named("de"), true);
+    std::vector<Interaction> checks;
+    exercise.onStage([&](const Stage& stage) {
+        checks.insert(checks.end(), stage.practice.firstChecks.begin(),
+                      stage.practice.firstChecks.end());
+    });
+    exercise.Form_Load();
+    const PracticeStage& shown = exercise.stage().practice;
+    CHECK_EQ(exercise.stage().isVisible(Control::Picture3) && shown.checkShown &&
+                 shown.fields.size() == 2 && shown.fields[0].editable,
+             true, "question 1 posed: two fields and Check in the answer panel");
+    exercise.check();
+    CHECK_EQ(shown.fields[0].verdict, std::string("Geben Sie zuerst Ihre Antwort ein."), "empty");
+    exercise.type(Quantity::totalbodywater, "43,5");
+    exercise.type(Quantity::tbwpercent, "0,577");
+    exercise.type(Quantity::ecfvolume, "24"); // not asked yet: not taken
+    exercise.check();
+    exercise.type(Quantity::tbwpercent, "57,7");
+    exercise.check();
+    CHECK_EQ(shown.fields[1].right, true, "corrected");
+    exercise.click(Control::seeanswer1);
+    CHECK_EQ(shown.fields[0].verdict, std::string("Richtig. Die Antwort: 43,47 L"), "shown");
+    exercise.click(Control::hideanswer1);
+    CHECK_EQ(shown.fields[0].typed.empty() && shown.focusField, true, "question 2's own fields");
+    exercise.type(Quantity::ecfpercent, "55.5");
+    exercise.click(Control::seeanswer2); // checks what was typed
+    CHECK_EQ(checks.size(), std::size_t(3), "one record a value, at its first check");
+    const Interaction expected[] = {{Quantity::totalbodywater, "43.5", true, "43.47"},
+                                    {Quantity::tbwpercent, "0.577", false, "57.7"},
+                                    {Quantity::ecfpercent, "55.5", true, "55.5"}};
+    for (std::size_t n = 0; n < checks.size() && n < std::size(expected); ++n)
+        CHECK_EQ(checks[n].quantity == expected[n].quantity &&
+                     checks[n].response == expected[n].response &&
+                     checks[n].correct == expected[n].correct &&
+                     checks[n].correctResponse == expected[n].correctResponse,
+                 true, "interaction " + std::to_string(n));
+    exercise.stepOn(5);
+    CHECK_EQ(exercise.stage().practice.summary,
+             std::string("Beim ersten Prüfen richtig: 2 von 7 Werten."), "summary");
+    CHECK_EQ(exercise.stage().practice.score, 29, "2 of 7");
+
+    Practice kept;
+    kept.restore(workedExampleCase(), exercise.practiceRecord());
+    CHECK_EQ(kept.record(), exercise.practiceRecord(), "the record brings back the same");
+    CHECK_EQ(kept.rightAtFirst(), 2, "and the same first checks");
+}
+
 void faultsStopTheExercise() {
     struct {
         const char* step;
@@ -583,6 +705,8 @@ int main(int argc, char** argv) {
     workedExampleSequence();
     slotsFiveAndSix();
     faultsStopTheExercise();
+    typedAnswers();
+    practice();
     worksheet();
     fittedLayouts();
     environmentLanguage();
