@@ -185,10 +185,10 @@ void Form1::mirror(const Stage& stage) {
             widget(row.control)->show();
     if (practice_)
         practice_->mirror(stage.practice);
-    QWidget* focus = practice_ && stage.practice.focusField && practice_->isVisible()
+    QWidget* focus = practice_ && stage.practice.focusField && practice_->isVisibleTo(this)
                          ? practice_->firstField()
                          : widget(stage.focus);
-    if (focus->isVisible() && !focus->hasFocus())
+    if (focus->isVisibleTo(this) && !focus->hasFocus())
         focus->setFocus();
     for (const ControlLayout& row : formLayout)
         if (!stage.isVisible(row.control))

@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real program as a screen reader sees it, through the AT-SPI tree, in
-English and, asked for by the environment, in German.
+English and, asked for by the environment, in German; and with --practice,
+typed into with xdotool, its verdicts as a screen reader reads them.
 
 Usage: tst_atspi.py PATH-TO-COMPARTICA (inside atspi_session.sh)
 """
@@ -70,7 +71,50 @@ LANGUAGES = [
 def main():
     for language in LANGUAGES:
         walk(*language)
+    practise()
     print("atspi: passed")
+
+
+def keys(*arguments):
+    subprocess.run(["xdotool", *arguments], check=True)
+
+
+def practise():
+    """Two slips typed for question 1 (millilitres, a fraction for a
+    percentage), checked with Return: each field's description names its
+    slip; after "See answer 1" it gives the program's value."""
+    program = subprocess.Popen([sys.argv[1], "--practice"], env=dict(os.environ, LANGUAGE="en"))
+    try:
+        app = wait_for(application, "application named compartica on the AT-SPI bus")
+        questions = wait_for(lambda: named(app, "Case and questions", pyatspi.ROLE_LABEL),
+                             "question panel")
+        case = text_of(questions)
+        weight = float(re.search(r"weighs\s+([\d.]+)", case).group(1))
+        antipyrine = float(re.search(r"antipyrine =\s+([\d.]+)", case).group(1))
+        field = lambda name: wait_for(lambda: pyatspi.findDescendant(
+            app, lambda a: a.name == name and a.getRole() != pyatspi.ROLE_LABEL), "field " + name)
+        water, percent = field("Total body water, in litres"), field("Percentage of body weight")
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                 str(program.pid)], capture_output=True, text=True, check=True)
+        keys("windowfocus", "--sync", window.stdout.split()[0])
+        pump(0.5)
+        keys("type", "--delay", "30", str(round(50000 / antipyrine)))
+        keys("key", "Tab")
+        keys("type", "--delay", "30", "%.4f" % (50 / antipyrine / weight))
+        keys("key", "Return")
+        for accessible, slip in ((water, "Check the units"), (percent, "This is a fraction")):
+            wait_for(lambda: True if accessible.description.startswith(slip) else None,
+                     f"verdict \"{slip}\" (has {accessible.description!r})")
+        print("ok: practice: typed with xdotool, Return checks; each field's verdict names "
+              "its slip")
+        see = named(app, "See answer 1", pyatspi.ROLE_PUSH_BUTTON).queryAction()
+        see.doAction(0)
+        wait_for(lambda: True if water.description.startswith("The answer: ") else None,
+                 "the worked value beside the field")
+        print(f"ok: practice: after See answer 1 the field reads {water.description!r}")
+    finally:
+        program.terminate()
+        program.wait(timeout=5)
 
 
 def walk(code, questions_name, answers_name, see_name, case_start, answer_start, number):
