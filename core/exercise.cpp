@@ -112,7 +112,9 @@ void Exercise::check() {
         return;
     stage_.practice.firstChecks = practice_.check(state_, question);
     showPractice(false);
+    stage_.practice.checking = true;
     reportStage();
+    stage_.practice.checking = false;
 }
 
 // The click handler of each button, in the order of Control (checked by the

@@ -23,6 +23,8 @@ struct PracticeStage {
     // A question has just been posed: its first field takes the keyboard
     // focus in place of the button that leads on.
     bool focusField = false;
+    // The step is a check: the keyboard focus stays where the student is.
+    bool checking = false;
     std::string summary;
     int score = 0; // 0 to 100: the share of the seven values right at their first check
     std::vector<Interaction> firstChecks; // made by this step

@@ -368,7 +368,9 @@ Module.compartica = (() => {
     input.addEventListener('input', () =>
       call('compartica_type', null, ['number', 'string'], [field.quantity, input.value]));
     input.addEventListener('keydown', (event) => {
-      if (event.key === 'Enter') checkAnswers();
+      if (event.key !== 'Enter') return;
+      event.preventDefault();
+      checkAnswers();
     });
     const label = Object.assign(document.createElement('label'), { htmlFor: id });
     const unit = Object.assign(document.createElement('span'), { className: 'unit' });
@@ -551,7 +553,8 @@ Module.compartica = (() => {
     });
     const firstField = report.practice.focusField && state.stepped && state.rows[0].input;
     const focus = firstField || state.controls.get(report.focus);
-    if (focus && document.activeElement !== focus) focus.focus({ preventScroll: true });
+    if (focus && document.activeElement !== focus && !report.practice.checking)
+      focus.focus({ preventScroll: true });
     state.controls.forEach((element, index) => {
       if (!shown(index) && !element.hidden) element.classList.add('leaving');
     });

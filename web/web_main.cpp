@@ -174,6 +174,7 @@ std::string practiceJson(const Stage& stage, const Language& language, const std
         .text("checkCaption", checkCaption(language))
         .box("checkBox", places.check)
         .flag("focusField", shown.focusField)
+        .flag("checking", shown.checking)
         .text("summary", shown.summary)
         .box("summaryBox", places.summary)
         .number("score", shown.score)

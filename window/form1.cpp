@@ -188,7 +188,7 @@ void Form1::mirror(const Stage& stage) {
     QWidget* focus = practice_ && stage.practice.focusField && practice_->isVisibleTo(this)
                          ? practice_->firstField()
                          : widget(stage.focus);
-    if (focus->isVisibleTo(this) && !focus->hasFocus())
+    if (focus->isVisibleTo(this) && !focus->hasFocus() && !stage.practice.checking)
         focus->setFocus();
     for (const ControlLayout& row : formLayout)
         if (!stage.isVisible(row.control))

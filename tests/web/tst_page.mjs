@@ -515,6 +515,25 @@ try {
   const label = await page.$eval('#case-label', (element) => element.textContent);
   [lang] = await shownIn();
   check(lang === 'es' && label === 'Caso 2, semilla 4242-2', `#case=4242-2&lang=es: "${label}"`);
+  // Practice by the link, in Spanish: a decimal comma and Enter, the slip
+  // named in Spanish; the choice on the page is remembered.
+  const fields = () => page.$$eval('#practice:not([hidden]) input', (inputs) => inputs.length);
+  await page.goto(`${base}#lang=es&practice`);
+  await page.reload(); // the worked example, drawn afresh
+  await drawn();
+  await page.type('#answer2', '0,577');
+  await page.keyboard.press('Enter');
+  const slip = await page.$eval('#answer2-verdict', (verdict) => verdict.textContent);
+  check(slip === 'Esto es una fracción: como porcentaje es 100 veces mayor.', `#practice&lang=es: "${slip}"`);
+  await checkAxe(page, 'practice, a slip named');
+  await page.click('#practise');
+  await page.goto(base);
+  await drawn();
+  const off = await fields();
+  await page.click('#practise');
+  await page.reload();
+  await drawn();
+  check(off === 0 && await fields() === 2, `the choice of practice is kept (fields: ${off}, then 2)`);
   await page.evaluate(() => localStorage.clear());
   await page.close();
 
