@@ -388,6 +388,7 @@ Module.compartica = (() => {
       box.hidden = true;
       box.replaceChildren();
       state.fieldsKey = '';
+      state.rows = [];
       return;
     }
     box.hidden = false;
@@ -425,6 +426,13 @@ Module.compartica = (() => {
     for (const first of practice.firstChecks || [])
       emit('checked', Object.assign({ latency: performance.now() - state.posedAt }, first));
     if ((practice.firstChecks || []).length) emit('score', { score: practice.score });
+  }
+
+  // What a step or a check leaves to read in practice: each field's label
+  // and verdict, and the Check button while it shows.
+  function practiceShown() {
+    const check = document.getElementById('check');
+    return state.rows.flatMap((row) => [row.label, row.verdict]).concat(check && !check.hidden ? [check] : []);
   }
 
   function checkAnswers() {
@@ -559,12 +567,13 @@ Module.compartica = (() => {
       if (!shown(index) && !element.hidden) element.classList.add('leaving');
     });
     setTimeout(hideLeaving, leaveTime);
-    // A check is heard by its verdicts, a step by what it printed.
+    // A check is heard by its verdicts, a step by what it printed (and, in
+    // practice after answer 4, the summary).
     announce(state.checking ? state.rows.map((row) => row.verdict.textContent).join('\n')
-      : report.spoken);
-    state.checking = false;
+      : `${report.spoken}\n${report.practice.summary || ''}`);
     state.fresh.forEach(keepTogether);
-    if (state.stepped) reveal(state.fresh);
+    if (state.stepped || state.checking) reveal([...state.fresh, ...practiceShown()]);
+    state.checking = false;
     state.fresh.clear();
     state.stepped = false;
     emit('step', Object.assign({ step: report.step, record: state.record }, state.from));

@@ -4,6 +4,7 @@
 #include "core/exercise_texts.h"
 #include "core/form_layout.h"
 #include "core/ink.h"
+#include "core/practice_layout.h"
 #include "core/print_layout.h"
 #include "support/worked_example_window.h"
 #include "window/form1.h"
@@ -365,6 +366,42 @@ void TestLayout::captionsFitTheirButtons() {
                                                .arg(width)
                                                .arg(room)));
     }
+
+    // Practice's texts in their places, with the widest case's values: each
+    // label, every verdict a check can give, the worked value beside a
+    // field, the summary and the Check button's caption.
+    const QFontMetrics metrics(windowFont());
+    const CaseState state = widestCase(Sex::man);
+    QStringList overflows;
+    const auto fit = [&](const std::string& text, int room) {
+        const QString shown = QString::fromStdString(text);
+        if (metrics.horizontalAdvance(shown) > room)
+            overflows << QStringLiteral("\"%1\" %2 px of %3")
+                             .arg(shown)
+                             .arg(metrics.horizontalAdvance(shown))
+                             .arg(room);
+    };
+    for (int question = 1; question <= 4; ++question)
+        for (const bool shown : {false, true}) {
+            const PracticePlaces places = practicePlaces(question, shown, metrics.height());
+            const std::vector<Quantity> asked = quantitiesOf(question);
+            for (std::size_t n = 0; n < asked.size(); ++n) {
+                const int room = places.rows[n].verdict.width;
+                fit(fieldLabel(shownIn, asked[n]), places.rows[n].label.width);
+                if (shown)
+                    fit(shownAnswerMessage(shownIn, state, asked[n], Verdict{Finding::consistent, 4}),
+                        room);
+                for (int finding = 0; !shown && finding <= int(Finding::notQuite); ++finding)
+                    for (std::size_t other = 0; other < quantityCount; ++other)
+                        fit(verdictMessage(shownIn, asked[n],
+                                           {Finding(finding), 4, Quantity(other)}),
+                            room);
+            }
+            fit(Practice().summary(shownIn), places.summary.width);
+            fit(checkCaption(shownIn), places.check.width - 2 * form_->style()->pixelMetric(
+                                                                    QStyle::PM_ButtonMargin));
+        }
+    QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join('\n')));
 }
 
 void TestLayout::emblemShowsItsTopLeftCorner() {
