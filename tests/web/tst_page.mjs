@@ -730,7 +730,17 @@ try {
           score.max === '100' && (version === '1.2' || score.scaled === '0.57') && !lmsErrors.length,
           `SCORM ${version} practice: score ${JSON.stringify(score)} and ${stored.length} interactions`,
           `${JSON.stringify(stored)}\n${JSON.stringify(want)}\n${lmsErrors.join('\n')}`);
+    const data = (await course.record())[3];
     await course.close();
+    // Resumed, the attempt shows what was typed and checked.
+    const resumed = await launch(version, { cmi: run.resumed('incomplete', data), draws: workedDraws });
+    const kept = await resumed.frame.evaluate(() => [document.getElementById('answer7').value,
+      document.getElementById('answer7-verdict').textContent, document.getElementById('summary').textContent]);
+    check(JSON.stringify(kept) === JSON.stringify(['5.09', 'Right. The answer: 5.09 L',
+                                                   'Right at the first check: 4 of 7 values.']),
+          `SCORM ${version} practice: resumed from ${data.length} characters of suspend data, ` +
+          `the checks are shown (${JSON.stringify(kept)})`);
+    await resumed.close();
   }
 
   // A slow course (300 ms a call) that kept a case that names none: a new
