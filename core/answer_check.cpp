@@ -272,11 +272,13 @@ std::string checkCaption(const Language& language) {
 }
 
 std::string fieldLabel(const Language& language, Quantity quantity) {
-    constexpr Message labels[] = {
-        N_("Total body water"),           N_("Percentage of body weight"),
-        N_("Extracellular fluid volume"), N_("Percentage of total body water"),
-        N_("Plasma volume"),              N_("Percentage of total body water"),
-        N_("Total blood volume")};
+    constexpr Message labels[] = {N_("Total body water"),
+                                  N_("Percentage of body weight"),
+                                  N_("Extracellular fluid volume"),
+                                  N_("Percentage of total body water"),
+                                  N_("Plasma volume"),
+                                  N_("Percentage of total body water"),
+                                  N_("Total blood volume")};
     return language.text(labels[static_cast<std::size_t>(quantity)]);
 }
 
@@ -347,8 +349,8 @@ std::string verdictMessage(const Language& language, Quantity quantity, const Ve
     return language.text(notQuite[n]);
 }
 
-std::string shownAnswerMessage(const Language& language, const CaseState& state,
-                               Quantity quantity, const std::optional<Verdict>& verdict) {
+std::string shownAnswerMessage(const Language& language, const CaseState& state, Quantity quantity,
+                               const std::optional<Verdict>& verdict) {
     const Placeholder value{"value", withUnit(language, quantity, printedValue(state, quantity))};
     if (verdict && verdict->finding == Finding::right)
         return message(language,

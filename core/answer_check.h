@@ -17,7 +17,13 @@
 
 // The seven values the questions ask, in the order they are asked.
 enum class Quantity {
-    totalbodywater, tbwpercent, ecfvolume, ecfpercent, plasmavolume, plasmapercent, bloodvolume,
+    totalbodywater,
+    tbwpercent,
+    ecfvolume,
+    ecfpercent,
+    plasmavolume,
+    plasmapercent,
+    bloodvolume,
 };
 inline constexpr std::size_t quantityCount = 7;
 
@@ -39,22 +45,22 @@ using TypedValues = std::array<std::optional<double>, quantityCount>;
 
 // What a check found.
 enum class Finding {
-    right,        // within 1 % of the value, or the program's printed value or its rounding
-    consistent,   // worked rightly from the student's own wrong answer to an earlier value
-    empty,        // nothing typed
-    unreadable,   // not a number
-    millilitres,  // a volume 1000 times too large or too small
-    fraction,     // a percentage given as a fraction
-    upsideDown,   // the ratio of a percentage turned over
-    timesPlasma,  // blood volume as plasma volume x (1 - haematocrit)
-    overCells,    // blood volume as plasma volume / haematocrit
-    otherValue,   // the value another field asks
-    notQuite,     // none of these
+    right,       // within 1 % of the value, or the program's printed value or its rounding
+    consistent,  // worked rightly from the student's own wrong answer to an earlier value
+    empty,       // nothing typed
+    unreadable,  // not a number
+    millilitres, // a volume 1000 times too large or too small
+    fraction,    // a percentage given as a fraction
+    upsideDown,  // the ratio of a percentage turned over
+    timesPlasma, // blood volume as plasma volume x (1 - haematocrit)
+    overCells,   // blood volume as plasma volume / haematocrit
+    otherValue,  // the value another field asks
+    notQuite,    // none of these
 };
 struct Verdict {
     Finding finding = Finding::notQuite;
-    // consistent: the question of the answer it follows; otherValue: the
-    // value typed.
+    // consistent: the question whose answer it follows; otherValue: the
+    // value it is, and the question that asks that.
     int question = 0;
     Quantity other = Quantity::totalbodywater;
 
@@ -76,8 +82,8 @@ Verdict checkTyped(const CaseState& state, Quantity quantity, double value,
 std::string verdictMessage(const Language& language, Quantity quantity, const Verdict& verdict);
 // What it says once the worked answer is shown: the value, and whether the
 // student's was right (nothing is said of a value not checked).
-std::string shownAnswerMessage(const Language& language, const CaseState& state,
-                               Quantity quantity, const std::optional<Verdict>& verdict);
+std::string shownAnswerMessage(const Language& language, const CaseState& state, Quantity quantity,
+                               const std::optional<Verdict>& verdict);
 // The caption of the button that checks the fields.
 std::string checkCaption(const Language& language);
 // A field's label, its unit and the name assistive technology reads.

@@ -56,8 +56,8 @@ class Exercise {
 public:
     using StageListener = std::function<void(const Stage&)>;
 
-    Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3,
-             Language language = {}, bool practice = false);
+    Exercise(RandomSource& random, TextPanel& Picture1, TextPanel& Picture3, Language language = {},
+             bool practice = false);
 
     // Called once at the end of every step: Form_Load and each click taken.
     void onStage(StageListener listener) { listener_ = std::move(listener); }

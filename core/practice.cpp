@@ -98,10 +98,11 @@ int Practice::score() const {
 }
 
 std::string Practice::summary(const Language& language) const {
-    // TRANSLATORS: {right} and {count} are whole numbers: "5 of 7".
-    return message(language, N_("Right at the first check: {right} of {count} values."),
-                   {{"right", std::to_string(rightAtFirst())},
-                    {"count", std::to_string(quantityCount)}});
+    return message(
+        language,
+        // TRANSLATORS: {right} and {count} are whole numbers: "5 of 7".
+        N_("Right at the first check: {right} of {count} values."),
+        {{"right", std::to_string(rightAtFirst())}, {"count", std::to_string(quantityCount)}});
 }
 
 std::string Practice::record() const {

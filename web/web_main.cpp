@@ -274,8 +274,8 @@ EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, cons
         if (!named)
             steps = 0;
     }
-    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0,
-                                  language, practice != 0);
+    page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0, language,
+                                  practice != 0);
     page->exercise.Form_Load();
     page->exercise.restorePractice(record);
     page->exercise.stepOn(steps);
@@ -309,8 +309,8 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_fit(int height, int lineHeight, int 
     static const ExerciseReach plain = exerciseReach();
     ExerciseReach reach = plain;
     if (practice)
-        reach.answerLines = std::max(reach.answerLines,
-                                     (practiceHeight(lineHeight) + lineHeight - 1) / lineHeight);
+        reach.answerLines =
+            std::max(reach.answerLines, (practiceHeight(lineHeight) + lineHeight - 1) / lineHeight);
     const auto fitted = fitToHeight(height, lineHeight, reach);
     if (!fitted)
         return handOver("");

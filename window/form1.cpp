@@ -56,8 +56,7 @@ QPalette lightPalette() {
 
 } // namespace
 
-Form1::Form1(RandomSource& random, Language language, double scale, bool practice,
-             QWidget* parent)
+Form1::Form1(RandomSource& random, Language language, double scale, bool practice, QWidget* parent)
     : QWidget(parent), Picture1(new PixelPanel(questionInk())), Picture3(new PixelPanel(Qt::red)),
       language_(language),
       exercise_(random, Picture1->panel(), Picture3->panel(), language, practice), scale_(scale) {

@@ -389,7 +389,8 @@ void TestLayout::captionsFitTheirButtons() {
                 const int room = places.rows[n].verdict.width;
                 fit(fieldLabel(shownIn, asked[n]), places.rows[n].label.width);
                 if (shown)
-                    fit(shownAnswerMessage(shownIn, state, asked[n], Verdict{Finding::consistent, 4}),
+                    fit(shownAnswerMessage(shownIn, state, asked[n],
+                                           Verdict{Finding::consistent, 4}),
                         room);
                 for (int finding = 0; !shown && finding <= int(Finding::notQuite); ++finding)
                     for (std::size_t other = 0; other < quantityCount; ++other)
@@ -398,8 +399,8 @@ void TestLayout::captionsFitTheirButtons() {
                             room);
             }
             fit(Practice().summary(shownIn), places.summary.width);
-            fit(checkCaption(shownIn), places.check.width - 2 * form_->style()->pixelMetric(
-                                                                    QStyle::PM_ButtonMargin));
+            fit(checkCaption(shownIn),
+                places.check.width - 2 * form_->style()->pixelMetric(QStyle::PM_ButtonMargin));
         }
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join('\n')));
 }
