@@ -18,13 +18,16 @@ std::string plainNumber(double value) {
 }
 
 // What a record keeps of one typed text: none of its separator, and no
-// more than a field can sensibly hold.
+// more than a field can sensibly hold, cut between two UTF-8 characters.
 constexpr char recordSeparator = '|';
 constexpr std::size_t longestKeptText = 24;
 
 std::string keptText(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), recordSeparator), text.end());
-    text.resize(std::min(text.size(), longestKeptText));
+    std::size_t end = std::min(text.size(), longestKeptText);
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end);
     return text;
 }
 
@@ -75,8 +78,6 @@ std::vector<PracticeField> Practice::fields(const Language& language, const Case
         field.unit = fieldUnit(quantity);
         field.accessibleName = fieldAccessibleName(language, quantity);
         field.typed = entry.typed;
-        field.checked = entry.verdict.has_value();
-        field.right = field.checked && entry.verdict->counts();
         field.editable = !answerShown;
         if (answerShown)
             field.verdict = shownAnswerMessage(language, state, quantity, entry.verdict);

@@ -21,8 +21,6 @@ struct PracticeField {
     // and whether the student's was right.
     std::string verdict;
     bool editable = false; // until the worked answer is shown
-    bool checked = false;
-    bool right = false; // the last check found it right
 };
 
 // A value's first check, for a course's record: the response as typed

@@ -412,7 +412,6 @@ Module.compartica = (() => {
       row.input.readOnly = !field.editable;
       placeIn(row.unit, field.unitBox).textContent = field.unit;
       placeIn(row.verdict, field.verdictBox).textContent = field.verdict;
-      row.verdict.classList.toggle('right', field.right);
     });
     const check = document.getElementById('check');
     placeIn(check, practice.checkBox).textContent = practice.checkCaption;

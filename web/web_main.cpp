@@ -151,8 +151,6 @@ std::string practiceJson(const Stage& stage, const Language& language, const std
                              .text("typed", field.typed)
                              .text("verdict", field.verdict)
                              .flag("editable", field.editable)
-                             .flag("checked", field.checked)
-                             .flag("right", field.right)
                              .box("labelBox", row.label)
                              .box("fieldBox", row.field)
                              .box("unitBox", row.unit)
