@@ -80,9 +80,13 @@ bool within1Percent(double value, double target) {
     return std::abs(value - target) <= 0.01 * std::abs(target) * (1 + 1e-9);
 }
 
+// Powers of ten, each exact in a double, for the decimals of a number.
+constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 double roundedTo(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
+    const double scale = powersOfTen[decimals];
+    return std::floor(value * scale + 0.5) / scale;
 }
 
 // Right for a value worked to `target`: within 1 %, or the target rounded
@@ -225,7 +229,7 @@ std::optional<double> readTypedNumber(std::string_view typed, Quantity quantity)
     }
     if (digits == 0)
         return std::nullopt;
-    const double value = whole / std::pow(10.0, decimals);
+    const double value = whole / powersOfTen[decimals];
     return negative ? -value : value;
 }
 
