@@ -50,7 +50,7 @@ Module.compartica = (() => {
                   controls: new Map(), measure: null, stepped: false,
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
                   course: false, shown: 0, step: 0, language: 'en', preferred: null,
-                  practice: false, record: '', fieldsKey: '', rows: [], posedAt: 0, checking: false };
+                  practice: false, record: '', fieldsKey: '', rows: [], posedAt: 0 };
   // Where the student's choices of language and of practice are kept.
   const languageKey = 'compartica-language';
   const practiceKey = 'compartica-practice';
@@ -130,11 +130,12 @@ Module.compartica = (() => {
     try { localStorage.setItem(key, value); } catch (error) { /* not kept */ }
   }
 
-  // The choice of practice at the foot of the page, remembered; the same
-  // case then starts again, with or without the fields.
+  // The choice of practice, remembered; the same case then starts again,
+  // with or without the fields. A course makes the choice itself.
   function offerPractice() {
     const choice = document.getElementById('practise');
     choice.checked = state.practice;
+    document.getElementById('practise-choice').hidden = state.course;
     choice.addEventListener('change', () => {
       remember(practiceKey, choice.checked ? 'on' : 'off');
       state.practice = choice.checked;
@@ -435,7 +436,6 @@ Module.compartica = (() => {
   }
 
   function checkAnswers() {
-    state.checking = true;
     call('compartica_check', null);
   }
 
@@ -553,6 +553,8 @@ Module.compartica = (() => {
     state.shown = report.shown;
     state.step = report.step;
     showPractice(report.practice);
+    // A check keeps the focus where the student is, and is heard by its verdicts.
+    const checking = !!report.practice.checking;
     state.controls.forEach((element, index) => {
       if (!shown(index)) return;
       element.hidden = false;
@@ -560,19 +562,18 @@ Module.compartica = (() => {
     });
     const firstField = report.practice.focusField && state.stepped && state.rows[0].input;
     const focus = firstField || state.controls.get(report.focus);
-    if (focus && document.activeElement !== focus && !report.practice.checking)
+    if (focus && document.activeElement !== focus && !checking)
       focus.focus({ preventScroll: true });
     state.controls.forEach((element, index) => {
       if (!shown(index) && !element.hidden) element.classList.add('leaving');
     });
     setTimeout(hideLeaving, leaveTime);
-    // A check is heard by its verdicts, a step by what it printed (and, in
-    // practice after answer 4, the summary).
-    announce(state.checking ? state.rows.map((row) => row.verdict.textContent).join('\n')
+    // A step is heard by what it printed (in practice after answer 4, and
+    // the summary).
+    announce(checking ? state.rows.map((row) => row.verdict.textContent).join('\n')
       : `${report.spoken}\n${report.practice.summary || ''}`);
     state.fresh.forEach(keepTogether);
-    if (state.stepped || state.checking) reveal([...state.fresh, ...practiceShown()]);
-    state.checking = false;
+    if (state.stepped || checking) reveal([...state.fresh, ...practiceShown()]);
     state.fresh.clear();
     state.stepped = false;
     emit('step', Object.assign({ step: report.step, record: state.record }, state.from));

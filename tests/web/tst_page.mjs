@@ -707,8 +707,10 @@ try {
       if (action === 'check' && !verdicts)
         verdicts = await course.frame.$$eval('#practice .verdict', (all) => all.map((p) => p.textContent));
     }
-    check(verdicts[0].startsWith('Check the units') && verdicts[1].startsWith('This is a fraction'),
-          `SCORM ${version} practice: the slips named (${JSON.stringify(verdicts)})`);
+    const choiceHidden = await course.frame.$eval('#practise-choice', (choice) => choice.hidden);
+    check(verdicts[0].startsWith('Check the units') && verdicts[1].startsWith('This is a fraction') &&
+          choiceHidden, `SCORM ${version} practice: the slips named (${JSON.stringify(verdicts)}), ` +
+          'and the course, not the student, chooses practice');
     await course.frame.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 50))));
     const [cmi, lmsErrors] = await course.lmsPage.evaluate((api) =>
       [window[api].renderCMIToJSONObject().cmi, errors], run.api);
