@@ -186,4 +186,34 @@ click_at $(rect seeanswer1)
 await_stage 1 yes "after seeanswer1 without a window manager"
 click_at $(rect end)
 expect_exit_zero "a click on end without a window manager"
-echo "e2e: 9 runs passed"
+
+echo "# practice: typed into with xdotool, checked with Return"
+stop_x
+start_x
+start_app --practice
+# Question 1's fields hold the keyboard focus and their labels; a check
+# writes a verdict below each field, and the worked answer comes in red.
+await_ink() {
+    local tries now
+    for tries in $(seq 30); do
+        shot
+        now=$(count_dark $(rect Picture3))
+        [ "$now" -gt "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$2 ($now dark pixels in the answer panel, $1 before)"
+}
+await_ink 300 "question 1's fields are not drawn"
+fields=$(count_dark $(rect Picture3))
+xdotool windowfocus --sync "$WINDOW"
+xdotool type --delay 30 "4x"
+xdotool key Tab
+xdotool type --delay 30 "0,5"
+xdotool key Return
+await_ink $((fields + 1000)) "Return wrote no verdicts"
+echo "ok: practice: the fields drawn, typed into, and Return checks them ($fields dark pixels, then more)"
+click_at $(rect seeanswer1)
+await_stage 1 yes "after seeanswer1 in practice"
+click_at $(rect end)
+expect_exit_zero "a click on end in practice"
+echo "e2e: 10 runs passed"

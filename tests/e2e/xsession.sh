@@ -97,7 +97,7 @@ wm_state() {
 
 # Starts the program and waits for its window, maximized.
 start_app() {
-    "$APP" 2>"$WORK/stderr" &
+    "$APP" "$@" 2>"$WORK/stderr" &
     APP_PID=$!
     WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --name '^Compartica$' | head -n 1) ||
         fail "no window titled Compartica"
