@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds Compartica and starts it. Where there is
-# no display to start it on, it says so before installing anything, and only
+# Installs what is missing, builds Compartica and starts it, with the
+# options given (scripts/run.sh --practice, --lang de). Where there is no
+# display to start it on, it says so before installing anything, and only
 # installs and builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,4 +14,4 @@ display=${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}
 ensure_installed "${BUILD_PACKAGES[@]}"
 build_tree release -DBUILD_TESTING=OFF
 [ -n "$display" ] || { echo "Built $PWD/build/release/app/compartica."; exit 0; }
-exec build/release/app/compartica
+exec build/release/app/compartica "$@"
