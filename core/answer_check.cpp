@@ -72,12 +72,15 @@ int printedDecimals(Quantity quantity) {
     return isPercentage(quantity) ? 1 : 2;
 }
 
+// A target worked from a student's 0 may be infinite, and matches nothing.
 bool same(double value, double target) {
-    return std::abs(value - target) <= 1e-6 * std::max(1.0, std::abs(target));
+    return std::isfinite(target) &&
+           std::abs(value - target) <= 1e-6 * std::max(1.0, std::abs(target));
 }
 
 bool within1Percent(double value, double target) {
-    return std::abs(value - target) <= 0.01 * std::abs(target) * (1 + 1e-9);
+    return std::isfinite(target) &&
+           std::abs(value - target) <= 0.01 * std::abs(target) * (1 + 1e-9);
 }
 
 // Powers of ten, each exact in a double, for the decimals of a number.

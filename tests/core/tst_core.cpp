@@ -442,6 +442,8 @@ void typedAnswers() {
          F::consistent,
          1},
         {"ECF % from a wrong ECF", Q::ecfpercent, "57.5", {{Q::ecfvolume, "25"}}, F::consistent, 2},
+        {"nothing follows from a water of 0", Q::ecfpercent, "50", {{Q::totalbodywater, "0"}},
+         F::notQuite},
         {"printed, more than 1 % out", Q::plasmapercent, "4,9", {}, F::right, 0, true},
         {"1.2 % out, not printed", Q::plasmapercent, "4.91", {}, F::notQuite, 0, true},
         {"blood", Q::bloodvolume, "5.09", {}, F::right},
