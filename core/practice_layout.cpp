@@ -32,7 +32,7 @@ int answerLines(int question) {
         for (int n = 1; n <= 4; ++n) {
             answers.Cls();
             exercise.workAnswer(n);
-            counted[n - 1] = int(answers.lines().size()) - 1; // the last is the position after
+            counted[n - 1] = int(answers.lines().size());
         }
         return counted;
     }();

@@ -11,6 +11,7 @@
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
 #include "core/number_form.h"
+#include "core/practice_layout.h"
 #include "core/printed_panel.h"
 #include "core/worksheet.h"
 #include "support/check.h"
@@ -516,6 +517,17 @@ void practice() {
     CHECK_EQ(exercise.stage().practice.summary,
              std::string("Beim ersten Prüfen richtig: 2 von 7 Werten."), "summary");
     CHECK_EQ(exercise.stage().practice.score, 29, "2 of 7");
+
+    // Beside a worked answer the fields follow its lines (15 px each, as the
+    // window's font has them), within the answer panel.
+    const int panelHeight = pixelsOf(layoutOf(Control::Picture3)).height;
+    for (int n = 1; n <= 4; ++n) {
+        const PracticePlaces places = practicePlaces(n, true, 15);
+        const PixelRect& last = n == 4 ? places.summary : places.rows.back().verdict;
+        CHECK_EQ(places.rows.front().label.top >= int(answerAt(2 * n - 1).size()) * 15 &&
+                     last.top + last.height <= panelHeight,
+                 true, "answer " + std::to_string(n) + ": the fields below it, in the panel");
+    }
 
     Practice kept;
     kept.restore(workedExampleCase(), exercise.practiceRecord());
