@@ -14,6 +14,8 @@ namespace {
 
 constexpr int indent = 28; // where the printed text's column 5 starts
 constexpr int rowHeight = 24;
+// Beside a worked answer the rows are closer, to fit below its seven lines.
+constexpr int shownRowHeight = 20;
 constexpr int labelWidth = 280;
 constexpr int fieldWidth = 90;
 constexpr int unitWidth = 24;
@@ -48,23 +50,24 @@ PracticePlaces practicePlaces(int question, bool answerShown, int lineHeight) {
     const int unitLeft = fieldLeft + fieldWidth + gap;
     const int afterUnit = unitLeft + unitWidth + gap;
     PracticePlaces places;
-    int top = answerShown ? answerLines(question) * lineHeight + gap : 2 * gap;
+    const int height = answerShown ? shownRowHeight : rowHeight;
+    int top = answerShown ? answerLines(question) * lineHeight + 2 : 2 * gap;
     for (int row = 0; row < rows; ++row) {
         const PixelRect verdict =
-            answerShown ? PixelRect{afterUnit, top, width - afterUnit - gap, rowHeight}
-                        : PixelRect{indent, top + rowHeight + 2, width - indent - gap, lineHeight};
-        places.rows.push_back({{indent, top, labelWidth, rowHeight},
-                               {fieldLeft, top, fieldWidth, rowHeight},
-                               {unitLeft, top, unitWidth, rowHeight},
+            answerShown ? PixelRect{afterUnit, top, width - afterUnit - gap, height}
+                        : PixelRect{indent, top + height + 2, width - indent - gap, lineHeight};
+        places.rows.push_back({{indent, top, labelWidth, height},
+                               {fieldLeft, top, fieldWidth, height},
+                               {unitLeft, top, unitWidth, height},
                                verdict});
-        top = answerShown ? top + rowHeight + 2 : verdict.top + verdict.height + 2 * gap;
+        top = answerShown ? top + height + 1 : verdict.top + verdict.height + 2 * gap;
     }
     places.check = {indent, top, checkWidth, checkHeight};
     places.summary = {indent, top + 2, width - indent - gap, lineHeight};
     return places;
 }
 
-int practiceHeight(int lineHeight) {
+int practiceLines(int lineHeight) {
     int height = 0;
     for (int question = 1; question <= 4; ++question)
         for (const bool shown : {false, true}) {
@@ -74,5 +77,5 @@ int practiceHeight(int lineHeight) {
                                                            : places.check;
             height = std::max(height, last.top + last.height);
         }
-    return height;
+    return (height + lineHeight - 1) / lineHeight;
 }

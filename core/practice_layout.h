@@ -20,5 +20,6 @@ struct PracticePlaces {
 };
 PracticePlaces practicePlaces(int question, bool answerShown, int lineHeight);
 
-// The most height practice takes in the answer panel at any stage.
-int practiceHeight(int lineHeight);
+// The most practice takes of the answer panel at any stage, in whole lines
+// of `lineHeight`, for a page that fits the panel to a shorter viewport.
+int practiceLines(int lineHeight);

@@ -429,10 +429,12 @@ Module.compartica = (() => {
   }
 
   // What a step or a check leaves to read in practice: each field's label
-  // and verdict, and the Check button while it shows.
+  // and verdict, the Check button while it shows, and the summary.
   function practiceShown() {
     const check = document.getElementById('check');
-    return state.rows.flatMap((row) => [row.label, row.verdict]).concat(check && !check.hidden ? [check] : []);
+    const shown = check && !check.hidden ? [check] : [];
+    return state.rows.flatMap((row) => [row.label, row.verdict])
+      .concat(shown, state.rows.length ? [document.getElementById('summary')] : []);
   }
 
   function checkAnswers() {

@@ -307,8 +307,7 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_fit(int height, int lineHeight, int 
     static const ExerciseReach plain = exerciseReach();
     ExerciseReach reach = plain;
     if (practice)
-        reach.answerLines =
-            std::max(reach.answerLines, (practiceHeight(lineHeight) + lineHeight - 1) / lineHeight);
+        reach.answerLines = std::max(reach.answerLines, practiceLines(lineHeight));
     const auto fitted = fitToHeight(height, lineHeight, reach);
     if (!fitted)
         return handOver("");

@@ -519,8 +519,10 @@ void practice() {
     CHECK_EQ(exercise.stage().practice.score, 29, "2 of 7");
 
     // Beside a worked answer the fields follow its lines (15 px each, as the
-    // window's font has them), within the answer panel.
+    // window's font has them), within the answer panel, which holds all of
+    // practice in whole lines, so that a page can still fit the layout.
     const int panelHeight = pixelsOf(layoutOf(Control::Picture3)).height;
+    CHECK_EQ(practiceLines(15) * 15 <= panelHeight, true, "practice in the answer panel's lines");
     for (int n = 1; n <= 4; ++n) {
         const PracticePlaces places = practicePlaces(n, true, 15);
         const PixelRect& last = n == 4 ? places.summary : places.rows.back().verdict;

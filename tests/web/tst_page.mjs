@@ -524,7 +524,9 @@ try {
   await page.type('#answer2', '0,577');
   await page.keyboard.press('Enter');
   const slip = await page.$eval('#answer2-verdict', (verdict) => verdict.textContent);
-  check(slip === 'Esto es una fracción: como porcentaje es 100 veces mayor.', `#practice&lang=es: "${slip}"`);
+  const layout = await page.evaluate(() => document.documentElement.classList.contains('window'));
+  check(slip === 'Esto es una fracción: como porcentaje es 100 veces mayor.' && layout,
+        `#practice&lang=es at 1366 x 768, in the window's layout: "${slip}"`);
   await checkAxe(page, 'practice, a slip named');
   await page.click('#practise');
   await page.goto(base);
