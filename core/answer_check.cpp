@@ -336,8 +336,10 @@ std::string verdictMessage(const Language& language, Quantity quantity, const Ve
                                 "litres (1 L = 1000 mL)."));
     case Finding::fraction:
         return language.text(N_("This is a fraction: as a percentage it is 100 times as large."));
-    case Finding::upsideDown:
-        return language.text(turnedOver[n / 2]);
+    case Finding::upsideDown: // a ratio only a percentage has
+        if (isPercentage(quantity))
+            return language.text(turnedOver[n / 2]);
+        break;
     case Finding::timesPlasma:
         return language.text(N_("This is plasma volume x (1 - haematocrit): the blood is more "
                                 "than its plasma, so divide by (1 - haematocrit)."));

@@ -732,7 +732,7 @@ try {
         [id, response, result, version === '1.2' ? pattern : `${pattern}[:]${pattern}`]);
     check(JSON.stringify(stored) === JSON.stringify(want) && score.raw === '57' && score.min === '0' &&
           score.max === '100' && (version === '1.2' || score.scaled === '0.57') && !lmsErrors.length,
-          `SCORM ${version} practice: score ${JSON.stringify(score)} and ${stored.length} interactions`,
+          `SCORM ${version} practice: score ${JSON.stringify(score)}, interactions ${JSON.stringify(stored)}`,
           `${JSON.stringify(stored)}\n${JSON.stringify(want)}\n${lmsErrors.join('\n')}`);
     const data = (await course.record())[3];
     await course.close();
