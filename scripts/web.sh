@@ -7,7 +7,7 @@
 # next free port. The build also makes the SCORM packages for a course's
 # learning management system, in build/web/scorm.
 # Usage: scripts/web.sh [build|scorm]   (build: only build; scorm: only build,
-#                                        and name the two packages)
+#                                        and name the four packages)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh

@@ -12,9 +12,10 @@
 // injected script, installability, a first visit that fetches each file
 // once, the site and a package on one host offline, a worker given a file
 // cut short, a new build, a module, script or font that fails, a late
-// accessibility tree, worksheets' cases by link, both SCORM packages under
-// scorm-again as the LMS (resumed, refusing completion, reopened, slow,
-// failing), and a page opened from a file.
+// accessibility tree, worksheets' cases by link, practice (a slip named, the
+// choice kept), both SCORM versions under scorm-again as the LMS (resumed,
+// refusing completion, reopened, slow, failing; in practice, the score and
+// interactions stored), and a page opened from a file.
 // Usage: node tst_page.mjs SITE-DIR SCORM-DIR TRANSCRIPTS LAYOUT-TABLE SHEETS [SCREENSHOT-DIR]
 // SHEETS: lines "S-i<tab>the text of the worksheet of case S-i".
 

@@ -38,12 +38,18 @@ missing = sorted({c for c in texts if c.isprintable() and ord(c) not in cmap})
 sys.exit(f"FAIL: the font lacks {missing}") if missing else print(f"ok: {len(cmap)} characters")
 PY
 
-echo "# both SCORM packages' manifests against the official schemas"
+echo "# the SCORM packages' manifests against the official schemas; all but the plain ones practise"
 for version in 1.2 2004; do
-    manifest=$(realpath "$web/scorm/scorm${version/./}/imsmanifest.xml")
-    (cd "$here" && xmllint --noout --schema "scorm-$version.xsd" "$manifest" 2>"$work/xmllint") ||
-        { cat "$work/xmllint"; exit 1; }
-    echo "ok: $manifest"
+    for kind in "" -plain; do
+        folder="$web/scorm/scorm${version/./}$kind"
+        manifest=$(realpath "$folder/imsmanifest.xml")
+        (cd "$here" && xmllint --noout --schema "scorm-$version.xsd" "$manifest" 2>"$work/xmllint") ||
+            { cat "$work/xmllint"; exit 1; }
+        practising=$(grep -c 'data-practice="on"' "$folder/index.html" || true)
+        [ "$practising" -eq "$([ -z "$kind" ] && echo 1 || echo 0)" ] ||
+            { echo "FAIL: $folder/index.html: data-practice=\"on\" $practising times"; exit 1; }
+        echo "ok: $manifest${kind:+ (plain)}"
+    done
 done
 
 echo "# a page without the course adapter's place makes no package"
