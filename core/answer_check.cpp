@@ -171,13 +171,7 @@ std::string_view trimmed(std::string_view text) {
 
 // The value as the program prints it, with its unit: "43.47 L", "57,7 %".
 std::string withUnit(const Language& language, Quantity quantity, float value) {
-    std::string text(trimmed(numberForm(value, language.decimalMark())));
-    text += isPercentage(quantity) ? " %" : " L";
-    return text;
-}
-
-std::string questionText(int question) {
-    return std::to_string(question);
+    return bareNumber(value, language.decimalMark()) + ' ' + fieldUnit(quantity);
 }
 
 } // namespace
@@ -210,8 +204,8 @@ const char* interactionId(Quantity quantity) {
 
 std::optional<double> readTypedNumber(std::string_view typed, Quantity quantity) {
     std::string_view text = trimmed(typed);
-    const char unit = isPercentage(quantity) ? '%' : 'l';
-    if (!text.empty() && std::tolower(static_cast<unsigned char>(text.back())) == unit)
+    const char unit = *fieldUnit(quantity);
+    if (!text.empty() && std::toupper(static_cast<unsigned char>(text.back())) == unit)
         text = trimmed(text.substr(0, text.size() - 1));
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
@@ -326,7 +320,7 @@ std::string verdictMessage(const Language& language, Quantity quantity, const Ve
         // TRANSLATORS: the value is right for the student's own (wrong)
         // answer to an earlier question, number {question}.
         return message(language, N_("Right: consistent with your answer to question {question}."),
-                       {{"question", questionText(verdict.question)}});
+                       {{"question", std::to_string(verdict.question)}});
     case Finding::empty:
         return language.text(N_("Type your answer first."));
     case Finding::unreadable:
@@ -351,7 +345,7 @@ std::string verdictMessage(const Language& language, Quantity quantity, const Ve
         // the number of the question that asks it.
         return message(language, N_("That is the answer for \"{field}\" in question {question}."),
                        {{"field", fieldLabel(language, verdict.other)},
-                        {"question", questionText(verdict.question)}});
+                        {"question", std::to_string(verdict.question)}});
     case Finding::notQuite:
         break;
     }
@@ -367,6 +361,6 @@ std::string shownAnswerMessage(const Language& language, const CaseState& state,
                        N_("Right. The answer: {value}"), {value});
     if (verdict && verdict->finding == Finding::consistent)
         return message(language, N_("Consistent with question {question}. The answer: {value}"),
-                       {value, {"question", questionText(verdict->question)}});
+                       {value, {"question", std::to_string(verdict->question)}});
     return message(language, N_("The answer: {value}"), {value});
 }

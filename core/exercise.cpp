@@ -70,9 +70,13 @@ void Exercise::reportStage() {
 }
 
 // Questions 1 to 4 are posed at even steps, their answers shown at odd ones.
+int Exercise::questionAt() const {
+    return std::min(stage_.step / 2 + 1, 4);
+}
+
 int Exercise::questionPosed() const {
     const bool posed = stage_.step % 2 == 0 && stage_.step < 8;
-    return stage_.practice.on && posed && !stage_.ended && !faulted() ? stage_.step / 2 + 1 : 0;
+    return stage_.practice.on && posed && !stage_.ended && !faulted() ? questionAt() : 0;
 }
 
 // In practice the answer panel shows from the start: it holds the fields of
@@ -82,9 +86,8 @@ void Exercise::showPractice(bool posed) {
     if (!shown.on || faulted())
         return;
     show(Control::Picture3);
-    const int question = std::min(stage_.step / 2 + 1, 4);
     const bool answered = stage_.step % 2 == 1;
-    shown.fields = practice_.fields(language_, state_, question, answered);
+    shown.fields = practice_.fields(language_, state_, questionAt(), answered);
     shown.checkShown = !answered;
     shown.focusField = posed;
     shown.summary = stage_.complete ? practice_.summary(language_) : "";

@@ -120,6 +120,7 @@ private:
     void hideAnswer(int nextQuestion, Control clicked, Control next);
     void moveOn(Control clicked, Control next);
     void reportStage();
+    int questionAt() const;    // the question posed or answered at this step
     int questionPosed() const; // the question whose fields take answers, or 0
     void showPractice(bool posed);
     bool faulted() const { return stage_.fault != FaultStep::none; }

@@ -93,3 +93,9 @@ std::string numberForm(float value, std::string_view decimalMark) {
                               : numberform_detail::digitsByPrintf(magnitude);
     return sign + plainDecimal(digits, decimalMark) + ' ';
 }
+
+std::string bareNumber(float value, std::string_view decimalMark) {
+    std::string text = numberForm(value, decimalMark);
+    text.pop_back();
+    return text.front() == ' ' ? text.substr(1) : text;
+}

@@ -12,6 +12,9 @@
 // ("0.45", "0,45"); no locale of the system changes it, so every student's
 // screen reads the same as the worked examples of their language.
 std::string numberForm(float value, std::string_view decimalMark = ".");
+// The same without the spaces on either side: "43.47", "-2,5", as a value
+// stands in a sentence or a course's record.
+std::string bareNumber(float value, std::string_view decimalMark = ".");
 
 namespace numberform_detail {
 

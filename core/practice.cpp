@@ -9,14 +9,6 @@
 
 namespace {
 
-// A value in the number form, without its spaces, with a decimal point:
-// as a course's record takes a number.
-std::string plainNumber(double value) {
-    std::string text = numberForm(static_cast<float>(value));
-    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
-    return text;
-}
-
 // What a record keeps of one typed text: none of its separator, and no
 // more than a field can sensibly hold, cut between two UTF-8 characters.
 constexpr char recordSeparator = '|';
@@ -61,8 +53,8 @@ std::vector<Interaction> Practice::check(const CaseState& state, int question, b
         if (entry.firstRight)
             continue;
         entry.firstRight = entry.verdict->counts();
-        first.push_back({quantity, plainNumber(*value), *entry.firstRight,
-                         plainNumber(printedValue(state, quantity))});
+        first.push_back({quantity, bareNumber(static_cast<float>(*value)), *entry.firstRight,
+                         bareNumber(printedValue(state, quantity))});
     }
     return first;
 }

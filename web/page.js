@@ -423,9 +423,10 @@ Module.compartica = (() => {
   // Each value's first check, for a course's record, with the time since
   // its question was posed (ms); and the score so far.
   function reportChecks(practice) {
-    for (const first of practice.firstChecks || [])
+    const firstChecks = practice.firstChecks || [];
+    for (const first of firstChecks)
       emit('checked', Object.assign({ latency: performance.now() - state.posedAt }, first));
-    if ((practice.firstChecks || []).length) emit('score', { score: practice.score });
+    if (firstChecks.length) emit('score', { score: practice.score });
   }
 
   // What a step or a check leaves to read in practice: each field's label

@@ -133,8 +133,8 @@
   // and checked (a short line, well within 1.2's 4096 characters).
   window.addEventListener('compartica:step', (event) => {
     const { case: name, linked, step, record: typed } = event.detail;
-    const kept = practising ? { case: name, linked, step, practice: typed } : { case: name, linked, step };
-    recordLater({ 'cmi.suspend_data': JSON.stringify(kept) });
+    const saved = practising ? { case: name, linked, step, practice: typed } : { case: name, linked, step };
+    recordLater({ 'cmi.suspend_data': JSON.stringify(saved) });
   });
   // Each value's first check is the next interaction, after any a resumed
   // attempt already holds.

@@ -55,6 +55,7 @@ const FormRow formRows[] = {
 void numberForms() {
     for (const FormRow& row : formRows)
         CHECK_EQ(numberForm(row.value), std::string(row.text), row.name);
+    CHECK_EQ(bareNumber(-2.5f) + bareNumber(43.47f, ","), std::string("-2.543,47"), "bare");
 }
 
 // A million values of every magnitude the exercise prints.
@@ -443,7 +444,10 @@ void typedAnswers() {
          F::consistent,
          1},
         {"ECF % from a wrong ECF", Q::ecfpercent, "57.5", {{Q::ecfvolume, "25"}}, F::consistent, 2},
-        {"nothing follows from a water of 0", Q::ecfpercent, "50", {{Q::totalbodywater, "0"}},
+        {"nothing follows from a water of 0",
+         Q::ecfpercent,
+         "50",
+         {{Q::totalbodywater, "0"}},
          F::notQuite},
         {"printed, more than 1 % out", Q::plasmapercent, "4,9", {}, F::right, 0, true},
         {"1.2 % out, not printed", Q::plasmapercent, "4.91", {}, F::notQuite, 0, true},
