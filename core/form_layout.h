@@ -120,6 +120,22 @@ constexpr PixelRect pixelsOf(const ControlLayout& row, double zoom = 1.0) {
             toPixels(row.height, zoom)};
 }
 
+// The room the window leaves free once answer 4 is shown and only "end" is
+// left of the button column: right of the panels and a gap in from the
+// window's edge, from the top of the first answer button to a gap above
+// "end". The picture of the patient's body water takes it, in text of
+// pictureFontPixelSize.
+constexpr PixelRect pictureRoom(double zoom = 1.0) {
+    const int gap = layoutOf(Control::hideanswer1).top - layoutOf(Control::seeanswer1).top -
+                    layoutOf(Control::seeanswer1).height;
+    const ControlLayout& answers = layoutOf(Control::Picture3);
+    const int left = answers.left + answers.width + gap;
+    const int top = layoutOf(Control::seeanswer1).top;
+    return {toPixels(left, zoom), toPixels(top, zoom), toPixels(formWidth - gap - left, zoom),
+            toPixels(layoutOf(Control::end).top - gap - top, zoom)};
+}
+inline constexpr int pictureFontPixelSize = 11;
+
 // The fraction of its size the layout is drawn at in a client area of
 // width x height pixels: smaller to fit, as far down as minimumZoom; below
 // that, or where it fits, at full size (what lies beyond is cut off). At a

@@ -6,13 +6,16 @@
 // worked example's screens through the whole answer sequence.
 // With --transcripts it prints those screens instead, to compare builds.
 
+#include "case/answers.h"
 #include "case/make_case.h"
 #include "case/seeded_random_source.h"
+#include "core/body_water_picture.h"
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
 #include "core/number_form.h"
 #include "core/practice_layout.h"
 #include "core/printed_panel.h"
+#include "core/utf8.h"
 #include "core/worksheet.h"
 #include "support/check.h"
 #include "support/worked_example.h"
@@ -604,6 +607,83 @@ void worksheet() {
     CHECK_EQ(key.lines(), expected, "key");
 }
 
+// The patient's body water from the worked answers: the worked example's
+// compartments worked by hand (43.47 - 24.15, 24.15 - 2.8, 5.09 - 2.8 L,
+// percentages of 75.3 kg truncated), the parts of a sweep of cases adding
+// up to their wholes with total body water at answer 1's percentage; and
+// the picture, for the widest values in every language, in the window's
+// room, a phone's column and a line of the key, with every label inside it
+// and none over another (text measured at 6 units a character at 14 unit
+// lines, wider than the window's and the page's regular faces).
+void bodyWater() {
+    const BodyWater worked = bodyWaterOf(workedExampleCase());
+    const std::array<int, compartmentCount> hundredths = {4347, 1932, 2415, 2135, 280, 229, 509};
+    const std::array<int, compartmentCount> tenths = {577, 256, 320, 283, 37, 30, 67};
+    CHECK_EQ(worked.hundredths == hundredths && worked.percentTenths == tenths, true,
+             "the worked example's compartments");
+    CHECK_EQ(compartmentLabel(Language::named("de"), worked, Compartment::intracellular),
+             std::string("Intrazellulärflüssigkeit: 19,32 L, 25,6 %"), "a label in German");
+
+    for (std::uint64_t n = 0; n < 2000; ++n) {
+        SeededRandomSource random(n);
+        CaseState state;
+        makecase(state, random);
+        const BodyWater water = bodyWaterOf(state);
+        const auto litres = [&](Compartment part) { return water.litresHundredths(part); };
+        const bool adds = litres(Compartment::intracellular) + litres(Compartment::extracellular) ==
+                              litres(Compartment::totalbodywater) &&
+                          litres(Compartment::interstitial) + litres(Compartment::plasma) ==
+                              litres(Compartment::extracellular) &&
+                          litres(Compartment::plasma) + litres(Compartment::redcells) ==
+                              litres(Compartment::blood);
+        const std::string tbw = compartmentPercent(Language(), water, Compartment::totalbodywater);
+        CHECK_EQ(adds, true, "case " + std::to_string(n) + ": the parts add up");
+        CHECK_EQ(tbw, bareNumber(answer1(state).tbwpercent), "case " + std::to_string(n));
+    }
+
+    CaseState widest = workedExampleCase();
+    widest.weight = 60.1f;
+    widest.antipyrineconc = 0.81f;
+    widest.thiosulphateconc = 2.29f;
+    widest.evansblueconc = 10.24f;
+    widest.haematocrit = 0.59f;
+    const BodyWater wide = bodyWaterOf(widest);
+    const struct {
+        const char* room;
+        int width, height, lineHeight;
+    } rooms[] = {{"window", 177, 569, 14}, {"phone", 328, 900, 16}, {"key", 3000, 230, 46}};
+    const auto measure = [](const std::string& text) {
+        return 6 * static_cast<int>(fromUtf8(text).size());
+    };
+    for (const auto& room : rooms) {
+        for (const Language& language : Language::all()) {
+            const auto scaled = [&](const std::string& text) {
+                return measure(text) * room.lineHeight / 14;
+            };
+            const BodyWaterPicture picture = drawBodyWater(
+                wide, language,
+                {room.width, room.height, room.lineHeight, scaled, room.height > room.width});
+            const std::string where = std::string(room.room) + ", " + language.code() + ": ";
+            CHECK_EQ(picture.texts.size(), std::size_t(7) + (room.height > room.width),
+                     where + "labels");
+            for (std::size_t a = 0; a < picture.texts.size(); ++a) {
+                const PixelRect& r = picture.texts[a].rect;
+                const bool inside = r.left >= 0 && r.top >= 0 && r.left + r.width <= room.width &&
+                                    r.top + r.height <= room.height;
+                CHECK_EQ(inside, true, where + picture.texts[a].lines.front() + " inside");
+                for (std::size_t b = a + 1; b < picture.texts.size(); ++b) {
+                    const PixelRect& o = picture.texts[b].rect;
+                    const bool apart = r.left + r.width <= o.left || o.left + o.width <= r.left ||
+                                       r.top + r.height <= o.top || o.top + o.height <= r.top;
+                    CHECK_EQ(apart, true,
+                             where + picture.texts[a].lines.front() + " and " +
+                                 picture.texts[b].lines.front());
+                }
+            }
+        }
+    }
+}
+
 // The window's layout in a shorter client area, with 15 px lines: the
 // figures worked by hand from the layout (question panel 0..593, answer
 // panel 600..761, "end" 696..729, seeanswer4's bottom at 393) and the
@@ -740,6 +820,7 @@ int main(int argc, char** argv) {
     typedAnswers();
     practice();
     worksheet();
+    bodyWater();
     fittedLayouts();
     environmentLanguage();
     everyLanguage();
