@@ -69,7 +69,7 @@ public:
         if (m_.titled)
             y_ = text(0, y_, wrapped(bodyWaterTitle(language_), m_.width)) + gap_;
         y_ = text(0, y_, wrapped(label(Compartment::totalbodywater), drawWidth_));
-        drawBar(beside ? lh_ : 2 * lh_);
+        drawBar(beside ? lh_ : 3 * lh_);
         spanBelow(Compartment::extracellular, at(Compartment::interstitial), end());
         spanBelow(Compartment::blood, at(Compartment::plasma), drawWidth_);
         if (beside)
@@ -98,15 +98,27 @@ private:
     }
     int end() const { return at(Compartment::redcells); } // of total body water
 
+    // The next space at or after `from` where a line may break: not before
+    // a unit, which stays with its number.
+    static std::size_t breakAfter(const std::string& text, std::size_t from) {
+        std::size_t space = text.find(' ', from);
+        while (space != std::string::npos && space + 1 < text.size() &&
+               (text[space + 1] == '%' ||
+                (text[space + 1] == 'L' &&
+                 (space + 2 == text.size() || text[space + 2] == ',' || text[space + 2] == ' '))))
+            space = text.find(' ', space + 1);
+        return space;
+    }
+
     // The words of a text broken at spaces into lines no wider than `width`.
     std::vector<std::string> wrapped(const std::string& text, int width) const {
         std::vector<std::string> lines;
         std::size_t start = 0;
         while (start < text.size()) {
-            std::size_t end = text.find(' ', start);
+            std::size_t end = breakAfter(text, start);
             std::string line = text.substr(start, end - start);
             while (end != std::string::npos) {
-                const std::size_t next = text.find(' ', end + 1);
+                const std::size_t next = breakAfter(text, end + 1);
                 const std::string longer = text.substr(start, next - start);
                 if (m_.textWidth(longer) > width)
                     break;
@@ -131,7 +143,7 @@ private:
 
     void box(Compartment part, const PixelRect& rect, const BarPart& look) {
         picture_.boxes.push_back({part, rect, look.fill});
-        hatch(rect, look.hatching, std::max(2, lh_ / 3), picture_.lines);
+        hatch(rect, look.hatching, std::max(3, lh_ / 2), picture_.lines);
     }
 
     void bracket(int from, int to, int lineY, int tickY) {

@@ -26,7 +26,9 @@ std::string layoutTable(const Language& language) {
                  field(r.height) + field(captionOf(language, row.control)) +
                  field(accessibleNameOf(language, row.control)) + '\n';
     }
-    return table;
+    const PixelRect room = pictureRoom();
+    return table + "picture" + field(room.left) + field(room.top) + field(room.width) +
+           field(room.height) + field(pictureFontPixelSize) + '\n';
 }
 
 std::optional<FittedLayout> fitToHeight(int height, int lineHeight, const ExerciseReach& reach) {

@@ -134,7 +134,7 @@ constexpr PixelRect pictureRoom(double zoom = 1.0) {
     return {toPixels(left, zoom), toPixels(top, zoom), toPixels(formWidth - gap - left, zoom),
             toPixels(layoutOf(Control::end).top - gap - top, zoom)};
 }
-inline constexpr int pictureFontPixelSize = 11;
+inline constexpr int pictureFontPixelSize = 13;
 
 // The fraction of its size the layout is drawn at in a client area of
 // width x height pixels: smaller to fit, as far down as minimumZoom; below
@@ -176,5 +176,7 @@ std::optional<FittedLayout> fitToHeight(int height, int lineHeight, const Exerci
 // at full size:
 //   form <width> <height> <fontPixelSize> <title>
 //   control <number> <name> <kind> <left> <top> <width> <height> <caption> <accessible name>
+// and last the room of the picture of the body water and its text's size:
+//   picture <left> <top> <width> <height> <pictureFontPixelSize>
 class Language;
 std::string layoutTable(const Language& language);

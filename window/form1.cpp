@@ -4,6 +4,7 @@
 
 #include "core/exercise_texts.h"
 #include "core/ink.h"
+#include "window/body_water_view.h"
 #include "window/pixel_panel.h"
 #include "window/practice_panel.h"
 #include "window/window_font.h"
@@ -71,6 +72,8 @@ Form1::Form1(RandomSource& random, Language language, double scale, bool practic
     createControls();
     if (practice)
         createPractice();
+    bodyWater_ = new BodyWaterView(language_, this);
+    bodyWater_->setZoom(zoom_);
     setFocusOrder();
     mirror(exercise_.stage());
     exercise_.onStage([this](const Stage& stage) { mirror(stage); });
@@ -184,6 +187,10 @@ void Form1::mirror(const Stage& stage) {
             widget(row.control)->show();
     if (practice_)
         practice_->mirror(stage.practice);
+    if (stage.complete && bodyWater_->isHidden()) {
+        bodyWater_->draw(bodyWaterOf(exercise_.caseState()));
+        bodyWater_->show();
+    }
     QWidget* focus = practice_ && stage.practice.focusField && practice_->isVisibleTo(this)
                          ? practice_->firstField()
                          : widget(stage.focus);
@@ -222,6 +229,7 @@ void Form1::applyZoom(qreal zoom) {
     Picture3->setZoom(zoom);
     if (practice_)
         practice_->setZoom(zoom);
+    bodyWater_->setZoom(zoom);
     const QPixmap emblem(QStringLiteral(":/art/emblem.png"));
     const qreal ratio = devicePixelRatioF();
     QPixmap shown =

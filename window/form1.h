@@ -9,6 +9,7 @@
 
 #include <array>
 
+class BodyWaterView;
 class PixelPanel;
 class PracticePanel;
 class QLabel;
@@ -18,7 +19,8 @@ class QPushButton;
 // answer panel, the emblem and the column of answer buttons, laid out once
 // from the layout table; the exercise core decides what each click prints
 // and which buttons show. In practice the answer panel also holds the
-// fields the student types each value into.
+// fields the student types each value into, and after answer 4 the
+// patient's body water is drawn to scale below the emblem.
 // Where the screen is smaller than the layout, the whole layout is drawn
 // smaller to fit (zoomToFit), and at a scale below 1 it is drawn that much
 // smaller again. The window tells when the exercise is over; whoever shows
@@ -61,6 +63,7 @@ private:
     PixelPanel* Picture3 = nullptr;
     QLabel* Picture2 = nullptr;
     PracticePanel* practice_ = nullptr;
+    BodyWaterView* bodyWater_ = nullptr; // after answer 4, below the emblem
     Language language_;
     Exercise exercise_;
     double scale_;

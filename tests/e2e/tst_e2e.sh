@@ -15,13 +15,21 @@ SEQUENCE=(seeanswer1 hideanswer1 seeanswer2 hideanswer2 seeanswer3 hideanswer3
           seeanswer4 hideanswer4 seeanswer5 hideanswer5 seeanswer6 hideanswer6)
 
 # Checks the screen at a stage: which sequence button is drawn (index, or
-# -1 for none) and whether the answer panel holds red text.
+# -1 for none: answer 4 is shown, and the picture of the body water takes
+# the button column's room) and whether the answer panel holds red text.
+# Before answer 4 that room holds the one button and nothing else.
 check_stage() {
-    local visible=$1 red_expected=$2 what=$3 i drawn red
+    local visible=$1 red_expected=$2 what=$3 i drawn red room
+    room=$(count_not_white $(rect picture))
+    if [ "$visible" -eq -1 ]; then
+        [ "$room" -gt 5000 ] || fail "$what: no picture of the body water ($room pixels)"
+    fi
     for i in "${!SEQUENCE[@]}"; do
+        [ "$visible" -eq -1 ] && break
         drawn=$(count_not_white $(rect "${SEQUENCE[$i]}"))
         if [ "$i" -eq "$visible" ]; then
             [ "$drawn" -gt 200 ] || fail "$what: ${SEQUENCE[$i]} is not drawn"
+            [ "$room" -eq "$drawn" ] || fail "$what: ink beside ${SEQUENCE[$i]} in the picture's room"
         else
             [ "$drawn" -eq 0 ] || fail "$what: ${SEQUENCE[$i]} is drawn ($drawn pixels)"
         fi

@@ -163,13 +163,14 @@ expect_exit_zero() {
 # The layout table, read once from the program that prints it ($LAYOUT_TABLE).
 # rect NAME: the control's rectangle in window pixels, left top width
 # height, at the zoom the window draws its layout at ($ZOOM, default 1);
-# rect form: the whole layout's.
+# rect form: the whole layout's; rect picture: the room of the body water's picture.
 rect() {
     [ -s "$WORK/layout" ] || "$LAYOUT_TABLE" >"$WORK/layout" || fail "no layout table"
     awk -F'\t' -v name="$1" -v zoom="${ZOOM:-1}" '
         function px(v) { return int(v * zoom + 0.5) }
         $1 == "form" && name == "form" { print 0, 0, px($2), px($3) }
-        $1 == "control" && $3 == name { print px($5), px($6), px($7), px($8) }' "$WORK/layout"
+        $1 == "control" && $3 == name { print px($5), px($6), px($7), px($8) }
+        $1 == "picture" && name == "picture" { print px($2), px($3), px($4), px($5) }' "$WORK/layout"
 }
 
 window_height() {

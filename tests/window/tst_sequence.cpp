@@ -106,12 +106,24 @@ void TestSequence::answerPanelHiddenUntilFirstAnswer() {
     }
 }
 
+// Then the patient's body water is drawn, with its values for a screen
+// reader, in the room the buttons leave, and no control of the layout moves.
 void TestSequence::afterAnswerFourOnlyEndRemains() {
-    for (int i = 0; i < 7; ++i)
+    QWidget* picture = form_->findChild<QWidget*>("bodyWater");
+    for (int i = 0; i < 7; ++i) {
+        QVERIFY(!picture->isVisible());
         click(sequenceButtons[i]);
+    }
     QCOMPARE(visibleButtons(), QStringList{"end"});
     QVERIFY(!button("hideanswer4")->isVisible());
     QCOMPARE(panel("Picture3")->transcript(), qt(answer4Lines));
+    QVERIFY(picture->isVisible());
+    QVERIFY(picture->accessibleDescription().contains("Intracellular fluid: 19.32 L, 25.6 %."));
+    for (const ControlLayout& row : formLayout) {
+        const PixelRect r = pixelsOf(row);
+        const auto* widget = form_->findChild<QWidget*>(QString::fromLatin1(row.name));
+        QCOMPARE(widget->geometry(), QRect(r.left, r.top, r.width, r.height));
+    }
 }
 
 void TestSequence::focusMovesToTheButtonThatLeadsOn() {
