@@ -68,7 +68,6 @@ public:
         drawWidth_ = beside ? m_.width - keyWidth - 2 * lh_ : m_.width;
         if (m_.titled)
             y_ = text(0, y_, wrapped(bodyWaterTitle(language_), m_.width)) + gap_;
-        y_ = text(0, y_, wrapped(label(Compartment::totalbodywater), drawWidth_));
         drawBar(beside ? lh_ : 3 * lh_);
         spanBelow(Compartment::extracellular, at(Compartment::interstitial), end());
         spanBelow(Compartment::blood, at(Compartment::plasma), drawWidth_);
@@ -146,15 +145,31 @@ private:
         hatch(rect, look.hatching, std::max(3, lh_ / 2), picture_.lines);
     }
 
-    void bracket(int from, int to, int lineY, int tickY) {
-        picture_.lines.push_back({from, lineY, to, lineY, false});
+    void ticks(int from, int to, int lineY, int tickY) {
         picture_.lines.push_back({from, lineY, from, tickY, false});
         picture_.lines.push_back({to, lineY, to, tickY, false});
     }
+    void bracket(int from, int to, int lineY, int tickY) {
+        picture_.lines.push_back({from, lineY, to, lineY, false});
+        ticks(from, to, lineY, tickY);
+    }
 
-    // The bracket of total body water, then the bar.
+    // The bracket of total body water with its label in a gap of its line
+    // where the label fits there, else on the lines above; then the bar.
     void drawBar(int thickness) {
-        bracket(0, end(), y_ + lh_ / 2, y_ + lh_);
+        const std::string words = label(Compartment::totalbodywater);
+        const int width = m_.textWidth(words);
+        const int lineY = y_ + lh_ / 2;
+        if (width + 2 * (gap_ + lh_) <= end()) {
+            const int from = (end() - width) / 2;
+            text(from, y_, {words});
+            picture_.lines.push_back({0, lineY, from - gap_, lineY, false});
+            picture_.lines.push_back({from + width + gap_, lineY, end(), lineY, false});
+            ticks(0, end(), lineY, y_ + lh_);
+        } else {
+            y_ = text(0, y_, wrapped(words, drawWidth_));
+            bracket(0, end(), y_ + lh_ / 2, y_ + lh_);
+        }
         y_ += lh_;
         for (std::size_t n = 0; n < barParts.size(); ++n) {
             const int from = at(barParts[n].part);

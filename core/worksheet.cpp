@@ -100,7 +100,7 @@ std::vector<std::string> addressLines(const std::string& address,
     return lines;
 }
 
-void printCasePages(RandomSource& random, const std::string& label,
+std::optional<BodyWater> printCasePages(RandomSource& random, const std::string& label,
                     const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key,
                     const Language& language) {
     printHeader(label, link, sheet, language);
@@ -117,4 +117,9 @@ void printCasePages(RandomSource& random, const std::string& label,
             leaveRoomToWrite(sheet);
         }
     }
+    for (int n = 0; n < keyPictureLines; ++n)
+        key.Print();
+    if (!exercise.stage().complete)
+        return std::nullopt;
+    return bodyWaterOf(exercise.caseState());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "case/random_source.h"
+#include "core/body_water.h"
 #include "core/catalogue.h"
 #include "core/text_panel.h"
 
@@ -52,12 +53,18 @@ inline constexpr int linkedHeaderLines = 7;
 std::vector<std::string> addressLines(const std::string& address,
                                       const std::function<bool(const std::string&)>& fits);
 
+// Empty lines the key leaves below a case's answers for the picture of its
+// body water.
+inline constexpr int keyPictureLines = 4;
+
 // One case on paper, printed on below what the two panels already hold: on
 // the student's sheet its label, a line for the name and date, the address
 // of the case on the page where `link` gives its lines, the case and the four
 // questions as the exercise window prints them, with room to write after
-// each; in the key the same label and the four worked answers. The case is
+// each; in the key the same label, the four worked answers and room for the
+// picture of the body water, which is returned to draw there (nothing after
+// a fault stopped the answers). The case is
 // made and worked by the exercise itself, step by step, in `language`.
-void printCasePages(RandomSource& random, const std::string& label,
+std::optional<BodyWater> printCasePages(RandomSource& random, const std::string& label,
                     const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key,
                     const Language& language = {});

@@ -7,6 +7,7 @@
 #include "core/worksheet.h"
 #include "sheets/pdf_pages.h"
 #include "sheets/qr_code.h"
+#include "window/body_water_painter.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -17,22 +18,26 @@
 
 namespace {
 
-// Bold Liberation Sans, as on screen, at 9 points so that the longest line
-// of the case and of the answers fits between margins of 15 mm.
-QFont paperFont() {
+// Liberation Sans, as on screen: bold at 9 points on the sheets, so that
+// the longest line of the case fits between margins of 15 mm; at 8 points in
+// the key, so that two cases with their pictures fit a page of A4 or Letter;
+// and the pictures' labels regular, at 7 points.
+constexpr double sheetPoints = 9.0, keyPoints = 8.0, picturePoints = 7.0;
+QFont paperFont(double points, QFont::Weight weight = QFont::Bold) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.0);
-    font.setWeight(QFont::Bold);
+    font.setPointSizeF(points);
+    font.setWeight(weight);
     return font;
 }
 
 // A PDF file being written: its writer, the painter on it, and its pages
 // to place printed blocks on.
 struct PdfDocument {
-    PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title)
+    PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title,
+                double points)
         : writer(device), painter(setUp(writer, options, title)),
-          pages(writer, painter, paperFont()) {}
+          pages(writer, painter, paperFont(points)) {}
 
     static QPdfWriter* setUp(QPdfWriter& writer, const SheetOptions& options,
                              const QString& title) {
@@ -61,6 +66,26 @@ struct PdfDocument {
                             [&](const std::string& line) { return pages.textWidth(line) <= room; });
     }
 
+    // A case's body water in the key lines left for it at the foot of its
+    // block, the block's lines from `top`.
+    void drawPicture(const BodyWater& water, const PrintedPanel& block, int top,
+                     const Language& language) {
+        const QFont labels = paperFont(picturePoints, QFont::Normal);
+        const QFontMetrics metrics(labels, &writer);
+        const int room = keyPictureLines * pages.lineHeight();
+        const BodyWaterPicture picture = drawBodyWater(
+            water, language,
+            {writer.width(), room, metrics.height(), [&metrics](const std::string& text) {
+                 return metrics.horizontalAdvance(QString::fromStdString(text));
+             }});
+        const int bottom = top + static_cast<int>(block.lines().size()) * pages.lineHeight();
+        painter.save();
+        painter.setFont(labels);
+        painter.translate(0, bottom - picture.height);
+        paintBodyWater(painter, picture, pages.lineHeight() / 16.0);
+        painter.restore();
+    }
+
     QPdfWriter writer;
     QPainter painter;
     PdfPages pages;
@@ -76,11 +101,13 @@ std::unique_ptr<RandomSource> caseSource(const SheetOptions& options, const Case
 
 void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* key) {
     PdfDocument sheet(&sheets, options,
-                      QString::fromStdString(sheetsTitle(options.language, options.seed)));
+                      QString::fromStdString(sheetsTitle(options.language, options.seed)),
+                      sheetPoints);
     std::optional<PdfDocument> keyDocument;
     if (key)
         keyDocument.emplace(key, options,
-                            QString::fromStdString(keyTitle(options.language, options.seed)));
+                            QString::fromStdString(keyTitle(options.language, options.seed)),
+                            keyPoints);
 
     const int first = options.onlyCase > 0 ? options.onlyCase : 1;
     for (int index = first; index < first + options.count; ++index) {
@@ -93,13 +120,17 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
         const std::string label = options.draws.empty()
                                       ? caseLabel(options.language, options.seed, index)
                                       : caseNumberLabel(options.language, index);
-        printCasePages(*caseSource(options, ref), label,
-                       link.empty() ? std::vector<std::string>() : sheet.linkLines(link), casePage,
-                       caseKey, options.language);
+        const std::optional<BodyWater> water = printCasePages(
+            *caseSource(options, ref), label,
+            link.empty() ? std::vector<std::string>() : sheet.linkLines(link), casePage, caseKey,
+            options.language);
         const int top = sheet.pages.place(casePage, false);
         if (!link.empty())
             sheet.drawCode(link, top);
-        if (keyDocument)
-            keyDocument->pages.place(caseKey, !options.keyPerPage);
+        if (!keyDocument)
+            continue;
+        const int keyTop = keyDocument->pages.place(caseKey, !options.keyPerPage);
+        if (water)
+            keyDocument->drawPicture(*water, caseKey, keyTop, options.language);
     }
 }

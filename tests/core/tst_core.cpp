@@ -604,6 +604,7 @@ void worksheet() {
         append({"", "Answer " + std::to_string(++n)});
         append(*answer);
     }
+    append(Lines(keyPictureLines, ""));
     CHECK_EQ(key.lines(), expected, "key");
 }
 
@@ -651,7 +652,7 @@ void bodyWater() {
     const struct {
         const char* room;
         int width, height, lineHeight;
-    } rooms[] = {{"window", 177, 569, 14}, {"phone", 328, 900, 16}, {"key", 3000, 230, 46}};
+    } rooms[] = {{"window", 177, 569, 14}, {"phone", 328, 900, 16}, {"key", 8500, 600, 134}};
     const auto measure = [](const std::string& text) {
         return 6 * static_cast<int>(fromUtf8(text).size());
     };

@@ -52,6 +52,7 @@ echo "ok: the key packs 3 cases on 2 pages; the QR code reads ${code:-}"
 # numbers and their order are compared exactly, spaces as one.
 echo "# the worked example on the sheet and in the key, in every language"
 squeeze() { tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$'; }
+label=': [0-9]+([.,][0-9]+)? L, [0-9]+([.,][0-9])? %$'
 "$CORE" --transcripts >"$WORK/screens"
 for row in "en Answer" "de Antwort" "es Respuesta"; do
     read -r lang heading <<<"$row"
@@ -63,16 +64,34 @@ for row in "en Answer" "de Antwort" "es Respuesta"; do
     # Below the label and the line for the name and date; the key's heading
     # and each answer's.
     text "$WORK/w.pdf" | squeeze | sed '1,2d' >"$WORK/sheet"
-    text "$WORK/w-key.pdf" | squeeze | sed '1d' | grep -vx "$heading [1-4]" >"$WORK/key"
+    text "$WORK/w-key.pdf" | squeeze | sed '1d' | grep -vx "$heading [1-4]" >"$WORK/all-key"
+    # The picture's labels, "name: litres L, percent %", after the answers.
+    grep -Ev "$label" "$WORK/all-key" >"$WORK/key"
+    grep -E "$label" "$WORK/all-key" | sort >"$WORK/labels"
+    [ "$(wc -l <"$WORK/labels")" -eq 7 ] || fail "$lang: the picture's labels: $(cat "$WORK/labels")"
+    [ "$lang" != en ] || diff - "$WORK/labels" <<'EOF' || fail "en: the picture's values"
+Blood: 5.09 L, 6.7 %
+Extracellular fluid: 24.15 L, 32 %
+Interstitial fluid: 21.35 L, 28.3 %
+Intracellular fluid: 19.32 L, 25.6 %
+Plasma: 2.8 L, 3.7 %
+Red cells: 2.29 L, 3 %
+Total body water: 43.47 L, 57.7 %
+EOF
     diff "$WORK/questions" "$WORK/sheet" || fail "$lang: the sheet differs from the window's questions"
     diff "$WORK/answers" "$WORK/key" || fail "$lang: the key differs from the window's answers"
     echo "ok: $lang: $(wc -l <"$WORK/sheet") sheet lines and $(wc -l <"$WORK/key") key lines as the window prints them"
 done
 # Every word of 30 cases and their key within the 15 mm margins, in each
-# language: the right edge of the furthest, in points, against the page's.
+# language: the right edge of the furthest, in points, against the page's;
+# the key two cases with their pictures a page, on A4 and on Letter.
 for lang in en de es; do
-    "$SHEETS" --lang "$lang" --count 30 --seed 4242 --output "$WORK/30.pdf" --key "$WORK/30-key.pdf" \
-        >/dev/null 2>&1
+    paper=a4; [ "$lang" = es ] && paper=letter
+    "$SHEETS" --lang "$lang" --count 30 --seed 4242 --paper $paper --output "$WORK/30.pdf" \
+        --key "$WORK/30-key.pdf" >/dev/null 2>&1
+    [ "$(pages "$WORK/30-key.pdf")" -le 15 ] || fail "$lang: 30 cases' key on $(pages "$WORK/30-key.pdf") pages of $paper"
+    labels=$(text "$WORK/30-key.pdf" | grep -cE "$label")
+    [ "$labels" -eq 210 ] || fail "$lang: $labels labels in the key of 30 pictures, not 210"
     for pdf in "$WORK/30.pdf" "$WORK/30-key.pdf"; do
         pdftotext -bbox "$pdf" - | awk -F'"' '
             /<page / { right = $2 - 42.52 }
@@ -80,7 +99,7 @@ for lang in en de es; do
             fail "$lang, $(basename "$pdf"): $(cat "$WORK/past") passes the right margin"
     done
 done
-echo "ok: every word of 30 cases and their key in en, de and es lies within the margins"
+echo "ok: every word of 30 cases and their key in en, de and es lies within the margins; 15 pages of key with 7 labels a picture"
 "$SHEETS" --lang de --seed 4242-2 --output "$WORK/de.pdf" --key "$WORK/de-key.pdf" >/dev/null 2>&1
 text "$WORK/de.pdf" | sed -n 1,2p | tr '\n' '|' | grep -Eqx 'Fall 2, Startwert 4242-2\|Name: _+ +Datum: _+\|' ||
     fail "German sheet: $(text "$WORK/de.pdf" | sed -n 1,2p)"
