@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -52,9 +53,10 @@ void hatch(const PixelRect& r, Hatching hatching, int gap, std::vector<PictureLi
 // Places the picture's pieces from the top down.
 class Layout {
 public:
-    Layout(const BodyWater& water, const Language& language, const PictureMetrics& metrics)
+    Layout(const BodyWater& water, const Language& language, const PictureMetrics& metrics,
+           bool titled, int barLines)
         : water_(water), language_(language), m_(metrics), lh_(metrics.lineHeight),
-          gap_(std::max(1, metrics.lineHeight / 3)) {
+          gap_(std::max(1, metrics.lineHeight / 3)), titled_(titled), barLines_(barLines) {
         picture_.lineHeight = lh_;
     }
 
@@ -66,9 +68,9 @@ public:
         const bool beside = m_.width > widePicture * m_.height;
         const int keyWidth = swatch + gap_ + keyText;
         drawWidth_ = beside ? m_.width - keyWidth - 2 * lh_ : m_.width;
-        if (m_.titled)
+        if (titled_)
             y_ = text(0, y_, wrapped(bodyWaterTitle(language_), m_.width)) + gap_;
-        drawBar(beside ? lh_ : 3 * lh_);
+        drawBar(beside ? lh_ : barLines_ * lh_);
         spanBelow(Compartment::extracellular, at(Compartment::interstitial), end());
         spanBelow(Compartment::blood, at(Compartment::plasma), drawWidth_);
         if (beside)
@@ -212,6 +214,8 @@ private:
     const Language& language_;
     const PictureMetrics& m_;
     const int lh_, gap_;
+    const bool titled_;
+    const int barLines_; // the bar's thickness in lines, where the key is below it
     int drawWidth_ = 0;
     int y_ = 0;
     BodyWaterPicture picture_;
@@ -221,5 +225,14 @@ private:
 
 BodyWaterPicture drawBodyWater(const BodyWater& water, const Language& language,
                                const PictureMetrics& metrics) {
-    return Layout(water, language, metrics).draw();
+    // In a room too short for all of it, without the title, then with a
+    // thinner bar.
+    BodyWaterPicture picture;
+    for (const auto& [titled, barLines] :
+         {std::pair{metrics.titled, 3}, std::pair{false, 3}, std::pair{false, 1}}) {
+        picture = Layout(water, language, metrics, titled, barLines).draw();
+        if (picture.height <= metrics.height)
+            break;
+    }
+    return picture;
 }

@@ -24,7 +24,7 @@ struct PictureMetrics {
     int width, height; // the room the picture may take
     int lineHeight;    // of the labels' text
     std::function<int(const std::string&)> textWidth;
-    bool titled = false; // the title heads the picture
+    bool titled = false; // the title heads the picture, where the room is tall enough
 };
 
 // A part of the bar, or its swatch in the key, filled with its colour and
@@ -60,5 +60,7 @@ struct BodyWaterPicture {
 // bar, otherwise below it.
 inline constexpr int widePicture = 4;
 
+// The picture in the room, or as much of it as fits: where it is too short,
+// without the title, then with a thinner bar.
 BodyWaterPicture drawBodyWater(const BodyWater& water, const Language& language,
                                const PictureMetrics& metrics);

@@ -101,8 +101,8 @@ std::vector<std::string> addressLines(const std::string& address,
 }
 
 std::optional<BodyWater> printCasePages(RandomSource& random, const std::string& label,
-                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key,
-                    const Language& language) {
+                                        const std::vector<std::string>& link, TextPanel& sheet,
+                                        TextPanel& key, const Language& language) {
     printHeader(label, link, sheet, language);
     key.Print({answerKeyHeading(language, label)});
     Exercise exercise(random, sheet, key, language);

@@ -66,5 +66,5 @@ inline constexpr int keyPictureLines = 4;
 // a fault stopped the answers). The case is
 // made and worked by the exercise itself, step by step, in `language`.
 std::optional<BodyWater> printCasePages(RandomSource& random, const std::string& label,
-                    const std::vector<std::string>& link, TextPanel& sheet, TextPanel& key,
-                    const Language& language = {});
+                                        const std::vector<std::string>& link, TextPanel& sheet,
+                                        TextPanel& key, const Language& language = {});

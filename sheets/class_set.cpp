@@ -34,8 +34,7 @@ QFont paperFont(double points, QFont::Weight weight = QFont::Bold) {
 // A PDF file being written: its writer, the painter on it, and its pages
 // to place printed blocks on.
 struct PdfDocument {
-    PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title,
-                double points)
+    PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title, double points)
         : writer(device), painter(setUp(writer, options, title)),
           pages(writer, painter, paperFont(points)) {}
 
@@ -120,10 +119,10 @@ void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* k
         const std::string label = options.draws.empty()
                                       ? caseLabel(options.language, options.seed, index)
                                       : caseNumberLabel(options.language, index);
-        const std::optional<BodyWater> water = printCasePages(
-            *caseSource(options, ref), label,
-            link.empty() ? std::vector<std::string>() : sheet.linkLines(link), casePage, caseKey,
-            options.language);
+        const std::optional<BodyWater> water =
+            printCasePages(*caseSource(options, ref), label,
+                           link.empty() ? std::vector<std::string>() : sheet.linkLines(link),
+                           casePage, caseKey, options.language);
         const int top = sheet.pages.place(casePage, false);
         if (!link.empty())
             sheet.drawCode(link, top);

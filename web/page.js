@@ -50,7 +50,8 @@ Module.compartica = (() => {
                   controls: new Map(), measure: null, stepped: false,
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
                   course: false, shown: 0, step: 0, language: 'en', preferred: null,
-                  practice: false, record: '', fieldsKey: '', rows: [], posedAt: 0 };
+                  practice: false, record: '', fieldsKey: '', rows: [], posedAt: 0,
+                  picture: null, pictureRoom: null };
   // Where the student's choices of language and of practice are kept.
   const languageKey = 'compartica-language';
   const practiceKey = 'compartica-practice';
@@ -175,7 +176,7 @@ Module.compartica = (() => {
     const [unitsPerEm, ascender, descender, averageWidth] =
       root.dataset.fontMetrics.split(' ').map(Number);
     const scale = pixelSize / unitsPerEm;
-    return { columnWidth: Math.round(averageWidth * scale),
+    return { columnWidth: Math.round(averageWidth * scale), ascent: Math.ceil(ascender * scale),
              lineHeight: Math.ceil(ascender * scale) + Math.ceil(descender * scale) };
   }
 
@@ -285,8 +286,10 @@ Module.compartica = (() => {
     const controls = rows.filter((row) => row[0] === 'control').map(
       ([, index, name, kind, left, top, width, height, caption, accessibleName]) => (
         { index: Number(index), name, kind, left, top, width, height, caption, accessibleName }));
+    const room = rows.find((row) => row[0] === 'picture').map(Number);
     return { form: { width: Number(width), height: Number(height), fontSize: Number(fontSize), title },
-             controls };
+             controls,
+             picture: { name: 'body-water', left: room[1], top: room[2], width: room[3], height: room[4] } };
   }
 
   // Where the window's layout puts a control, in the layout's pixels; used
@@ -329,7 +332,7 @@ Module.compartica = (() => {
 
   // In reading order: the emblem, the two panels, then the buttons in the
   // order a student meets them.
-  function buildControls(controls) {
+  function buildControls(controls, picture) {
     const end = controls.find((row) => row.name === 'end');
     const foot = document.getElementById('foot');
     foot.classList.add('control');
@@ -350,6 +353,71 @@ Module.compartica = (() => {
     const fields = place(Object.assign(document.createElement('div'), { hidden: true }),
                          Object.assign({}, answers, { name: 'practice' }));
     bar.before(fields);
+    // The patient's body water after answer 4: in the window's layout in
+    // the room the buttons leave below the emblem, flowing below the answers.
+    state.picture = Object.assign({ endTop: Number(end.top) }, picture);
+    bar.before(place(Object.assign(document.createElement('figure'), { hidden: true }), picture));
+  }
+
+  const svgSpace = 'http://www.w3.org/2000/svg';
+  function svg(name, attributes, text) {
+    const element = document.createElementNS(svgSpace, name);
+    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+    if (text !== undefined) element.textContent = text;
+    return element;
+  }
+
+  function tableOf(picture) {
+    const row = (cells, head) => {
+      const tr = document.createElement('tr');
+      cells.forEach((cell, n) => {
+        const element = document.createElement(head || n === 0 ? 'th' : 'td');
+        if (head || n === 0) element.scope = head ? 'col' : 'row';
+        element.textContent = cell;
+        tr.append(element);
+      });
+      return tr;
+    };
+    // Hidden in a box of its own: a table is never narrower than its text.
+    const table = document.createElement('table');
+    const caption = Object.assign(document.createElement('caption'), { textContent: picture.title });
+    const head = document.createElement('thead');
+    head.append(row(picture.headings, true));
+    const body = document.createElement('tbody');
+    body.append(...picture.rows.map((cells) => row(cells, false)));
+    table.append(caption, head, body);
+    const box = Object.assign(document.createElement('div'), { className: 'visually-hidden' });
+    box.append(table);
+    return box;
+  }
+
+  // The picture as SVG, drawn as the core laid it out, with the summary as
+  // its text alternative and a table of every value for a screen reader.
+  // Once answer 4 is shown; laid out again when the layout changes.
+  function showPicture() {
+    const figure = document.getElementById('body-water');
+    figure.hidden = !state.complete;
+    if (!state.complete) { figure.replaceChildren(); return; }
+    const flowing = root.classList.contains('flow');
+    // Flowing, the picture is drawn a quarter larger than the window's.
+    const room = flowing ? { width: Math.min(400, Math.max(200, Math.floor((figure.clientWidth - 24) / 1.25))),
+                             height: 2000 }
+      : state.pictureRoom;
+    const json = call('compartica_picture', 'string', ['number', 'number'], [room.width, room.height]);
+    const picture = JSON.parse(json);
+    const drawing = svg('svg', { viewBox: `0 0 ${picture.width} ${picture.height}`, role: 'img',
+                                 'aria-label': picture.summary });
+    drawing.style.setProperty('--picture-width', picture.width);
+    drawing.style.setProperty('--picture-height', picture.height);
+    const rect = (box, attributes) => svg('rect', Object.assign(
+      { x: box[0], y: box[1], width: box[2], height: box[3] }, attributes));
+    drawing.append(...picture.boxes.map((box) => rect(box.box, { class: 'fill', fill: box.fill })),
+      ...picture.lines.map(({ line, hatching }) => svg('line', {
+        x1: line[0], y1: line[1], x2: line[2], y2: line[3], class: hatching ? 'hatching' : 'bracket' })),
+      ...picture.boxes.map((box) => rect(box.box, { class: 'outline' })),
+      ...picture.texts.flatMap((text) => text.lines.map((line, n) => svg('text', {
+        x: text.box[0], y: text.box[1] + n * picture.lineHeight + state.metrics.ascent }, line))));
+    figure.replaceChildren(drawing, tableOf(picture));
   }
 
   // A box of the core's practice layout, in the answer panel's pixels.
@@ -457,7 +525,10 @@ Module.compartica = (() => {
     const wide = !window.matchMedia('print, (pointer: coarse)').matches && fitted.length > 1 &&
       window.innerWidth >= state.form.width * unit;
     root.classList.replace('window', wide ? 'window' : 'flow');
-    if (!wide) return;
+    if (!wide) {
+      if (state.complete) showPicture();
+      return;
+    }
     const [formHeight, questionsTop, questionsHeight, answersTop, answersHeight, endTop] = fitted;
     root.style.setProperty('--form-height', formHeight);
     const set = (id, top, height) => {
@@ -470,6 +541,11 @@ Module.compartica = (() => {
     set('practice', answersTop, answersHeight);
     set('end', endTop);
     set('foot', endTop + footGap);
+    // The picture's room ends where it did above "end", which may have risen.
+    state.pictureRoom = Object.assign({}, state.picture,
+      { height: state.picture.height - (state.picture.endTop - endTop) });
+    set('body-water', state.picture.top, state.pictureRoom.height);
+    if (state.complete) showPicture();
   }
 
   // After a step, scrolls the least that shows every line it printed, or
@@ -522,6 +598,8 @@ Module.compartica = (() => {
     closing(true);
     state.controls.forEach((element) => { element.hidden = true; });
     document.getElementById('bar').hidden = true;
+    const picture = document.getElementById('body-water');
+    if (picture) picture.hidden = true;
     setStatus(message);
     const again = document.getElementById('again');
     again.textContent = restart;
@@ -581,8 +659,12 @@ Module.compartica = (() => {
     state.stepped = false;
     emit('step', Object.assign({ step: report.step, record: state.record }, state.from));
     reportChecks(report.practice);
-    if (report.complete && !state.complete) emit('complete');
+    const completed = report.complete && !state.complete;
     state.complete = report.complete;
+    if (completed) {
+      showPicture();
+      emit('complete');
+    }
   }
 
   const settling = () => performance.now() - state.steppedAt < settleTime;
@@ -650,6 +732,7 @@ Module.compartica = (() => {
                    linked: !!from.linked };
     state.begun = { draws: from.draws, course: from.course };
     state.complete = false;
+    showPicture();
     state.fieldsKey = '';
     root.classList.toggle('practising', state.practice);
     if (state.metrics) chooseLayout();
@@ -709,7 +792,7 @@ Module.compartica = (() => {
     state.measure = document.createElement('canvas').getContext('2d');
     state.measure.font = font;
 
-    buildControls(table.controls);
+    buildControls(table.controls, table.picture);
     window.addEventListener('resize', chooseLayout);
     window.matchMedia('print, (pointer: coarse)').addEventListener('change', chooseLayout);
     chooseLayout();

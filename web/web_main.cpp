@@ -10,6 +10,7 @@
 // tells the page the new stage.
 
 #include "case/seeded_random_source.h"
+#include "core/body_water_picture.h"
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
 #include "core/practice_layout.h"
@@ -19,6 +20,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -78,17 +80,20 @@ class Json {
 public:
     Json& text(const char* key, const std::string& value) {
         name(key);
-        json_ += '"';
+        json_ += quoted(value);
+        return *this;
+    }
+    static std::string quoted(const std::string& value) {
+        std::string json = "\"";
         for (const char c : value) {
             if (c == '"' || c == '\\')
-                json_ += '\\';
+                json += '\\';
             if (static_cast<unsigned char>(c) < 0x20)
-                json_ += ' ';
+                json += ' ';
             else
-                json_ += c;
+                json += c;
         }
-        json_ += '"';
-        return *this;
+        return json + '"';
     }
     Json& number(const char* key, int value) {
         name(key);
@@ -178,6 +183,54 @@ std::string practiceJson(const Stage& stage, const Language& language, const std
         .number("score", shown.score)
         .text("record", record)
         .raw("firstChecks", listOf(checks))
+        .object();
+}
+
+// The picture of the body water laid out for `width` x `height` pixels, in
+// the panels' text, and its text alternative, as JSON: every box with its
+// fill, every line, every text, the title, the summary, and the table's
+// headings and rows.
+std::string pictureJson(const BodyWater& water, const Language& language, int width, int height,
+                        int lineHeight) {
+    const BodyWaterPicture picture = drawBodyWater(
+        water, language,
+        {width, height, lineHeight,
+         [](const std::string& text) { return page_text_width(text.c_str()); }, true});
+    const auto strings = [](const auto& texts) {
+        std::vector<std::string> quoted;
+        for (const std::string& text : texts)
+            quoted.push_back(Json::quoted(text));
+        return listOf(quoted);
+    };
+    std::vector<std::string> boxes, lines, texts, rows;
+    for (const PictureBox& box : picture.boxes) {
+        char fill[8];
+        std::snprintf(fill, sizeof fill, "#%02x%02x%02x", box.fill.red, box.fill.green,
+                      box.fill.blue);
+        boxes.push_back(Json().box("box", box.rect).text("fill", fill).object());
+    }
+    for (const PictureLine& line : picture.lines)
+        lines.push_back(Json()
+                            .box("line", {line.x1, line.y1, line.x2, line.y2})
+                            .flag("hatching", line.hatching)
+                            .object());
+    for (const PictureText& text : picture.texts)
+        texts.push_back(Json().box("box", text.rect).raw("lines", strings(text.lines)).object());
+    for (const Compartment part : everyCompartment)
+        rows.push_back(strings(std::vector<std::string>{
+            compartmentName(language, part), compartmentLitres(language, water, part),
+            compartmentPercent(language, water, part)}));
+    return Json()
+        .number("width", picture.width)
+        .number("height", picture.height)
+        .number("lineHeight", picture.lineHeight)
+        .raw("boxes", listOf(boxes))
+        .raw("lines", listOf(lines))
+        .raw("texts", listOf(texts))
+        .text("title", bodyWaterTitle(language))
+        .text("summary", bodyWaterSummary(language))
+        .raw("headings", strings(bodyWaterTableHeadings(language)))
+        .raw("rows", listOf(rows))
         .object();
 }
 
@@ -316,6 +369,15 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_fit(int height, int lineHeight, int 
                             fitted->answers.height, fitted->end.top})
         text += '\t' + std::to_string(value);
     return handOver(text);
+}
+
+// Once answer 4 is shown, the patient's body water drawn in `width` x
+// `height` pixels at full size, as JSON (see pictureJson); before, empty.
+EMSCRIPTEN_KEEPALIVE const char* compartica_picture(int width, int height) {
+    if (!page || !page->exercise.stage().complete)
+        return handOver("");
+    return handOver(pictureJson(bodyWaterOf(page->exercise.caseState()), page->language, width,
+                                height, page->lineHeight));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* lang, const char* reason) {

@@ -221,6 +221,20 @@ const answerContrast = () => {
   return 1.05 / (0.2126 * r + 0.7152 * g + 0.0722 * b + 0.05);
 };
 
+// The picture of the body water: drawn (an SVG image with its summary), the
+// rows of its table and the lines of its labels, and where it lies.
+const pictureShown = () => {
+  const figure = document.getElementById('body-water');
+  const drawing = figure.hidden ? null : figure.querySelector('svg[role="img"]');
+  const box = figure.getBoundingClientRect();
+  const end = document.getElementById('end').getBoundingClientRect();
+  return { svg: !!drawing, summary: drawing?.getAttribute('aria-label'),
+           rows: figure.querySelectorAll('tbody tr').length,
+           labels: figure.querySelectorAll('text').length,
+           belowAnswers: box.top >= document.getElementById('Picture3').getBoundingClientRect().bottom,
+           besideEnd: box.bottom <= end.top && box.left >= document.getElementById('Picture3').getBoundingClientRect().right };
+};
+
 // flows: the text flows in one column; screenshot: the name of its picture.
 const viewports = [
   { width: 320, height: 568, isMobile: true, hasTouch: true, deviceScaleFactor: 2, flows: true },
@@ -283,9 +297,15 @@ try {
             `${how}: what step ${stage + 1} printed is in view${flows ? ', no value broken' : ' unscrolled'}, ` +
             'the focus on what leads on', unseen.join('\n'));
       if (stage === 0) await checkAxe(page, `${how} after answer 1`);
+      if (stage === 5) check(!(await page.evaluate(pictureShown)).svg, `${how}: no picture before answer 4`);
     }
     await checkText(page, 7, how);
     if (!flows) await checkPlaces(page, 7, how);
+    const picture = await page.evaluate(pictureShown);
+    check(picture.svg && picture.summary && picture.rows === 7 && picture.labels >= 7 &&
+          (flows ? picture.belowAnswers : picture.besideEnd),
+          `${how}: after answer 4 the body water is drawn, with its summary and a table of 7 values, ` +
+          `${flows ? 'below the answers' : 'in the room above "end"'}`, JSON.stringify(picture));
     await checkAxe(page, `${how} after answer 4`);
     const [sideways, down] = await page.evaluate(() => [
       document.documentElement.scrollWidth - innerWidth, document.documentElement.scrollHeight - innerHeight]);
