@@ -4,6 +4,7 @@
 #include "window/form1.h"
 #include "window/pixel_panel.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -118,7 +119,10 @@ void TestSequence::afterAnswerFourOnlyEndRemains() {
     QVERIFY(!button("hideanswer4")->isVisible());
     QCOMPARE(panel("Picture3")->transcript(), qt(answer4Lines));
     QVERIFY(picture->isVisible());
-    QVERIFY(picture->accessibleDescription().contains("Intracellular fluid: 19.32 L, 25.6 %."));
+    const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(picture);
+    QCOMPARE(heard->text(QAccessible::Name),
+             QStringLiteral("Body water to scale, in litres and as % of body weight"));
+    QVERIFY(heard->text(QAccessible::Description).contains("Intracellular fluid: 19.32 L, 25.6 %."));
     for (const ControlLayout& row : formLayout) {
         const PixelRect r = pixelsOf(row);
         const auto* widget = form_->findChild<QWidget*>(QString::fromLatin1(row.name));
