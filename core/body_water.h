@@ -8,7 +8,6 @@
 #include <array>
 #include <cstddef>
 #include <string>
-#include <vector>
 
 // The patient's body water once all four answers are worked: the volumes
 // the answers print, the compartments between them, and the words that

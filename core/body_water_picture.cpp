@@ -142,8 +142,8 @@ private:
         return y + height;
     }
 
-    void box(Compartment part, const PixelRect& rect, const BarPart& look) {
-        picture_.boxes.push_back({part, rect, look.fill});
+    void box(const PixelRect& rect, const BarPart& look) {
+        picture_.boxes.push_back({rect, look.fill});
         hatch(rect, look.hatching, std::max(3, lh_ / 2), picture_.lines);
     }
 
@@ -176,7 +176,7 @@ private:
         for (std::size_t n = 0; n < barParts.size(); ++n) {
             const int from = at(barParts[n].part);
             const int to = n + 1 < barParts.size() ? at(barParts[n + 1].part) : drawWidth_;
-            box(barParts[n].part, {from, y_, to - from, thickness}, barParts[n]);
+            box({from, y_, to - from, thickness}, barParts[n]);
         }
         y_ += thickness;
     }
@@ -203,7 +203,7 @@ private:
     // label no wider than `textWidth`; returns the y below it.
     int drawKey(int x, int y, int textWidth) {
         for (const BarPart& part : barParts) {
-            box(part.part, {x, y + lh_ / 8, lh_, lh_ * 3 / 4}, part);
+            box({x, y + lh_ / 8, lh_, lh_ * 3 / 4}, part);
             y = text(x + lh_ + gap_, y, wrapped(label(part.part), textWidth));
         }
         picture_.height = std::max(picture_.height, y);

@@ -30,7 +30,6 @@ struct PictureMetrics {
 // A part of the bar, or its swatch in the key, filled with its colour and
 // outlined in the text's colour.
 struct PictureBox {
-    Compartment part;
     PixelRect rect;
     Rgb fill;
 };
