@@ -73,12 +73,10 @@ public:
         drawBar(beside ? lh_ : barLines_ * lh_);
         spanBelow(Compartment::extracellular, at(Compartment::interstitial), end());
         spanBelow(Compartment::blood, at(Compartment::plasma), drawWidth_);
-        if (beside)
-            drawKey(drawWidth_ + 2 * lh_, 0, keyText);
-        else
-            y_ = drawKey(0, y_ + gap_, m_.width - swatch - gap_);
+        const int keyBottom = beside ? drawKey(drawWidth_ + 2 * lh_, 0, keyText)
+                                     : drawKey(0, y_ + gap_, m_.width - swatch - gap_);
         picture_.width = m_.width;
-        picture_.height = std::max(picture_.height, y_);
+        picture_.height = std::max(keyBottom, y_);
         return picture_;
     }
 
@@ -192,11 +190,9 @@ private:
             y_ += lh_;
             return;
         }
-        std::vector<std::string> lines = wrapped(words, drawWidth_);
-        int widest = 0;
-        for (const std::string& line : lines)
-            widest = std::max(widest, m_.textWidth(line));
-        y_ = text(std::max(0, std::min(from, drawWidth_ - widest)), y_ + lh_, std::move(lines));
+        y_ = text(0, y_ + lh_, wrapped(words, drawWidth_));
+        PixelRect& placed = picture_.texts.back().rect;
+        placed.left = std::max(0, std::min(from, drawWidth_ - placed.width));
     }
 
     // The key of the bar's parts at x, y: a swatch and a label a part, the
@@ -206,7 +202,6 @@ private:
             box({x, y + lh_ / 8, lh_, lh_ * 3 / 4}, part);
             y = text(x + lh_ + gap_, y, wrapped(label(part.part), textWidth));
         }
-        picture_.height = std::max(picture_.height, y);
         return y;
     }
 

@@ -51,7 +51,7 @@ Module.compartica = (() => {
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
                   course: false, shown: 0, step: 0, language: 'en', preferred: null,
                   practice: false, record: '', fieldsKey: '', rows: [], posedAt: 0,
-                  picture: null, pictureRoom: null };
+                  picture: null };
   // Where the student's choices of language and of practice are kept.
   const languageKey = 'compartica-language';
   const practiceKey = 'compartica-practice';
@@ -402,7 +402,7 @@ Module.compartica = (() => {
     // Flowing, the picture is drawn a quarter larger than the window's.
     const room = flowing ? { width: Math.min(400, Math.max(200, Math.floor((figure.clientWidth - 24) / 1.25))),
                              height: 2000 }
-      : state.pictureRoom;
+      : { width: state.picture.width, height: Number(figure.style.getPropertyValue('--height')) };
     const json = call('compartica_picture', 'string', ['number', 'number'], [room.width, room.height]);
     const picture = JSON.parse(json);
     const drawing = svg('svg', { viewBox: `0 0 ${picture.width} ${picture.height}`, role: 'img',
@@ -525,10 +525,14 @@ Module.compartica = (() => {
     const wide = !window.matchMedia('print, (pointer: coarse)').matches && fitted.length > 1 &&
       window.innerWidth >= state.form.width * unit;
     root.classList.replace('window', wide ? 'window' : 'flow');
-    if (!wide) {
-      if (state.complete) showPicture();
-      return;
-    }
+    if (wide) placeWindow(fitted);
+    if (state.complete) showPicture();
+  }
+
+  // The window's layout fitted to the viewport's height: the panels, "end",
+  // the choice of language and the picture's room, which ends where it did
+  // above "end".
+  function placeWindow(fitted) {
     const [formHeight, questionsTop, questionsHeight, answersTop, answersHeight, endTop] = fitted;
     root.style.setProperty('--form-height', formHeight);
     const set = (id, top, height) => {
@@ -541,11 +545,7 @@ Module.compartica = (() => {
     set('practice', answersTop, answersHeight);
     set('end', endTop);
     set('foot', endTop + footGap);
-    // The picture's room ends where it did above "end", which may have risen.
-    state.pictureRoom = Object.assign({}, state.picture,
-      { height: state.picture.height - (state.picture.endTop - endTop) });
-    set('body-water', state.picture.top, state.pictureRoom.height);
-    if (state.complete) showPicture();
+    set('body-water', state.picture.top, state.picture.height - (state.picture.endTop - endTop));
   }
 
   // After a step, scrolls the least that shows every line it printed, or

@@ -14,7 +14,6 @@ BodyWaterView::BodyWaterView(const Language& language, QWidget* parent)
     font_.setPixelSize(pictureFontPixelSize);
     font_.setWeight(QFont::Normal);
     setAccessibleName(QString::fromStdString(bodyWaterTitle(language_)));
-    setGeometry(QRect(0, 0, 0, 0));
     hide();
 }
 
