@@ -2,18 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/class_set.h"
 
-#include "case/seeded_random_source.h"
+#include "core/class_set.h"
 #include "core/exercise_texts.h"
-#include "core/worksheet.h"
-#include "sheets/pdf_pages.h"
 #include "sheets/qr_code.h"
 #include "window/body_water_painter.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <memory>
 #include <optional>
 
 namespace {
@@ -31,105 +29,85 @@ QFont paperFont(double points, QFont::Weight weight = QFont::Bold) {
     return font;
 }
 
-// A PDF file being written: its writer, the painter on it, and its pages
-// to place printed blocks on.
-struct PdfDocument {
-    PdfDocument(QIODevice* device, const SheetOptions& options, const QString& title, double points)
-        : writer(device), painter(setUp(writer, options, title)),
-          pages(writer, painter, paperFont(points)) {}
+// A font measured on the PDF writer, in its units.
+struct PaperFont {
+    QFont font;
+    QFontMetrics metrics;
 
-    static QPdfWriter* setUp(QPdfWriter& writer, const SheetOptions& options,
-                             const QString& title) {
-        writer.setPageSize(QPageSize(options.paper));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setResolution(1200);
-        writer.setTitle(title);
-        writer.setCreator(
-            QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()));
-        return &writer;
+    PaperFont(const QFont& paper, QPaintDevice& device) : font(paper), metrics(paper, &device) {}
+    PrintLayout::Metrics layoutMetrics() const {
+        return {metrics.averageCharWidth(), metrics.height(), [this](const std::string& text) {
+                    return metrics.horizontalAdvance(QString::fromStdString(text));
+                }};
     }
-
-    // The QR code of a sheet's link, at the right beside its header, from
-    // the block's top down: the page's margins and half a line below it
-    // leave its quiet zone.
-    int codeSide() const { return linkedHeaderLines * pages.lineHeight() - pages.lineHeight() / 2; }
-    void drawCode(const std::string& link, int top) {
-        const int side = codeSide();
-        drawQrCode(painter, QRect(writer.width() - side, top, side, side), encodeQrCode(link));
-    }
-
-    // The link printed in lines that end half a line short of the code.
-    std::vector<std::string> linkLines(const std::string& link) const {
-        const int room = writer.width() - codeSide() - pages.lineHeight() / 2;
-        return addressLines(link,
-                            [&](const std::string& line) { return pages.textWidth(line) <= room; });
-    }
-
-    // A case's body water in the key lines left for it at the foot of its
-    // block, the block's lines from `top`.
-    void drawPicture(const BodyWater& water, const PrintedPanel& block, int top,
-                     const Language& language) {
-        const QFont labels = paperFont(picturePoints, QFont::Normal);
-        const QFontMetrics metrics(labels, &writer);
-        const int room = keyPictureLines * pages.lineHeight();
-        const BodyWaterPicture picture = drawBodyWater(
-            water, language,
-            {writer.width(), room, metrics.height(), [&metrics](const std::string& text) {
-                 return metrics.horizontalAdvance(QString::fromStdString(text));
-             }});
-        const int bottom = top + static_cast<int>(block.lines().size()) * pages.lineHeight();
-        painter.save();
-        painter.setFont(labels);
-        painter.translate(0, bottom - picture.height);
-        paintBodyWater(painter, picture, pages.lineHeight() / 16.0);
-        painter.restore();
-    }
-
-    QPdfWriter writer;
-    QPainter painter;
-    PdfPages pages;
 };
 
-std::unique_ptr<RandomSource> caseSource(const SheetOptions& options, const CaseRef& ref) {
-    if (!options.draws.empty())
-        return std::make_unique<ListedRandomSource>(options.draws);
-    return std::make_unique<SeededRandomSource>(ref.seed());
-}
+// A PDF file of laid-out pages: text as text, so it can be selected and
+// searched; codes and pictures as vector drawing.
+class PdfDocument {
+public:
+    PdfDocument(QIODevice* device, const SheetOptions& options, const std::string& title)
+        : writer_(device) {
+        writer_.setPageSize(
+            QPageSize(options.choice.paper == Paper::letter ? QPageSize::Letter : QPageSize::A4));
+        writer_.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer_.setResolution(paperResolution);
+        writer_.setTitle(QString::fromStdString(title));
+        writer_.setCreator(
+            QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()));
+    }
+
+    void print(const std::vector<PaperPage>& pages, const PaperFont& text,
+               const PaperFont& labels) {
+        QPainter painter(&writer_);
+        for (std::size_t n = 0; n < pages.size(); ++n) {
+            if (n > 0)
+                writer_.newPage();
+            for (const PaperBlock& block : pages[n].blocks)
+                print(painter, block, text, labels);
+        }
+    }
+
+    QPdfWriter& writer() { return writer_; }
+
+private:
+    void print(QPainter& painter, const PaperBlock& block, const PaperFont& text,
+               const PaperFont& labels) {
+        painter.setFont(text.font);
+        for (const TextRun& run : block.runs)
+            painter.drawText(QPoint(run.x, run.y + text.metrics.ascent()),
+                             QString::fromStdString(run.text));
+        if (const auto& code = block.code)
+            drawQrCode(
+                painter,
+                QRect(code->square.left, code->square.top, code->square.width, code->square.height),
+                encodeQrCode(code->link));
+        if (const auto& picture = block.picture) {
+            painter.save();
+            painter.setFont(labels.font);
+            painter.translate(0, picture->top);
+            paintBodyWater(painter, picture->picture, text.metrics.height() / 16.0);
+            painter.restore();
+        }
+    }
+
+    QPdfWriter writer_;
+};
 
 } // namespace
 
 void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* key) {
-    PdfDocument sheet(&sheets, options,
-                      QString::fromStdString(sheetsTitle(options.language, options.seed)),
-                      sheetPoints);
-    std::optional<PdfDocument> keyDocument;
-    if (key)
-        keyDocument.emplace(key, options,
-                            QString::fromStdString(keyTitle(options.language, options.seed)),
-                            keyPoints);
-
-    const int first = options.onlyCase > 0 ? options.onlyCase : 1;
-    for (int index = first; index < first + options.count; ++index) {
-        const CaseRef ref{options.seed, index};
-        const std::string link =
-            options.link.isEmpty() ? std::string() : caseLink(options.link.toStdString(), ref);
-        PrintedPanel casePage = sheet.pages.block();
-        PrintedPanel caseKey = keyDocument ? keyDocument->pages.block() : PrintedPanel();
-        // Scripted draws make a case that no seed brings back.
-        const std::string label = options.draws.empty()
-                                      ? caseLabel(options.language, options.seed, index)
-                                      : caseNumberLabel(options.language, index);
-        const std::optional<BodyWater> water =
-            printCasePages(*caseSource(options, ref), label,
-                           link.empty() ? std::vector<std::string>() : sheet.linkLines(link),
-                           casePage, caseKey, options.language);
-        const int top = sheet.pages.place(casePage, false);
-        if (!link.empty())
-            sheet.drawCode(link, top);
-        if (!keyDocument)
-            continue;
-        const int keyTop = keyDocument->pages.place(caseKey, !options.keyPerPage);
-        if (water)
-            keyDocument->drawPicture(*water, caseKey, keyTop, options.language);
-    }
+    PdfDocument sheetDocument(&sheets, options,
+                              sheetsTitle(options.choice.language, options.choice.first.setSeed));
+    const PaperFont sheetFont(paperFont(sheetPoints), sheetDocument.writer());
+    const PaperFont keyFont(paperFont(keyPoints), sheetDocument.writer());
+    const PaperFont labelFont(paperFont(picturePoints, QFont::Normal), sheetDocument.writer());
+    const ClassSet set =
+        layOutClassSet(options.choice, {sheetFont.layoutMetrics(), keyFont.layoutMetrics(),
+                                        labelFont.layoutMetrics()});
+    sheetDocument.print(set.sheets, sheetFont, labelFont);
+    if (!key)
+        return;
+    PdfDocument keyDocument(key, options, set.keyTitle);
+    keyDocument.print(set.key, keyFont, labelFont);
 }

@@ -63,11 +63,11 @@ int main(int argc, char* argv[]) {
         return say(parsed.message, parsed.status);
     SheetOptions options = *parsed.options;
     if (!options.seedGiven)
-        options.seed =
+        options.choice.first.setSeed =
             static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     const int status = makeClassSet(options);
     // A seed from the clock is told only for a set that was made.
     if (status == 0 && !options.seedGiven)
-        say(QStringLiteral("seed %1").arg(options.seed), 0);
+        say(QStringLiteral("seed %1").arg(options.choice.first.setSeed), 0);
     return status;
 }

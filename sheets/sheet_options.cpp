@@ -3,12 +3,9 @@
 #include "sheets/sheet_options.h"
 
 #include "case/seeded_random_source.h"
-#include "core/worksheet.h"
-#include "sheets/qr_code.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace {
 
@@ -21,42 +18,6 @@ ParsedOptions failure(QString message) {
     return {std::nullopt,
             QStringLiteral("compartica-sheets: %1 (see compartica-sheets --help)").arg(message),
             usageError};
-}
-
-// "S" for a whole set, or "S-i" for case i of set S alone.
-bool readSeed(const QString& text, SheetOptions& options) {
-    const auto ref = parseCaseRef(text.toStdString());
-    if (!ref)
-        return false;
-    options.seed = ref->setSeed;
-    options.seedGiven = true;
-    options.onlyCase = ref->setOnly ? 0 : ref->index;
-    return true;
-}
-
-// An http or https address without a fragment of its own (the link adds
-// "#case=S-i") and printable.
-bool isPageAddress(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^https?://[!-~]+$"));
-    return form.match(text).hasMatch() && !text.contains(QLatin1Char('#'));
-}
-
-// Whether the link with the longest case name makes a code that scans
-// where a sheet prints it.
-bool scansPrinted(const QString& address) {
-    const CaseRef longest{UINT64_MAX, largestSet};
-    const int width = encodeQrCode(caseLink(address.toStdString(), longest)).width;
-    return width > 0 && width <= widestPrintedCode;
-}
-
-// The length of the longest address whose links all scan: QR codes hold
-// bytes, whichever they are.
-int longestLink() {
-    const QString scheme = QStringLiteral("https://");
-    int length = scheme.size();
-    while (scansPrinted(scheme + QString(length + 1 - scheme.size(), QLatin1Char('a'))))
-        ++length;
-    return length;
 }
 
 // The codes of the languages there are catalogues for: "en, de, es".
@@ -131,25 +92,25 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
 
     SheetOptions options;
-    bool ok = false;
-    options.count = parser.value(count).toInt(&ok);
-    if (parser.isSet(seed) && !readSeed(parser.value(seed), options))
-        return failure(
-            QStringLiteral("the seed '%1' is not a whole number (or S-i, i from 1 to %2)")
-                .arg(parser.value(seed))
-                .arg(largestSet));
-    if (options.onlyCase > 0 && !parser.isSet(count)) {
-        options.count = 1;
-        ok = true;
+    SetChoice& choice = options.choice;
+    if (parser.isSet(seed)) {
+        const Checked<CaseRef> ref = checkSeed(parser.value(seed).toStdString());
+        if (!ref.value)
+            return failure(QString::fromStdString(ref.problem));
+        choice.first = *ref.value;
+        options.seedGiven = true;
     }
-    if (!parser.isSet(count) && options.onlyCase == 0)
+    const bool oneCase = options.seedGiven && !choice.first.setOnly;
+    if (parser.isSet(count)) {
+        const Checked<int> counted = checkCount(parser.value(count).toStdString());
+        if (!counted.value)
+            return failure(QString::fromStdString(counted.problem));
+        if (oneCase && *counted.value != 1)
+            return failure(QStringLiteral("a seed S-i makes one case: leave out --count"));
+        choice.count = *counted.value;
+    } else if (!oneCase) {
         return failure(QStringLiteral("--count is missing"));
-    if (!ok || options.count < 1 || options.count > largestSet)
-        return failure(QStringLiteral("the count '%1' is not a whole number from 1 to %2")
-                           .arg(parser.value(count))
-                           .arg(largestSet));
-    if (options.onlyCase > 0 && options.count != 1)
-        return failure(QStringLiteral("a seed S-i makes one case: leave out --count"));
+    }
     if (!parser.isSet(output))
         return failure(QStringLiteral("--output is missing"));
     options.output = parser.value(output);
@@ -157,32 +118,27 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
     for (const QCommandLineOption* file : {&output, &key})
         if (parser.isSet(*file) && parser.value(*file).isEmpty())
             return failure(QStringLiteral("--%1 names no file").arg(file->names().first()));
-    const QString size = parser.value(paper).toLower();
-    if (size != QLatin1String("a4") && size != QLatin1String("letter"))
-        return failure(
-            QStringLiteral("the paper '%1' is neither a4 nor letter").arg(parser.value(paper)));
-    options.paper = size == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
-    options.link = parser.value(link);
-    if (parser.isSet(link) && !isPageAddress(options.link))
-        return failure(QStringLiteral("the link '%1' is not an http or https address without '#'")
-                           .arg(options.link));
-    if (parser.isSet(link) && !scansPrinted(options.link))
-        return failure(QStringLiteral("the link is %1 characters long, too long for a QR code "
-                                      "that scans from paper (at most %2)")
-                           .arg(options.link.size())
-                           .arg(longestLink()));
-    options.keyPerPage = parser.isSet(keyPerPage);
+    const Checked<Paper> size = checkPaper(parser.value(paper).toStdString());
+    if (!size.value)
+        return failure(QString::fromStdString(size.problem));
+    choice.paper = *size.value;
+    if (parser.isSet(link)) {
+        choice.link = parser.value(link).toStdString();
+        if (const std::string problem = linkProblem(choice.link); !problem.empty())
+            return failure(QString::fromStdString(problem));
+    }
+    choice.keyPerPage = parser.isSet(keyPerPage);
     const auto language = parser.isSet(lang) ? Language::withCode(parser.value(lang).toStdString())
                                              : Language::fromEnvironment();
     if (!language)
         return failure(QStringLiteral("the language '%1' is not one of %2")
                            .arg(parser.value(lang), languageCodes()));
-    options.language = *language;
+    choice.language = *language;
     if (parser.isSet(draws)) {
         const auto listed = parseDraws(parser.value(draws).toStdString());
         if (!listed)
             return failure(QStringLiteral("the draws are not a list of numbers from 0 to under 1"));
-        options.draws = *listed;
+        choice.draws = *listed;
         if (parser.isSet(link))
             return failure(
                 QStringLiteral("scripted draws make a case no link brings back: leave out --link"));

@@ -2,29 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/catalogue.h"
+#include "core/set_choice.h"
 
-#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
 #include <optional>
-#include <vector>
 
-// What a teacher asked for on the command line.
+// What a teacher asked for on the command line: the set, and the files.
 struct SheetOptions {
-    int count = 0;
-    std::uint64_t seed = 0;
+    SetChoice choice;
     bool seedGiven = false;
-    int onlyCase = 0; // with a seed "S-i": case i of set S alone
     QString output;
     QString key;
-    QPageSize::PageSizeId paper = QPageSize::A4;
-    QString link;             // the page's address, to which each sheet links its case
-    bool keyPerPage = false;  // the key one case a page, not packed
-    std::vector<float> draws; // a scripted case, for tests
-    Language language;        // of the sheets and the key
 };
 
 // The outcome of reading the command line: options to make a set, or text

@@ -15,6 +15,7 @@
 #include "core/number_form.h"
 #include "core/practice_layout.h"
 #include "core/printed_panel.h"
+#include "core/set_choice.h"
 #include "core/utf8.h"
 #include "core/worksheet.h"
 #include "support/check.h"
@@ -159,6 +160,52 @@ void caseRefs() {
     }
     CHECK_EQ(caseLink("https://example.org/c/", *parseCaseRef("7")),
              std::string("https://example.org/c/#case=7-1"), "link");
+}
+
+// A teacher's choices for a set, as the command line and the teacher's page
+// take them: each accepted as its value, or refused with its one line; and
+// the QR code that holds a case's link, a version for every 4 modules.
+void setChoices() {
+    const std::string link = "https://example.org/compartica/";
+    const struct {
+        const char* what;
+        std::string problem;
+        const char* expected; // the problem, or "" where the text is taken
+    } rows[] = {
+        {"count 1", checkCount("1").problem, ""},
+        {"count 500", checkCount("500").problem, ""},
+        {"count 0", checkCount("0").problem, "the count '0' is not a whole number from 1 to 500"},
+        {"count 501", checkCount("501").problem,
+         "the count '501' is not a whole number from 1 to 500"},
+        {"count 3-1", checkCount("3-1").problem,
+         "the count '3-1' is not a whole number from 1 to 500"},
+        {"seed S-i", checkSeed("4242-3").problem, ""},
+        {"seed 12x", checkSeed("12x").problem,
+         "the seed '12x' is not a whole number (or S-i, i from 1 to 500)"},
+        {"paper Letter", checkPaper("Letter").problem, ""},
+        {"paper a3", checkPaper("a3").problem, "the paper 'a3' is neither a4 nor letter"},
+        {"link", linkProblem(link), ""},
+        {"link of the longest length", linkProblem(link + std::string(183 - link.size(), 'a')), ""},
+        {"link one longer", linkProblem(link + std::string(184 - link.size(), 'a')),
+         "the link is 184 characters long, too long for a QR code that scans from paper (at most "
+         "183)"},
+        {"link ftp", linkProblem("ftp://example.org/"),
+         "the link 'ftp://example.org/' is not an http or https address without '#'"},
+        {"link with #", linkProblem("https://example.org/#a"),
+         "the link 'https://example.org/#a' is not an http or https address without '#'"},
+        {"link with a space", linkProblem("https://example.org/a b"),
+         "the link 'https://example.org/a b' is not an http or https address without '#'"},
+        {"link of a scheme alone", linkProblem("https://"),
+         "the link 'https://' is not an http or https address without '#'"},
+    };
+    for (const auto& row : rows)
+        CHECK_EQ(row.problem, std::string(row.expected), row.what);
+    CHECK_EQ(checkCount("500").value.value_or(0), 500, "count 500");
+    CHECK_EQ(checkSeed("4242-3").value->index, 3, "seed S-i");
+    CHECK_EQ(checkPaper("Letter").value == Paper::letter, true, "paper Letter");
+    for (const auto& [bytes, width] :
+         {std::pair<std::size_t, int>{14, 21}, {15, 25}, {213, 57}, {214, 0}})
+        CHECK_EQ(printedCodeWidth(bytes), width, std::to_string(bytes) + " bytes");
 }
 
 // Names printed on sheets, in QR codes and in courses' records keep their
@@ -815,6 +862,7 @@ int main(int argc, char** argv) {
 #endif
     drawLists();
     caseRefs();
+    setChoices();
     caseNamesKeepTheirPatients();
     transcripts();
     printedRuns();

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/catalogue.h"
+#include "core/worksheet.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class Paper { a4, letter };
+
+// What a teacher chose for a class set: how many cases from which one, on
+// which paper, linked to which page, and the key packed or a case a page.
+struct SetChoice {
+    int count = 1;
+    CaseRef first{0, 1, true}; // the set's seed and the first case's index
+    Paper paper = Paper::a4;
+    std::string link; // the page each sheet links its case on; none if empty
+    bool keyPerPage = false;
+    Language language;
+    std::vector<float> draws; // a scripted case, for tests
+};
+
+// A teacher's text read as a choice, or the one line that says why not.
+template <typename T> struct Checked {
+    std::optional<T> value;
+    std::string problem;
+};
+
+// A whole number of cases from 1 to largestSet.
+Checked<int> checkCount(const std::string& text, const Language& language = {});
+// "S" for a whole set, or "S-i" for case i of set S alone.
+Checked<CaseRef> checkSeed(const std::string& text, const Language& language = {});
+// "a4" or "letter", in any case.
+Checked<Paper> checkPaper(const std::string& text, const Language& language = {});
+// An http or https address without a fragment of its own (the link adds
+// "#case=S-i"), printable, and short enough that the link of every case
+// makes a code that scans from a sheet. Empty where it is all that.
+std::string linkProblem(const std::string& address, const Language& language = {});
+
+// A seed "S-i" makes case i alone: any other count is refused.
+std::string oneCaseProblem(const Language& language = {});
+
+// The widest code a sheet prints: version 10, 57 modules a side, each
+// about 0.4 mm in the room a sheet gives its code. A phone reads modules
+// that size from paper, and a 150 dpi scan decodes; wider codes get finer
+// than a cheap printer or camera resolves.
+inline constexpr int widestPrintedCode = 57;
+
+// The modules a side of the smallest QR code at error correction level M
+// that holds `bytes` bytes in byte mode, up to the widest a sheet prints;
+// 0 for more bytes than that holds.
+int printedCodeWidth(std::size_t bytes);
+
+// The length of the longest address whose links all scan from paper.
+int longestLink();
