@@ -122,24 +122,26 @@ build_tree() {
     quietly cmake --build "build/$1" --parallel "$(nproc)"
 }
 
-# The web edition into build/web, and what to publish into build/web/site.
+# The web edition into build/web, and what to publish into build/web/site,
+# with the npm package the site serves (web/package-lock.json pins it).
 # Debian's emscripten runs its JavaScript tools with the node on PATH; they
 # find their modules through NODE_PATH.
 build_web() {
+    install_npm_packages web
     export NODE_PATH=/usr/share/nodejs
     quietly emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release
     quietly cmake --build build/web --parallel "$(nproc)"
 }
 
-# Installs the npm packages the web tests drive Chromium with, as the lock
-# file in the folder given pins them. Where npm cannot fetch them, says why
-# in one line instead of npm's trace.
+# Installs the npm packages of a folder (the site's, or those the web tests
+# drive Chromium with), as its lock file pins them. Where npm cannot fetch
+# them, says why in one line instead of npm's trace.
 install_npm_packages() {
     local log status=0
     log=$(mktemp)
     npm ci --prefix "$1" --no-audit --no-fund >"$log" 2>&1 || status=$?
     if [ "$status" -ne 0 ] && grep -q -e 'FetchError' -e 'request to .* failed' "$log"; then
-        echo "npm cannot fetch the web tests' packages from $(npm config get registry)" \
+        echo "npm cannot fetch the packages of $1 from $(npm config get registry)" \
             "($(sed -n 's/^npm \(error\|ERR!\) code //p' "$log" | head -n 1)): the registry" \
             "cannot be reached, or a proxy's certificate is not trusted; 'npm ping' checks" \
             "the registry, 'npm config get proxy' and 'npm config get cafile' show the proxy" \

@@ -15,7 +15,8 @@ write_template() {
     raw=$(mktemp)
     LC_ALL=C.UTF-8 xgettext --from-code=UTF-8 --keyword= --keyword=N_ --keyword=NC_:1c,2 \
         --add-comments=TRANSLATORS: --sort-by-file --no-wrap --add-location=file -o "$raw" \
-        core/*.cpp app/*.cpp window/*.cpp sheets/*.cpp web/*.cpp web/page.js
+        core/*.cpp app/*.cpp window/*.cpp sheets/*.cpp web/*.cpp web/page.js \
+        web/teacher.js
     LC_ALL=C.UTF-8 xgettext --join-existing --language=Desktop --add-comments=TRANSLATORS: \
         --no-wrap --add-location=file -o "$raw" \
         packaging/org.compartica.Compartica.desktop

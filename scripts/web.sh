@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_installed "${WEB_PACKAGES[@]}"
+ensure_installed "${WEB_PACKAGES[@]}" $(npm_package)
 build_web
 echo "built the page into $PWD/build/web/site"
 [ "${1:-}" = build ] && exit 0

@@ -24,7 +24,8 @@
 // given what the step printed, whole and in reading order, for a screen
 // reader to say once.
 
-Module.compartica = (() => {
+// On the teacher's page, whose script has set Module.sheets, it does nothing.
+Module.compartica = Module.sheets ? null : (() => {
   // The page's script has arrived and runs: the note that stands in for
   // it after a while if it never does stays hidden.
   document.documentElement.classList.add('scripted');
@@ -86,6 +87,7 @@ Module.compartica = (() => {
     set('reload', N_('Load it'));
     set('language-label', N_('Language'));
     set('practise-label', N_('Practise with your own answers'));
+    set('teacher-link', N_('Worksheets for a class'));
     set('unloaded', N_('Compartica could not load all of its parts. Reload the page; if it still ' +
                        'does not start, tell whoever looks after this site.'));
     set('offline', N_('Compartica could not load all of its parts: this device is offline. ' +
@@ -359,14 +361,6 @@ Module.compartica = (() => {
     bar.before(place(Object.assign(document.createElement('figure'), { hidden: true }), picture));
   }
 
-  const svgSpace = 'http://www.w3.org/2000/svg';
-  function svg(name, attributes, text) {
-    const element = document.createElementNS(svgSpace, name);
-    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
-    if (text !== undefined) element.textContent = text;
-    return element;
-  }
-
   function tableOf(picture) {
     const row = (cells, head) => {
       const tr = document.createElement('tr');
@@ -405,18 +399,10 @@ Module.compartica = (() => {
       : { width: state.picture.width, height: Number(figure.style.getPropertyValue('--height')) };
     const json = call('compartica_picture', 'string', ['number', 'number'], [room.width, room.height]);
     const picture = JSON.parse(json);
-    const drawing = svg('svg', { viewBox: `0 0 ${picture.width} ${picture.height}`, role: 'img',
-                                 'aria-label': picture.summary });
+    const drawing = Module.pictureSvg(picture, state.metrics.ascent,
+                                      { role: 'img', 'aria-label': picture.summary });
     drawing.style.setProperty('--picture-width', picture.width);
     drawing.style.setProperty('--picture-height', picture.height);
-    const rect = (box, attributes) => svg('rect', Object.assign(
-      { x: box[0], y: box[1], width: box[2], height: box[3] }, attributes));
-    drawing.append(...picture.boxes.map((box) => rect(box.box, { class: 'fill', fill: box.fill })),
-      ...picture.lines.map(({ line, hatching }) => svg('line', {
-        x1: line[0], y1: line[1], x2: line[2], y2: line[3], class: hatching ? 'hatching' : 'bracket' })),
-      ...picture.boxes.map((box) => rect(box.box, { class: 'outline' })),
-      ...picture.texts.flatMap((text) => text.lines.map((line, n) => svg('text', {
-        x: text.box[0], y: text.box[1] + n * picture.lineHeight + state.metrics.ascent }, line))));
     figure.replaceChildren(drawing, tableOf(picture));
   }
 
@@ -769,6 +755,8 @@ Module.compartica = (() => {
     const from = fromAddress();
     emit('starting', from);
     state.course = !!from.course;
+    // A course's copy of the page has no teacher's page beside it.
+    document.getElementById('teachers').hidden = state.course;
     state.preferred = from.learnerLanguage || null;
     // A link's "practice" or a course's choice, else the student's.
     state.practice = from.practice !== null && from.practice !== undefined ? !!from.practice

@@ -8,9 +8,12 @@
 # compartica-scorm<12|2004>-plain-<version>.zip, the worked answers alone.
 # The zip is written by write_zip.py, so that the same site makes the same
 # bytes.
+# The teacher's page (TEACHER, its files) stays out: a course has no use for
+# it.
 # Usage: cmake -DSITE=site -DOUT=folder -DSCORM=1.2|2004 -DVERSION=x.y.z -DNAME=...
 #              -DDESCRIPTION=... -DWEB=web-source-folder -DPYTHON=python3
-#              "-DLATER=files;the;page;loads;later" -P write_scorm_package.cmake
+#              "-DLATER=files;the;page;loads;later" "-DTEACHER=its;files"
+#              -P write_scorm_package.cmake
 string(REPLACE "." "" short ${SCORM})
 if(PLAIN)
   set(short ${short}-plain)
@@ -23,6 +26,8 @@ endif()
 set(package ${OUT}/scorm${short})
 file(REMOVE_RECURSE ${package})
 file(COPY ${SITE}/ ${WEB}/scorm.js DESTINATION ${package})
+list(TRANSFORM TEACHER PREPEND ${package}/)
+file(REMOVE ${TEACHER})
 
 # The page's template marks the adapter's place, before the page's script.
 set(place "<!-- course adapter -->")

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Drawing in SVG for the exercise page and the teacher's page, prepended to
+// the WebAssembly module's script before the page's own: an element, and
+// the patient's body water as the core laid it out (boxes filled, then
+// their hatching and the brackets, the boxes' outlines over them, and each
+// label's lines, their baselines `ascent` below the top of each line).
+Module.svg = (name, attributes, text) => {
+  const element = document.createElementNS('http://www.w3.org/2000/svg', name);
+  for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+  if (text !== undefined) element.textContent = text;
+  return element;
+};
+
+Module.pictureSvg = (picture, ascent, attributes) => {
+  const svg = Module.svg;
+  const drawing = svg('svg', Object.assign({ viewBox: `0 0 ${picture.width} ${picture.height}` },
+                                           attributes));
+  const rect = (box, more) => svg('rect', Object.assign(
+    { x: box[0], y: box[1], width: box[2], height: box[3] }, more));
+  drawing.append(...picture.boxes.map((box) => rect(box.box, { class: 'fill', fill: box.fill })),
+    ...picture.lines.map(({ line, hatching }) => svg('line', {
+      x1: line[0], y1: line[1], x2: line[2], y2: line[3], class: hatching ? 'hatching' : 'bracket' })),
+    ...picture.boxes.map((box) => rect(box.box, { class: 'outline' })),
+    ...picture.texts.flatMap((text) => text.lines.map((line, n) => svg('text', {
+      x: text.box[0], y: text.box[1] + n * picture.lineHeight + ascent }, line))));
+  return drawing;
+};

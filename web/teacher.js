@@ -1,0 +1,307 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The teacher's page: a class set's choices, checked by the core as the
+// command line checks them, and the set's sheets and key laid out by the
+// core as compartica-sheets lays them out, shown as pages of placed text,
+// QR codes and pictures that the browser prints (or saves as PDF) a page a
+// sheet. Loaded before the WebAssembly module's script, whose module it
+// sets up; the page's own texts come with that script (pageCatalogues).
+// The choices are kept in the address, so a set can be bookmarked and
+// shared: ?count=30&seed=4242&paper=a4, and link, key-per-page and lang.
+
+var Module = (() => {
+  const root = document.documentElement;
+  const element = (id) => document.getElementById(id);
+  const languageKey = 'compartica-language';
+  const checkedFields = ['count', 'seed', 'paper', 'link'];
+  const state = { language: 'en', set: null, timer: 0, problems: {} };
+  // The fonts in units of 1/1200 inch: the sheets' 9 points, the key's 8
+  // and the labels' 7, each at its size rounded to a whole unit, as the
+  // PDF writer takes it.
+  const fontSizes = [9, 8, 7].map((points) => Math.round((points * 1200) / 72));
+  const measures = [];
+
+  const N_ = (text) => (pageCatalogues[state.language] || {})[text] || text;
+  const NC_ = (context, text) => N_(`${context}\u0004${text}`).replace(/^.*\u0004/, '');
+  const filled = (text, values) => text.replace(/\{(\w+)\}/g, (match, name) => values[name]);
+
+  // Lines and columns of the page's font at `size` units, from the font's
+  // numbers, each rounded to a whole unit as the PDF writer rounds them.
+  function metrics(size) {
+    const [unitsPerEm, ascender, descender, averageWidth] =
+      root.dataset.fontMetrics.split(' ').map(Number);
+    const scale = size / unitsPerEm;
+    const ascent = Math.round(ascender * scale);
+    return { columnWidth: Math.round(averageWidth * scale), ascent,
+             lineHeight: ascent + Math.round(descender * scale) };
+  }
+
+  function textWidth(font, text) {
+    if (!measures[font]) {
+      measures[font] = document.createElement('canvas').getContext('2d');
+      measures[font].font = `bold ${fontSizes[font]}px "Compartica Sans"`;
+    }
+    return Math.round(measures[font].measureText(text).width);
+  }
+
+  function remembered() {
+    try { return localStorage.getItem(languageKey); } catch (error) { return null; }
+  }
+
+  // The address's "lang=", the student's or teacher's choice on either
+  // page, then the browser's languages; else English.
+  function chooseLanguage() {
+    const wanted = [new URLSearchParams(window.location.search).get('lang'), remembered(),
+                    ...(navigator.languages || [navigator.language])];
+    for (const code of wanted) {
+      const primary = String(code || '').toLowerCase().split(/[-_]/)[0];
+      if (Object.prototype.hasOwnProperty.call(pageCatalogues, primary)) return primary;
+    }
+    return 'en';
+  }
+
+  function translatePage() {
+    root.lang = state.language;
+    const texts = {
+      heading: N_('Worksheets for a class'),
+      intro: N_('Every student gets a case of their own on paper, with the address and a QR code ' +
+        'that open it on screen; you get the answer key. Print them on paper, or to a PDF file.'),
+      'count-label': N_('Cases'),
+      'count-hint': N_('1 to 500, a case a sheet.'),
+      'seed-label': N_('Set seed'),
+      'new-seed': N_('New seed'),
+      'seed-hint': N_('The same seed makes the same set again; S-i makes case i of set S alone, ' +
+        'as its sheet names it.'),
+      'paper-label': N_('Paper'),
+      // TRANSLATORS: the paper size of North America, 8.5 x 11 inches.
+      'paper-letter': NC_('paper size', 'Letter'),
+      'link-label': N_('Link to the exercise'),
+      'link-hint': N_("Each sheet prints the address of its case on this page, or on a course's " +
+        'copy of it; empty, no address and no code.'),
+      'key-per-page-label': N_('The key one case a page'),
+      'language-label': N_('Language'),
+      'print-sheets': N_('Print the sheets'),
+      'print-key': N_('Print the key'),
+      'sheets-heading': N_('The sheets'),
+      'key-heading': N_('The answer key'),
+      'exercise-link': N_('The exercise'),
+    };
+    for (const [id, text] of Object.entries(texts)) element(id).textContent = text;
+    document.title = N_('Compartica: worksheets for a class');
+  }
+
+  // Every language of the catalogues, each in its own name; the choice is
+  // remembered for both pages.
+  function offerLanguages() {
+    const choice = element('language');
+    for (const code of Object.keys(pageCatalogues)) {
+      const name = pageCatalogues[code]['language name\u0004English'] || 'English';
+      choice.append(Object.assign(new Option(name, code, false, code === state.language),
+                                  { lang: code }));
+    }
+    choice.addEventListener('change', () => {
+      try { localStorage.setItem(languageKey, choice.value); } catch (error) { /* not kept */ }
+      state.language = choice.value;
+      translatePage();
+      update();
+    });
+  }
+
+  // A new set seed: 53 random bits, exact in a double.
+  function freshSeed() {
+    const [high, low] = crypto.getRandomValues(new Uint32Array(2));
+    return String((high >>> 11) * 4294967296 + low);
+  }
+
+  // The choices from the address, the rest as they stand: a new seed, and a
+  // link to the exercise beside this page. A paper the select does not
+  // offer stays chosen, to be refused beside it.
+  function fromAddress() {
+    const query = new URLSearchParams(window.location.search);
+    const given = (name, fallback) => (query.has(name) ? query.get(name) : fallback);
+    element('count').value = given('count', element('count').value);
+    element('seed').value = given('seed', freshSeed());
+    element('link').value = given('link', new URL('./', window.location.href).href);
+    element('key-per-page').checked = query.get('key-per-page') === '1';
+    const paper = element('paper');
+    const asked = given('paper', 'a4');
+    if (![...paper.options].some((option) => option.value === asked))
+      paper.append(new Option(asked, asked));
+    paper.value = asked;
+  }
+
+  function choices() {
+    return { count: element('count').value.trim(), seed: element('seed').value.trim(),
+             paper: element('paper').value, link: element('link').value.trim(),
+             keyPerPage: element('key-per-page').checked };
+  }
+
+  // The address of the set, for a bookmark; the link only where it is not
+  // this site's own.
+  function keepInAddress(chosen) {
+    const query = new URLSearchParams({ count: chosen.count, seed: chosen.seed, paper: chosen.paper });
+    if (chosen.link !== new URL('./', window.location.href).href) query.set('link', chosen.link);
+    if (chosen.keyPerPage) query.set('key-per-page', '1');
+    window.history.replaceState(null, '', `?${query}`);
+  }
+
+  const call = (name, types, args) => Module.ccall(name, 'string', types, args);
+
+  // Each refused choice's one line beside its field; true where all are taken.
+  function checkChoices(chosen) {
+    state.problems = JSON.parse(call('compartica_set_problems', Array(5).fill('string'),
+      [chosen.count, chosen.seed, chosen.paper, chosen.link, state.language]));
+    for (const name of checkedFields) {
+      element(`${name}-problem`).textContent = state.problems[name];
+      element(name).setAttribute('aria-invalid', String(!!state.problems[name]));
+    }
+    return checkedFields.every((name) => !state.problems[name]);
+  }
+
+  // A sheet's QR code as vector squares, a row's dark run as one rectangle.
+  function codeSvg(link) {
+    const code = qrcode(0, 'M');
+    code.addData(link, 'Byte');
+    code.make();
+    const width = code.getModuleCount();
+    let path = '';
+    for (let row = 0; row < width; row += 1) {
+      for (let column = 0; column < width;) {
+        let end = column;
+        while (end < width && code.isDark(row, end)) end += 1;
+        if (end > column) path += `M${column} ${row}h${end - column}v1h${column - end}z`;
+        column = Math.max(end, column + 1);
+      }
+    }
+    const drawing = Module.svg('svg', { viewBox: `0 0 ${width} ${width}`, 'shape-rendering': 'crispEdges',
+                                        role: 'img', 'aria-label': link });
+    drawing.append(Module.svg('path', { d: path, fill: '#000' }));
+    return drawing;
+  }
+
+  function placed(item, x, y, width, height) {
+    item.classList.add('drawn');
+    for (const [name, value] of Object.entries({ x, y, w: width, h: height }))
+      item.style.setProperty(`--${name}`, value);
+    return item;
+  }
+
+  function pageOf(blocks) {
+    const page = Object.assign(document.createElement('div'), { className: 'page' });
+    const area = Object.assign(document.createElement('div'), { className: 'area' });
+    const labels = metrics(fontSizes[2]);
+    for (const block of blocks) {
+      for (const [x, y, text] of block.runs) {
+        const run = Object.assign(document.createElement('span'), { className: 'run', textContent: text });
+        run.style.setProperty('--x', x);
+        run.style.setProperty('--y', y);
+        area.append(run);
+      }
+      if (block.code) area.append(placed(codeSvg(block.code.link), ...block.code.box));
+      if (block.picture) {
+        const picture = Module.pictureSvg(block.picture, labels.ascent,
+                                          { class: 'picture', 'font-size': fontSizes[2] });
+        area.append(placed(picture, 0, block.picture.top, block.picture.width, block.picture.height));
+      }
+    }
+    page.append(area);
+    return page;
+  }
+
+  // One document's pages, in its font: the sheets' or the key's.
+  function showDocument(id, pages, font, set, paper) {
+    const section = element(id);
+    const shown = metrics(fontSizes[font]);
+    section.classList.toggle('letter', paper === 'letter');
+    for (const [name, value] of Object.entries({ 'page-width': set.width, 'page-height': set.height,
+                                                 font: fontSizes[font], line: shown.lineHeight,
+                                                 stroke: `${shown.lineHeight / 16}px` }))
+      section.style.setProperty(`--${name}`, value);
+    section.querySelector('.pages').replaceChildren(...pages.map(pageOf));
+  }
+
+  // The set as chosen, checked, kept in the address, laid out and shown.
+  function update() {
+    window.clearTimeout(state.timer);
+    const chosen = choices();
+    keepInAddress(chosen);
+    state.set = null;
+    element('summary').textContent = '';
+    if (!checkChoices(chosen)) return;
+    const [sheet, key, labels] = fontSizes.map(metrics);
+    state.set = JSON.parse(call('compartica_class_set',
+      ['string', 'string', 'string', 'string', 'number', 'string', 'number', 'number', 'number',
+       'number', 'number'],
+      [chosen.count, chosen.seed, chosen.paper, chosen.link, chosen.keyPerPage ? 1 : 0,
+       state.language, sheet.columnWidth, sheet.lineHeight, key.columnWidth, key.lineHeight,
+       labels.lineHeight]));
+    showDocument('sheets', state.set.sheets, 0, state.set, chosen.paper);
+    showDocument('key', state.set.key, 1, state.set, chosen.paper);
+    element('summary').textContent = filled(N_('Pages to print: {sheets} of sheets, {key} of key.'),
+      { sheets: state.set.sheets.length, key: state.set.key.length });
+  }
+
+  // The browser prints the one document, under its title (a PDF's name).
+  function printDocument(which) {
+    if (!state.set) {
+      element(checkedFields.find((name) => state.problems[name]) || 'count').focus();
+      return;
+    }
+    root.dataset.print = which;
+    document.title = state.set[`${which}Title`];
+    window.print();
+  }
+
+  // Once the page has its worker, its own file is kept too: a first visit
+  // with a query leaves only that address in the browser's cache.
+  function keepOffline() {
+    if (!('serviceWorker' in navigator)) return;
+    navigator.serviceWorker.register('sw.js').then(() => navigator.serviceWorker.ready)
+      .then(() => (navigator.serviceWorker.controller ? fetch('teacher.html') : null))
+      .catch(() => {});
+  }
+
+  async function start() {
+    await document.fonts.load(`bold ${fontSizes[0]}px "Compartica Sans"`);
+    fromAddress();
+    const form = element('choices');
+    form.addEventListener('input', () => {
+      window.clearTimeout(state.timer);
+      state.timer = window.setTimeout(update, 300);
+    });
+    form.addEventListener('change', update);
+    element('new-seed').addEventListener('click', () => {
+      element('seed').value = freshSeed();
+      update();
+    });
+    element('print-sheets').addEventListener('click', () => printDocument('sheets'));
+    element('print-key').addEventListener('click', () => printDocument('key'));
+    window.addEventListener('afterprint', () => {
+      root.dataset.print = 'sheets';
+      translatePage();
+    });
+    element('status').textContent = '';
+    update();
+    performance.mark('compartica-set-shown');
+    if (document.readyState === 'complete') keepOffline();
+    else window.addEventListener('load', keepOffline, { once: true });
+  }
+
+  const unloaded = () => {
+    element('status').textContent = N_('Compartica could not load all of its parts. Reload the ' +
+      'page; if it still does not start, tell whoever looks after this site.');
+  };
+
+  return {
+    sheets: { textWidth },
+    preRun: [() => {
+      state.language = chooseLanguage();
+      translatePage();
+      offerLanguages();
+      element('status').textContent = N_('Loading…');
+    }],
+    onRuntimeInitialized: () => { start().catch(unloaded); },
+    onAbort: unloaded,
+  };
+})();
