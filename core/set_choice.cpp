@@ -47,11 +47,11 @@ Checked<int> checkCount(const std::string& text, const Language& language) {
 Checked<CaseRef> checkSeed(const std::string& text, const Language& language) {
     if (const auto ref = parseCaseRef(text))
         return {*ref, {}};
-    // TRANSLATORS: "S-i" is how a sheet writes a case's seed; keep it as it is.
-    return {std::nullopt, message(language,
-                                  N_("the seed '{seed}' is not a whole number (or S-i, i from 1 "
-                                     "to {largest})"),
-                                  {{"seed", text}, {"largest", std::to_string(largestSet)}})};
+    const Message problem =
+        // TRANSLATORS: "S-i" is how a sheet writes a case's seed; keep it as it is.
+        N_("the seed '{seed}' is not a whole number (or S-i, i from 1 to {largest})");
+    return {std::nullopt,
+            message(language, problem, {{"seed", text}, {"largest", std::to_string(largestSet)}})};
 }
 
 Checked<Paper> checkPaper(const std::string& text, const Language& language) {

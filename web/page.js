@@ -673,9 +673,14 @@ Module.compartica = Module.sheets ? null : (() => {
   }
 
   // The second press of a double click lands where the button that was
-  // pressed has gone: the focus stays on the button that leads on.
+  // pressed has gone: the focus stays on the button that leads on, and a
+  // link that came under the pointer (the teacher's page, at the foot) is
+  // not followed.
   function guardFocus(event) {
     if (settling()) event.preventDefault();
+  }
+  function guardLink(event) {
+    if (event.detail > 0 && settling()) event.preventDefault();
   }
 
   // The case a link names, as mail and chat programs leave links: without
@@ -786,6 +791,7 @@ Module.compartica = Module.sheets ? null : (() => {
     chooseLayout();
     document.addEventListener('keydown', guardKeys, true);
     document.addEventListener('mousedown', guardFocus);
+    document.getElementById('teacher-link').addEventListener('click', guardLink);
     // A new patient leaves the address of the case before it, so that a
     // reload does not bring that case back; a new address opens its case.
     document.getElementById('again').addEventListener('click', () => {

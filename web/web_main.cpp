@@ -237,9 +237,9 @@ std::string pictureJson(const BodyWater& water, const Language& language, int wi
          [](const std::string& text) { return page_text_width(text.c_str()); }, true});
     std::vector<std::string> rows;
     for (const Compartment part : everyCompartment)
-        rows.push_back(strings(std::vector<std::string>{compartmentName(language, part),
-                                compartmentLitres(language, water, part),
-                                compartmentPercent(language, water, part)}));
+        rows.push_back(strings(std::vector<std::string>{
+            compartmentName(language, part), compartmentLitres(language, water, part),
+            compartmentPercent(language, water, part)}));
     return pictureParts(picture)
         .text("title", bodyWaterTitle(language))
         .text("summary", bodyWaterSummary(language))
@@ -262,11 +262,13 @@ std::string pagesJson(const std::vector<PaperPage>& pages) {
             Json json;
             json.raw("runs", listOf(runs));
             if (block.code)
-                json.raw("code",
-                         Json().box("box", block.code->square).text("link", block.code->link).object());
+                json.raw(
+                    "code",
+                    Json().box("box", block.code->square).text("link", block.code->link).object());
             if (block.picture)
-                json.raw("picture",
-                         pictureParts(block.picture->picture).number("top", block.picture->top).object());
+                json.raw("picture", pictureParts(block.picture->picture)
+                                        .number("top", block.picture->top)
+                                        .object());
             blocks.push_back(json.object());
         }
         shown.push_back(listOf(blocks));
@@ -446,8 +448,8 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_set_problems(const char* count, cons
 EMSCRIPTEN_KEEPALIVE const char* compartica_class_set(const char* count, const char* seed,
                                                       const char* paper, const char* link,
                                                       int keyPerPage, const char* lang,
-                                                      int sheetColumn, int sheetLine,
-                                                      int keyColumn, int keyLine, int labelLine) {
+                                                      int sheetColumn, int sheetLine, int keyColumn,
+                                                      int keyLine, int labelLine) {
     SetChoice choice;
     choice.count = checkCount(count).value.value_or(1);
     choice.first = checkSeed(seed).value.value_or(CaseRef{});

@@ -26,8 +26,10 @@ endif()
 set(package ${OUT}/scorm${short})
 file(REMOVE_RECURSE ${package})
 file(COPY ${SITE}/ ${WEB}/scorm.js DESTINATION ${package})
-list(TRANSFORM TEACHER PREPEND ${package}/)
-file(REMOVE ${TEACHER})
+if(TEACHER)
+  list(TRANSFORM TEACHER PREPEND ${package}/)
+  file(REMOVE ${TEACHER})
+endif()
 
 # The page's template marks the adapter's place, before the page's script.
 set(place "<!-- course adapter -->")

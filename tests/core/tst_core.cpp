@@ -195,6 +195,8 @@ void setChoices() {
          "the link 'https://example.org/#a' is not an http or https address without '#'"},
         {"link with a space", linkProblem("https://example.org/a b"),
          "the link 'https://example.org/a b' is not an http or https address without '#'"},
+        {"in German", checkCount("0", Language::named("de")).problem,
+         "die Anzahl '0' ist keine ganze Zahl von 1 bis 500"},
         {"link of a scheme alone", linkProblem("https://"),
          "the link 'https://' is not an http or https address without '#'"},
     };
