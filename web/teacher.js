@@ -253,13 +253,17 @@ var Module = (() => {
     window.print();
   }
 
-  // Once the page has its worker, its own file is kept too: a first visit
-  // with a query leaves only that address in the browser's cache.
+  // Once the page has its worker, the worker keeps the page's own files as
+  // well (it keeps the exercise's at once): asked for through it, each is
+  // taken from the browser's cache where it can be.
   function keepOffline() {
     if (!('serviceWorker' in navigator)) return;
-    navigator.serviceWorker.register('sw.js').then(() => navigator.serviceWorker.ready)
-      .then(() => (navigator.serviceWorker.controller ? fetch('teacher.html') : null))
+    const keep = () => Promise.all(['teacher.html', 'teacher.js', 'qrcode.js'].map((name) => fetch(name)))
       .catch(() => {});
+    navigator.serviceWorker.register('sw.js').then(() => {
+      if (navigator.serviceWorker.controller) keep();
+      else navigator.serviceWorker.addEventListener('controllerchange', keep, { once: true });
+    }).catch(() => {});
   }
 
   async function start() {

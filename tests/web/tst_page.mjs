@@ -15,17 +15,21 @@
 // accessibility tree, worksheets' cases by link, practice (a slip named, the
 // choice kept), both SCORM versions under scorm-again as the LMS (resumed,
 // refusing completion, reopened, slow, failing; in practice, the score and
-// interactions stored), and a page opened from a file.
-// Usage: node tst_page.mjs SITE-DIR SCORM-DIR TRANSCRIPTS LAYOUT-TABLE SHEETS [SCREENSHOT-DIR]
+// interactions stored), a page opened from a file, and the teacher's page
+// (a set from its address printed to PRINTED-DIR, which tst_web.sh holds
+// against compartica-sheets; every refused choice's line; a phone's width;
+// offline).
+// Usage: node tst_page.mjs SITE-DIR SCORM-DIR TRANSCRIPTS LAYOUT-TABLE SHEETS PRINTED-DIR
+//                          [SCREENSHOT-DIR]
 // SHEETS: lines "S-i<tab>the text of the worksheet of case S-i".
 
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { launchChromium, serveFolder } from './chromium.mjs';
 
-const [siteDir, scormDir, transcriptsFile, layoutFile, sheetsFile, screenshots] =
+const [siteDir, scormDir, transcriptsFile, layoutFile, sheetsFile, printedDir, screenshots] =
   process.argv.slice(2);
 const moduleText = (name) => readFileSync(createRequire(import.meta.url).resolve(name), 'utf8');
 const axeSource = moduleText('axe-core/axe.min.js');
@@ -251,6 +255,109 @@ const viewports = [
   { width: 1366, height: 768, print: true },
 ];
 const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+
+// The teacher's page at `query`, once its set is shown.
+async function openTeachers(query, viewport = { width: 1024, height: 768 }, at = base) {
+  const page = await open(viewport, `${at}teacher.html${query}`, { wait: false });
+  page.on('pageerror', (error) => check(false, `teacher's page: no script error (${error.message})`));
+  await page.waitForFunction(() => performance.getEntriesByName('compartica-set-shown').length);
+  return page;
+}
+
+// What its print buttons print, as the browser saves it to PDF.
+async function printTeachers(page, which, name) {
+  await page.evaluate((button) => {
+    window.print = () => {};
+    document.getElementById(`print-${button}`).click();
+  }, which);
+  writeFileSync(join(printedDir, name), await page.pdf({ preferCSSPageSize: true }));
+}
+
+const problemsShown = () => ['count', 'seed', 'paper', 'link'].map((name) =>
+  `${document.getElementById(`${name}-problem`).textContent}|${document.getElementById(name).ariaInvalid}`);
+
+async function checkTeachersPage() {
+  const link = 'https://example.org/compartica/';
+  let page = await openTeachers(`?count=3&seed=4242&paper=a4&link=${encodeURIComponent(link)}`);
+  await printTeachers(page, 'sheets', 'sheets-3.pdf');
+  await printTeachers(page, 'key', 'key-3.pdf');
+  await checkAxe(page, "the teacher's page");
+  if (screenshots) await page.screenshot({ path: join(screenshots, 'teacher-form.png') });
+  await page.close();
+  page = await openTeachers('?count=30&seed=4242&paper=letter');
+  const own = await page.$eval('#link', (field) => field.value);
+  check(own === base, `the teacher's page links the sheets to this site (${own})`);
+  await printTeachers(page, 'key', 'key-30-letter.pdf');
+  await page.close();
+
+  // Refused choices from the address, then typed: each one's line beside
+  // its field, which is marked; printing then takes the focus there.
+  const long = `${link}${'a'.repeat(184 - link.length)}`;
+  page = await openTeachers('?count=0&seed=12x&paper=a3&link=ftp%3A%2F%2Fexample.org%2F');
+  const refused = [
+    ["the count '0' is not a whole number from 1 to 500|true",
+     "the seed '12x' is not a whole number (or S-i, i from 1 to 500)|true",
+     "the paper 'a3' is neither a4 nor letter|true",
+     "the link 'ftp://example.org/' is not an http or https address without '#'|true"],
+    ["the count '501' is not a whole number from 1 to 500|true", '|false', '|false',
+     'the link is 184 characters long, too long for a QR code that scans from paper (at most 183)|true'],
+  ];
+  check(JSON.stringify(await page.evaluate(problemsShown)) === JSON.stringify(refused[0]),
+        "the teacher's page: a bad address's choices refused beside their fields",
+        (await page.evaluate(problemsShown)).join('\n'));
+  await page.select('#paper', 'letter');
+  for (const [field, text] of [['#count', '501'], ['#seed', '4242-2'], ['#link', long]]) {
+    await page.$eval(field, (input) => { input.value = ''; });
+    await page.type(field, text);
+  }
+  // Typing waits a moment before it checks.
+  let typed = [];
+  for (const until = Date.now() + 3000; Date.now() < until; await sleep(100)) {
+    typed = await page.evaluate(problemsShown);
+    if (JSON.stringify(typed) === JSON.stringify(refused[1])) break;
+  }
+  const focused = await page.evaluate(() => {
+    let printed = 0;
+    window.print = () => { printed += 1; };
+    document.getElementById('print-sheets').click();
+    return `${document.activeElement.id}, printed ${printed}`;
+  });
+  await page.$eval('#count', (input) => { input.value = ''; });
+  await page.type('#count', '2');
+  await page.waitForFunction(() => !document.getElementById('count-problem').textContent.includes('501'),
+                            { timeout: 3000 }).catch(() => {});
+  const oneCase = await page.$eval('#count-problem', (problem) => problem.textContent);
+  check(JSON.stringify(typed) === JSON.stringify(refused[1]) && focused === 'count, printed 0' &&
+        oneCase === 'a seed S-i makes one case: set the count to 1',
+        `the teacher's page: typed choices refused beside their fields, 2 cases of a seed S-i too; ` +
+        `printing goes to the first (${focused})`, [...typed, oneCase].join('\n'));
+  await page.close();
+
+  // A phone: one column, nothing wider than the screen, the pages shrunk.
+  page = await openTeachers('?count=2&seed=7', { width: 360, height: 740, isMobile: true, hasTouch: true,
+                                                deviceScaleFactor: 2 });
+  const [wide, sheets] = await page.evaluate(() => [document.documentElement.scrollWidth - innerWidth,
+                                                    document.querySelectorAll('#sheets .page').length]);
+  check(wide <= 0 && sheets === 2, `the teacher's page on a phone: ${sheets} sheets, ${wide} px too wide`);
+  if (screenshots) await page.screenshot({ path: join(screenshots, 'teacher-phone.png') });
+  await page.close();
+
+  // Offline after one visit: its worker keeps the page and what it loads.
+  const host = await serveFolder(siteDir);
+  const at = `http://127.0.0.1:${host.address().port}/`;
+  page = await openTeachers('?count=2&seed=7', undefined, at);
+  await page.waitForFunction(async () => {
+    const kept = await Promise.all(['teacher.html', 'teacher.js', 'qrcode.js'].map((name) => caches.match(name)));
+    return kept.every(Boolean);
+  });
+  host.closeAllConnections();
+  await new Promise((done) => host.close(done));
+  await page.reload();
+  await page.waitForFunction(() => performance.getEntriesByName('compartica-set-shown').length);
+  const offline = await page.$$eval('#sheets .page', (pages) => pages.length);
+  check(offline === 2, `with the server gone, the teacher's page reloads with its ${offline} sheets`);
+  await page.close();
+}
 
 try {
   for (const viewport of viewports) {
@@ -791,6 +898,8 @@ try {
         'an LMS whose every call fails: the exercise runs to answer 4');
   await failing.close();
   lms.close();
+
+  await checkTeachersPage();
 
   // Opened from a file, the page says it must be served, and how.
   page = await browser.newPage();

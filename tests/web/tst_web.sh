@@ -69,5 +69,26 @@ for name in 4242-2 7 18446744073709551615-500; do
     "$native/sheets/compartica-sheets" --seed "$name" "${count[@]}" --output "$work/sheet.pdf"
     printf '%s\t%s\n' "$name" "$(pdftotext -raw "$work/sheet.pdf" - | tr '\n\f' '  ')"
 done >"$work/sheets.txt"
+mkdir "$work/printed"
 node "$here/tst_page.mjs" "$web/site" "$web/scorm" "$work/native.txt" "$work/layout.txt" \
-    "$work/sheets.txt" $screenshots
+    "$work/sheets.txt" "$work/printed" $screenshots
+
+echo "# the teacher's page prints the set compartica-sheets makes"
+sheets=$native/sheets/compartica-sheets printed=$work/printed
+"$sheets" --seed 4242 --count 3 --link https://example.org/compartica/ --output "$work/set.pdf" \
+    --key "$work/set-key.pdf"
+"$sheets" --seed 4242 --count 30 --paper letter --output "$work/30.pdf" --key "$work/30-key.pdf"
+# Page by page, runs of spaces as one.
+pages_text() { pdftotext -raw "$1" - | sed 's/\f/\n==\n/g' | tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$'; }
+pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
+diff <(pages_text "$work/set.pdf") <(pages_text "$printed/sheets-3.pdf") ||
+    { echo "FAIL: the printed sheets differ from compartica-sheets'"; exit 1; }
+diff <(pages_text "$work/set-key.pdf") <(pages_text "$printed/key-3.pdf") ||
+    { echo "FAIL: the printed key differs from compartica-sheets'"; exit 1; }
+[ "$(pages "$printed/key-30-letter.pdf")" = "$(pages "$work/30-key.pdf")" ] ||
+    { echo "FAIL: 30 cases' key on $(pages "$printed/key-30-letter.pdf") pages, not $(pages "$work/30-key.pdf")"; exit 1; }
+pdftoppm -r 150 -png "$printed/sheets-3.pdf" "$work/sheet"
+codes=$(for png in "$work"/sheet-*.png; do zbarimg -q --raw "$png" 2>/dev/null; done)
+[ "$codes" = "$(printf 'https://example.org/compartica/#case=4242-%s\n' 1 2 3)" ] ||
+    { echo "FAIL: the printed codes read: $codes"; exit 1; }
+echo "ok: 3 sheets and a key of $(pages "$printed/key-3.pdf") pages word for word as compartica-sheets prints them; each code reads its case's address; 30 cases' key on $(pages "$work/30-key.pdf") pages of Letter"
