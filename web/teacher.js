@@ -77,8 +77,8 @@ var Module = (() => {
       // TRANSLATORS: the paper size of North America, 8.5 x 11 inches.
       'paper-letter': NC_('paper size', 'Letter'),
       'link-label': N_('Link to the exercise'),
-      'link-hint': N_("Each sheet prints the address of its case on this page, or on a course's " +
-        'copy of it; empty, no address and no code.'),
+      'link-hint': N_("Where the exercise is published: this site, or a course's copy. Each " +
+        'sheet prints the address of its case there and its QR code; left empty, neither.'),
       'key-per-page-label': N_('The key one case a page'),
       'language-label': N_('Language'),
       'print-sheets': N_('Print the sheets'),
