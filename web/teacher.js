@@ -37,12 +37,16 @@ var Module = (() => {
              lineHeight: ascent + Math.round(descender * scale) };
   }
 
+  // Widths, kept: a set measures the same few hundred texts again and again.
   function textWidth(font, text) {
     if (!measures[font]) {
-      measures[font] = document.createElement('canvas').getContext('2d');
-      measures[font].font = `bold ${fontSizes[font]}px "Compartica Sans"`;
+      const context = document.createElement('canvas').getContext('2d');
+      context.font = `bold ${fontSizes[font]}px "Compartica Sans"`;
+      measures[font] = { context, widths: new Map() };
     }
-    return Math.round(measures[font].measureText(text).width);
+    const { context, widths } = measures[font];
+    if (!widths.has(text)) widths.set(text, Math.round(context.measureText(text).width));
+    return widths.get(text);
   }
 
   function remembered() {

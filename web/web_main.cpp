@@ -11,12 +11,13 @@
 
 #include "case/seeded_random_source.h"
 #include "core/body_water_picture.h"
-#include "core/class_set.h"
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
 #include "core/practice_layout.h"
 #include "core/printed_panel.h"
 #include "core/worksheet.h"
+#include "web/json.h"
+#include "web/picture_json.h"
 
 #include <emscripten/emscripten.h>
 
@@ -33,11 +34,6 @@ EM_JS(int, page_text_width, (const char* text), {
 });
 EM_JS(void, page_print, (int panel, int x, int y, int line, int column, const char* text), {
     Module.compartica.print(panel, { x, y, line, column, text: UTF8ToString(text) });
-});
-// The width of `text` in one of a class set's fonts: 0 the sheets', 1 the
-// key's, 2 the pictures' labels.
-EM_JS(int, sheet_text_width, (int font, const char* text), {
-    return Module.sheets.textWidth(font, UTF8ToString(text));
 });
 EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
@@ -82,66 +78,6 @@ private:
 // Practice's stage as JSON for the page: each field with its places in the
 // answer panel (window layout), the Check button's, the summary, the score,
 // the record a course keeps, and the values checked for the first time.
-class Json {
-public:
-    Json& text(const char* key, const std::string& value) {
-        name(key);
-        json_ += quoted(value);
-        return *this;
-    }
-    static std::string quoted(const std::string& value) {
-        std::string json = "\"";
-        for (const char c : value) {
-            if (c == '"' || c == '\\')
-                json += '\\';
-            if (static_cast<unsigned char>(c) < 0x20)
-                json += ' ';
-            else
-                json += c;
-        }
-        return json + '"';
-    }
-    Json& number(const char* key, int value) {
-        name(key);
-        json_ += std::to_string(value);
-        return *this;
-    }
-    Json& flag(const char* key, bool value) {
-        name(key);
-        json_ += value ? "true" : "false";
-        return *this;
-    }
-    Json& box(const char* key, const PixelRect& r) {
-        name(key);
-        json_ += '[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' +
-                 std::to_string(r.width) + ',' + std::to_string(r.height) + ']';
-        return *this;
-    }
-    Json& raw(const char* key, const std::string& json) {
-        name(key);
-        json_ += json;
-        return *this;
-    }
-    std::string object() const { return '{' + json_ + '}'; }
-
-private:
-    void name(const char* key) {
-        if (!json_.empty())
-            json_ += ',';
-        json_ += '"';
-        json_ += key;
-        json_ += "\":";
-    }
-    std::string json_;
-};
-
-std::string listOf(const std::vector<std::string>& objects) {
-    std::string list = "[";
-    for (const std::string& object : objects)
-        list += (list.size() > 1 ? "," : "") + object;
-    return list + ']';
-}
-
 std::string practiceJson(const Stage& stage, const Language& language, const std::string& record,
                          int lineHeight) {
     const PracticeStage& shown = stage.practice;
@@ -192,40 +128,6 @@ std::string practiceJson(const Stage& stage, const Language& language, const std
         .object();
 }
 
-// Texts as a JSON list of strings.
-template <typename Texts> std::string strings(const Texts& texts) {
-    std::vector<std::string> quoted;
-    for (const std::string& text : texts)
-        quoted.push_back(Json::quoted(text));
-    return listOf(quoted);
-}
-
-// A laid-out picture of the body water: its size and line height, every box
-// with its fill, every line and every text.
-Json pictureParts(const BodyWaterPicture& picture) {
-    std::vector<std::string> boxes, lines, texts;
-    for (const PictureBox& box : picture.boxes) {
-        char fill[8];
-        std::snprintf(fill, sizeof fill, "#%02x%02x%02x", box.fill.red, box.fill.green,
-                      box.fill.blue);
-        boxes.push_back(Json().box("box", box.rect).text("fill", fill).object());
-    }
-    for (const PictureLine& line : picture.lines)
-        lines.push_back(Json()
-                            .box("line", {line.x1, line.y1, line.x2, line.y2})
-                            .flag("hatching", line.hatching)
-                            .object());
-    for (const PictureText& text : picture.texts)
-        texts.push_back(Json().box("box", text.rect).raw("lines", strings(text.lines)).object());
-    return std::move(Json()
-                         .number("width", picture.width)
-                         .number("height", picture.height)
-                         .number("lineHeight", picture.lineHeight)
-                         .raw("boxes", listOf(boxes))
-                         .raw("lines", listOf(lines))
-                         .raw("texts", listOf(texts)));
-}
-
 // The picture of the body water laid out for `width` x `height` pixels, in
 // the panels' text, and its text alternative, as JSON: its parts, the
 // title, the summary, and the table's headings and rows.
@@ -248,33 +150,6 @@ std::string pictureJson(const BodyWater& water, const Language& language, int wi
         .object();
 }
 
-// A class set's pages as JSON: a list of pages, each a list of blocks with
-// their runs ([x, y, text]), a sheet's code and a key's picture.
-std::string pagesJson(const std::vector<PaperPage>& pages) {
-    std::vector<std::string> shown;
-    for (const PaperPage& page : pages) {
-        std::vector<std::string> blocks;
-        for (const PaperBlock& block : page.blocks) {
-            std::vector<std::string> runs;
-            for (const TextRun& run : block.runs)
-                runs.push_back('[' + std::to_string(run.x) + ',' + std::to_string(run.y) + ',' +
-                               Json::quoted(run.text) + ']');
-            Json json;
-            json.raw("runs", listOf(runs));
-            if (block.code)
-                json.raw(
-                    "code",
-                    Json().box("box", block.code->square).text("link", block.code->link).object());
-            if (block.picture)
-                json.raw("picture", pictureParts(block.picture->picture)
-                                        .number("top", block.picture->top)
-                                        .object());
-            blocks.push_back(json.object());
-        }
-        shown.push_back(listOf(blocks));
-    }
-    return listOf(shown);
-}
 // The one exercise of the page.
 struct Page {
     Language language;
@@ -323,12 +198,6 @@ struct Page {
 };
 
 std::unique_ptr<Page> page;
-std::string returned; // the text of the last string handed to the page
-
-const char* handOver(std::string text) {
-    returned = std::move(text);
-    return returned.c_str();
-}
 
 } // namespace
 
@@ -419,59 +288,6 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_picture(int width, int height) {
         return handOver("");
     return handOver(pictureJson(bodyWaterOf(page->exercise.caseState()), page->language, width,
                                 height, page->lineHeight));
-}
-
-// A teacher's choices for a class set, as typed, checked: a JSON object of
-// the one-line reason each of "count", "seed", "paper" and "link" is
-// refused, in the language `lang`, or empty where it is taken. An empty
-// link is no link.
-EMSCRIPTEN_KEEPALIVE const char* compartica_set_problems(const char* count, const char* seed,
-                                                         const char* paper, const char* link,
-                                                         const char* lang) {
-    const Language language = Language::named(lang);
-    const Checked<CaseRef> ref = checkSeed(seed, language);
-    Checked<int> counted = checkCount(count, language);
-    if (counted.value && ref.value && !ref.value->setOnly && *counted.value != 1)
-        counted.problem = oneCaseProblem(language);
-    return handOver(Json()
-                        .text("count", counted.problem)
-                        .text("seed", ref.problem)
-                        .text("paper", checkPaper(paper, language).problem)
-                        .text("link", *link ? linkProblem(link, language) : "")
-                        .object());
-}
-
-// The sheets and the key of a class set whose choices were checked, laid
-// out in the fonts the page measures (columns and lines of the sheets' and
-// the key's, the labels' lines), as JSON: the titles, the printable area
-// and the pages (see pagesJson).
-EMSCRIPTEN_KEEPALIVE const char* compartica_class_set(const char* count, const char* seed,
-                                                      const char* paper, const char* link,
-                                                      int keyPerPage, const char* lang,
-                                                      int sheetColumn, int sheetLine, int keyColumn,
-                                                      int keyLine, int labelLine) {
-    SetChoice choice;
-    choice.count = checkCount(count).value.value_or(1);
-    choice.first = checkSeed(seed).value.value_or(CaseRef{});
-    choice.paper = checkPaper(paper).value.value_or(Paper::a4);
-    choice.link = link;
-    choice.keyPerPage = keyPerPage != 0;
-    choice.language = Language::named(lang);
-    const auto measured = [](int font) {
-        return [font](const std::string& text) { return sheet_text_width(font, text.c_str()); };
-    };
-    const ClassSet set = layOutClassSet(choice, {{sheetColumn, sheetLine, measured(0)},
-                                                 {keyColumn, keyLine, measured(1)},
-                                                 {0, labelLine, measured(2)}});
-    const PageArea area = printableArea(choice.paper);
-    return handOver(Json()
-                        .text("sheetsTitle", set.sheetsTitle)
-                        .text("keyTitle", set.keyTitle)
-                        .number("width", area.width)
-                        .number("height", area.height)
-                        .raw("sheets", pagesJson(set.sheets))
-                        .raw("key", pagesJson(set.key))
-                        .object());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* lang, const char* reason) {
