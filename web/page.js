@@ -70,12 +70,8 @@ Module.compartica = Module.sheets ? null : (() => {
   // student's choice on this page, the course's learner preference and the
   // browser's languages; else English.
   function chooseLanguage(linked, preferred) {
-    const wanted = [linked, remembered(languageKey), preferred, ...(navigator.languages || [navigator.language])];
-    for (const code of wanted) {
-      const primary = String(code || '').toLowerCase().split(/[-_]/)[0];
-      if (Object.prototype.hasOwnProperty.call(pageCatalogues, primary)) return primary;
-    }
-    return 'en';
+    return Module.firstLanguage([linked, remembered(languageKey), preferred,
+                                 ...(navigator.languages || [navigator.language])]);
   }
 
   // The page's own texts, which stand in the page before its script runs,

@@ -15,7 +15,8 @@ var Module = (() => {
   const element = (id) => document.getElementById(id);
   const languageKey = 'compartica-language';
   const checkedFields = ['count', 'seed', 'paper', 'link'];
-  const state = { language: 'en', set: null, timer: 0, problems: {} };
+  const state = { language: 'en', set: null, timer: 0, problems: {},
+                  languageKept: new URLSearchParams(window.location.search).has('lang') };
   // The fonts in units of 1/1200 inch: the sheets' 9 points, the key's 8
   // and the labels' 7, each at its size rounded to a whole unit, as the
   // PDF writer takes it.
@@ -56,13 +57,8 @@ var Module = (() => {
   // The address's "lang=", the student's or teacher's choice on either
   // page, then the browser's languages; else English.
   function chooseLanguage() {
-    const wanted = [new URLSearchParams(window.location.search).get('lang'), remembered(),
-                    ...(navigator.languages || [navigator.language])];
-    for (const code of wanted) {
-      const primary = String(code || '').toLowerCase().split(/[-_]/)[0];
-      if (Object.prototype.hasOwnProperty.call(pageCatalogues, primary)) return primary;
-    }
-    return 'en';
+    return Module.firstLanguage([new URLSearchParams(window.location.search).get('lang'), remembered(),
+                                 ...(navigator.languages || [navigator.language])]);
   }
 
   function translatePage() {
@@ -107,6 +103,7 @@ var Module = (() => {
     choice.addEventListener('change', () => {
       try { localStorage.setItem(languageKey, choice.value); } catch (error) { /* not kept */ }
       state.language = choice.value;
+      state.languageKept = true;
       translatePage();
       update();
     });
@@ -142,11 +139,12 @@ var Module = (() => {
   }
 
   // The address of the set, for a bookmark; the link only where it is not
-  // this site's own.
+  // this site's own, the language where the address or the teacher chose it.
   function keepInAddress(chosen) {
     const query = new URLSearchParams({ count: chosen.count, seed: chosen.seed, paper: chosen.paper });
     if (chosen.link !== new URL('./', window.location.href).href) query.set('link', chosen.link);
     if (chosen.keyPerPage) query.set('key-per-page', '1');
+    if (state.languageKept) query.set('lang', state.language);
     window.history.replaceState(null, '', `?${query}`);
   }
 

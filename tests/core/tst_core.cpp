@@ -10,6 +10,7 @@
 #include "case/make_case.h"
 #include "case/seeded_random_source.h"
 #include "core/body_water_picture.h"
+#include "core/class_set.h"
 #include "core/exercise.h"
 #include "core/exercise_texts.h"
 #include "core/number_form.h"
@@ -657,6 +658,51 @@ void worksheet() {
     CHECK_EQ(key.lines(), expected, "key");
 }
 
+// A class set on paper, in a font of 10 units a character and 20 a line
+// (the key's 16): a sheet a case, its code at the right of its first
+// lines; the key's cases whole and in turn, two empty lines apart, each
+// with its picture at its foot, within the page; or one a page.
+void classSet() {
+    const auto font = [](int line) {
+        return PrintLayout::Metrics{10, line, [](const std::string& text) {
+                                        return 10 * static_cast<int>(fromUtf8(text).size());
+                                    }};
+    };
+    SetChoice choice;
+    choice.count = 5;
+    choice.first = *parseCaseRef("4242");
+    choice.link = "https://example.org/c/";
+    choice.paper = Paper::letter;
+    const PageArea area = printableArea(Paper::letter);
+    const ClassSet set = layOutClassSet(choice, {font(20), font(16), font(12)});
+    CHECK_EQ(set.sheets.size(), std::size_t(5), "a sheet a case");
+    for (const PaperPage& sheet : set.sheets)
+        CHECK_EQ(sheet.blocks.size() == 1 && sheet.blocks[0].code &&
+                     sheet.blocks[0].code->square.left + sheet.blocks[0].code->square.width ==
+                         area.width &&
+                     sheet.blocks[0].code->square.width == 7 * 20 - 10,
+                 true, "the sheet's code at its right, 6.5 lines a side");
+    CHECK_EQ(set.sheets[1].blocks[0].code->link, choice.link + "#case=4242-2", "case 2's code");
+    std::size_t cases = 0;
+    for (const PaperPage& page : set.key) {
+        int below = -2 * 16;
+        for (const PaperBlock& block : page.blocks) {
+            const PaperPicture& picture = *block.picture;
+            CHECK_EQ(block.runs.front().y, below + 2 * 16, "a case two lines below the last");
+            CHECK_EQ(picture.top >= block.runs.back().y + 16 &&
+                         picture.top + picture.picture.height <= area.height,
+                     true, "its picture below its answers, on the page");
+            below = picture.top + picture.picture.height;
+            ++cases;
+        }
+    }
+    CHECK_EQ(cases, std::size_t(5), "every case in the key");
+    CHECK_EQ(set.key.size() < 5, true, "the key packed");
+    choice.keyPerPage = true;
+    CHECK_EQ(layOutClassSet(choice, {font(20), font(16), font(12)}).key.size(), std::size_t(5),
+             "the key a case a page");
+}
+
 // The patient's body water from the worked answers: the worked example's
 // compartments worked by hand (43.47 - 24.15, 24.15 - 2.8, 5.09 - 2.8 L,
 // percentages of 75.3 kg truncated), the parts of a sweep of cases adding
@@ -874,6 +920,7 @@ int main(int argc, char** argv) {
     typedAnswers();
     practice();
     worksheet();
+    classSet();
     bodyWater();
     fittedLayouts();
     environmentLanguage();

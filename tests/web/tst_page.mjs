@@ -334,11 +334,15 @@ async function checkTeachersPage() {
   await page.close();
 
   // A phone: one column, nothing wider than the screen, the pages shrunk.
-  page = await openTeachers('?count=2&seed=7', { width: 360, height: 740, isMobile: true, hasTouch: true,
-                                                deviceScaleFactor: 2 });
-  const [wide, sheets] = await page.evaluate(() => [document.documentElement.scrollWidth - innerWidth,
-                                                    document.querySelectorAll('#sheets .page').length]);
-  check(wide <= 0 && sheets === 2, `the teacher's page on a phone: ${sheets} sheets, ${wide} px too wide`);
+  // In German from its address, which it keeps for a bookmark.
+  page = await openTeachers('?count=2&seed=7&lang=de', { width: 360, height: 740, isMobile: true,
+                                                        hasTouch: true, deviceScaleFactor: 2 });
+  const [wide, sheets, label, kept] = await page.evaluate(() => [
+    document.documentElement.scrollWidth - innerWidth, document.querySelectorAll('#sheets .page').length,
+    document.querySelector('#sheets .run').textContent, location.search]);
+  check(wide <= 0 && sheets === 2 && label === 'Fall 1, Startwert 7-1' &&
+        kept === '?count=2&seed=7&paper=a4&lang=de',
+        `the teacher's page on a phone: ${sheets} sheets, ${wide} px too wide, "${label}", ${kept}`);
   if (screenshots) await page.screenshot({ path: join(screenshots, 'teacher-phone.png') });
   await page.close();
 

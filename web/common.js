@@ -1,11 +1,24 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Drawing in SVG for the exercise page and the teacher's page, prepended to
-// the WebAssembly module's script before the page's own: an element, and
-// the patient's body water as the core laid it out (boxes filled, then
-// their hatching and the brackets, the boxes' outlines over them, and each
-// label's lines, their baselines `ascent` below the top of each line).
+// What the exercise page and the teacher's page share, prepended to the
+// WebAssembly module's script before the exercise page's own: the choice of
+// a language, and drawing in SVG.
+
+// The first of `codes` (a link's, the reader's choice, the browser's
+// languages: "de-AT", "es") that there is a catalogue for; else English.
+Module.firstLanguage = (codes) => {
+  for (const code of codes) {
+    const primary = String(code || '').toLowerCase().split(/[-_]/)[0];
+    if (Object.prototype.hasOwnProperty.call(pageCatalogues, primary)) return primary;
+  }
+  return 'en';
+};
+
+// An SVG element, and the patient's body water as the core laid it out
+// (boxes filled, then their hatching and the brackets, the boxes' outlines
+// over them, and each label's lines, their baselines `ascent` below the top
+// of each line).
 Module.svg = (name, attributes, text) => {
   const element = document.createElementNS('http://www.w3.org/2000/svg', name);
   for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
