@@ -104,8 +104,7 @@ var Module = (() => {
       try { localStorage.setItem(languageKey, choice.value); } catch (error) { /* not kept */ }
       state.language = choice.value;
       state.languageKept = true;
-      translatePage();
-      update();
+      translatePage(); // the form's own listener then lays the set out again
     });
   }
 
