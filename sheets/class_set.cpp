@@ -3,7 +3,6 @@
 #include "sheets/class_set.h"
 
 #include "core/class_set.h"
-#include "core/exercise_texts.h"
 #include "sheets/qr_code.h"
 #include "window/body_water_painter.h"
 
@@ -11,8 +10,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <optional>
 
 namespace {
 
@@ -46,19 +43,18 @@ struct PaperFont {
 // searched; codes and pictures as vector drawing.
 class PdfDocument {
 public:
-    PdfDocument(QIODevice* device, const SheetOptions& options, const std::string& title)
-        : writer_(device) {
+    PdfDocument(QIODevice* device, const SheetOptions& options) : writer_(device) {
         writer_.setPageSize(
             QPageSize(options.choice.paper == Paper::letter ? QPageSize::Letter : QPageSize::A4));
         writer_.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer_.setResolution(paperResolution);
-        writer_.setTitle(QString::fromStdString(title));
         writer_.setCreator(
             QStringLiteral("compartica-sheets %1").arg(QCoreApplication::applicationVersion()));
     }
 
-    void print(const std::vector<PaperPage>& pages, const PaperFont& text,
+    void print(const std::vector<PaperPage>& pages, const std::string& title, const PaperFont& text,
                const PaperFont& labels) {
+        writer_.setTitle(QString::fromStdString(title));
         QPainter painter(&writer_);
         for (std::size_t n = 0; n < pages.size(); ++n) {
             if (n > 0)
@@ -97,17 +93,17 @@ private:
 } // namespace
 
 void renderClassSet(const SheetOptions& options, QIODevice& sheets, QIODevice* key) {
-    PdfDocument sheetDocument(&sheets, options,
-                              sheetsTitle(options.choice.language, options.choice.first.setSeed));
+    // The sheets' writer measures the fonts of both documents.
+    PdfDocument sheetDocument(&sheets, options);
     const PaperFont sheetFont(paperFont(sheetPoints), sheetDocument.writer());
     const PaperFont keyFont(paperFont(keyPoints), sheetDocument.writer());
     const PaperFont labelFont(paperFont(picturePoints, QFont::Normal), sheetDocument.writer());
     const ClassSet set =
         layOutClassSet(options.choice, {sheetFont.layoutMetrics(), keyFont.layoutMetrics(),
                                         labelFont.layoutMetrics()});
-    sheetDocument.print(set.sheets, sheetFont, labelFont);
+    sheetDocument.print(set.sheets, set.sheetsTitle, sheetFont, labelFont);
     if (!key)
         return;
-    PdfDocument keyDocument(key, options, set.keyTitle);
-    keyDocument.print(set.key, keyFont, labelFont);
+    PdfDocument keyDocument(key, options);
+    keyDocument.print(set.key, set.keyTitle, keyFont, labelFont);
 }

@@ -3,7 +3,7 @@
 
 // What the exercise page and the teacher's page share, prepended to the
 // WebAssembly module's script before the exercise page's own: the choice of
-// a language, and drawing in SVG.
+// a language, the font's metrics, and drawing in SVG.
 
 // The first of `codes` (a link's, the reader's choice, the browser's
 // languages: "de-AT", "es") that there is a catalogue for; else English.
@@ -13,6 +13,20 @@ Module.firstLanguage = (codes) => {
     if (Object.prototype.hasOwnProperty.call(pageCatalogues, primary)) return primary;
   }
   return 'en';
+};
+
+// What Qt reads from the page's font at `size` pixels: the average
+// character width, the ascent and the height (ascent plus descent), each
+// rounded to whole pixels by `rounding`: outwards (Math.ceil) as FreeType
+// does on screen, to the nearest (Math.round) as the PDF writer does. The
+// build writes the font's numbers into the page.
+Module.fontMetrics = (size, rounding) => {
+  const [unitsPerEm, ascender, descender, averageWidth] =
+    document.documentElement.dataset.fontMetrics.split(' ').map(Number);
+  const scale = size / unitsPerEm;
+  const ascent = rounding(ascender * scale);
+  return { columnWidth: Math.round(averageWidth * scale), ascent,
+           lineHeight: ascent + rounding(descender * scale) };
 };
 
 // An SVG element, and the patient's body water as the core laid it out

@@ -167,17 +167,6 @@ Module.compartica = Module.sheets ? null : (() => {
                                                          record: state.record }));
   }
 
-  // What Qt reads from the same font: the average character width and the
-  // height, ascent plus descent, each rounded outwards to whole pixels as
-  // FreeType does. The build writes the font's numbers into the page.
-  function fontMetrics(pixelSize) {
-    const [unitsPerEm, ascender, descender, averageWidth] =
-      root.dataset.fontMetrics.split(' ').map(Number);
-    const scale = pixelSize / unitsPerEm;
-    return { columnWidth: Math.round(averageWidth * scale), ascent: Math.ceil(ascender * scale),
-             lineHeight: Math.ceil(ascender * scale) + Math.ceil(descender * scale) };
-  }
-
   function textWidth(text) {
     return Math.round(state.measure.measureText(text).width);
   }
@@ -776,7 +765,7 @@ Module.compartica = Module.sheets ? null : (() => {
     // fallback face, which has the same widths.
     const font = `bold ${state.form.fontSize}px "${family}", Arial, sans-serif`;
     await document.fonts.load(font).catch(() => []);
-    state.metrics = fontMetrics(state.form.fontSize);
+    state.metrics = Module.fontMetrics(state.form.fontSize, Math.ceil);
     root.style.setProperty('--line-height', state.metrics.lineHeight);
     state.measure = document.createElement('canvas').getContext('2d');
     state.measure.font = font;

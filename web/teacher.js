@@ -15,7 +15,7 @@ var Module = (() => {
   const element = (id) => document.getElementById(id);
   const languageKey = 'compartica-language';
   const checkedFields = ['count', 'seed', 'paper', 'link'];
-  const state = { language: 'en', set: null, timer: 0, problems: {},
+  const state = { language: 'en', titles: null, timer: 0, problems: {},
                   languageKept: new URLSearchParams(window.location.search).has('lang') };
   // The fonts in units of 1/1200 inch: the sheets' 9 points, the key's 8
   // and the labels' 7, each at its size rounded to a whole unit, as the
@@ -27,16 +27,9 @@ var Module = (() => {
   const NC_ = (context, text) => N_(`${context}\u0004${text}`).replace(/^.*\u0004/, '');
   const filled = (text, values) => text.replace(/\{(\w+)\}/g, (match, name) => values[name]);
 
-  // Lines and columns of the page's font at `size` units, from the font's
-  // numbers, each rounded to a whole unit as the PDF writer rounds them.
-  function metrics(size) {
-    const [unitsPerEm, ascender, descender, averageWidth] =
-      root.dataset.fontMetrics.split(' ').map(Number);
-    const scale = size / unitsPerEm;
-    const ascent = Math.round(ascender * scale);
-    return { columnWidth: Math.round(averageWidth * scale), ascent,
-             lineHeight: ascent + Math.round(descender * scale) };
-  }
+  // Lines and columns of the page's font at `size` units, rounded to whole
+  // units as the PDF writer rounds them.
+  const metrics = (size) => Module.fontMetrics(size, Math.round);
 
   // Widths, kept: a set measures the same few hundred texts again and again.
   function textWidth(font, text) {
@@ -227,30 +220,31 @@ var Module = (() => {
     window.clearTimeout(state.timer);
     const chosen = choices();
     keepInAddress(chosen);
-    state.set = null;
+    state.titles = null;
     element('summary').textContent = '';
     if (!checkChoices(chosen)) return;
     const [sheet, key, labels] = fontSizes.map(metrics);
-    state.set = JSON.parse(call('compartica_class_set',
+    const set = JSON.parse(call('compartica_class_set',
       ['string', 'string', 'string', 'string', 'number', 'string', 'number', 'number', 'number',
        'number', 'number'],
       [chosen.count, chosen.seed, chosen.paper, chosen.link, chosen.keyPerPage ? 1 : 0,
        state.language, sheet.columnWidth, sheet.lineHeight, key.columnWidth, key.lineHeight,
        labels.lineHeight]));
-    showDocument('sheets', state.set.sheets, 0, state.set, chosen.paper);
-    showDocument('key', state.set.key, 1, state.set, chosen.paper);
+    showDocument('sheets', set.sheets, 0, set, chosen.paper);
+    showDocument('key', set.key, 1, set, chosen.paper);
+    state.titles = { sheets: set.sheetsTitle, key: set.keyTitle };
     element('summary').textContent = filled(N_('Pages to print: {sheets} of sheets, {key} of key.'),
-      { sheets: state.set.sheets.length, key: state.set.key.length });
+      { sheets: set.sheets.length, key: set.key.length });
   }
 
   // The browser prints the one document, under its title (a PDF's name).
   function printDocument(which) {
-    if (!state.set) {
+    if (!state.titles) {
       element(checkedFields.find((name) => state.problems[name]) || 'count').focus();
       return;
     }
     root.dataset.print = which;
-    document.title = state.set[`${which}Title`];
+    document.title = state.titles[which];
     window.print();
   }
 
