@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
 #include "app/startup_failure.h"
 #include "case/random_source.h"
 #include "window/form1.h"
@@ -11,7 +12,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,42 +85,6 @@ constexpr const char* help =
     "class with their answer key, use compartica-sheets (see compartica-sheets\n"
     "--help).\n";
 
-// The language --lang CODE (or --lang=CODE) asks for, else the
-// environment's.
-Language languageOf(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view option = argv[i];
-        if (option == "--lang" && i + 1 < argc)
-            return Language::named(argv[i + 1]);
-        if (option.starts_with("--lang="))
-            return Language::named(option.substr(7));
-    }
-    return Language::fromEnvironment();
-}
-
-bool practiceAsked(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--practice") == 0)
-            return true;
-    return false;
-}
-
-// --help and --version print and end without a display; any other argument
-// is left to the toolkit, which ignores what it does not know.
-bool answeredOption(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("compartica %s\n", COMPARTICA_VERSION);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(help, stdout);
-            return true;
-        }
-    }
-    return false;
-}
-
 // The program ends when the window says so: on "end" with status 0 (as
 // when the window is closed), on a fault in the arithmetic with status 1,
 // after a dialog that names the step. Both are taken between clicks, once
@@ -140,11 +104,24 @@ void endWith(Form1& form, QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (answeredOption(argc, argv))
+    const CommandLine asked = readCommandLine(argc, argv);
+    switch (asked.action) {
+    case CommandLine::Action::help:
+        std::fputs(help, stdout);
         return 0;
+    case CommandLine::Action::version:
+        std::printf("compartica %s\n", COMPARTICA_VERSION);
+        return 0;
+    case CommandLine::Action::refuse:
+        std::fprintf(stderr, "compartica: %s\n", asked.message.c_str());
+        return 2;
+    case CommandLine::Action::run:
+        if (!asked.message.empty())
+            std::fprintf(stderr, "compartica: %s\n", asked.message.c_str());
+    }
     const double scale = takeSmallScaleFactor();
     startupSetting = startupSettingOf(argc, argv);
-    startupLanguage = languageOf(argc, argv);
+    startupLanguage = asked.language.value_or(Language::fromEnvironment());
     const QtMessageHandler toolkitMessages = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitMessages);
@@ -157,7 +134,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(COMPARTICA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.compartica.Compartica"));
     SystemRandomSource random;
-    Form1 form(random, startupLanguage, scale, practiceAsked(argc, argv));
+    Form1 form(random, startupLanguage, scale, asked.practice);
     endWith(form, app);
     form.Form_Load();
     showMaximizedAnywhere(form);

@@ -75,6 +75,8 @@ case $mode in
     run)
         Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         xvfb=$!
+        # The socket's folder is shared with the root once the server has made it.
+        for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
         mount_in bind /tmp/.X11-unix /tmp/.X11-unix
         DISPLAY=$display in_root scripts/run.sh >"$root.log" 2>&1 &
         DISPLAY=$display timeout 1800 xdotool search --sync --onlyvisible --name Compartica \

@@ -71,6 +71,13 @@ std::vector<Language> Language::all() {
     return languages;
 }
 
+std::string languageCodes() {
+    std::string codes;
+    for (const Language& language : Language::all())
+        codes += (codes.empty() ? "" : ", ") + std::string(language.code());
+    return codes;
+}
+
 const char* Language::code() const {
     return catalogues[index_].code;
 }

@@ -54,6 +54,9 @@ private:
     std::size_t index_ = 0;
 };
 
+// The codes of every language of the build, as a list to read: "en, de, es".
+std::string languageCodes();
+
 // The language preferences in the environment, in gettext's order (see
 // Language::fromEnvironment), each as a code: the values of LANGUAGE,
 // LC_ALL, LC_MESSAGES and LANG, any of them null where it is not set.

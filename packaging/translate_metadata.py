@@ -16,7 +16,10 @@ import os
 import re
 import sys
 
-# The catalogues are read as the core's table is written from them.
+# The catalogues are read as the core's table is written from them. The
+# module is imported from the source tree, which a build never writes into:
+# no bytecode cache beside it.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "core"))
 import make_catalogue as catalogue  # noqa: E402
 

@@ -2,6 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the other scripts: installs what a build needs, and builds.
 
+# Python runs as on a newcomer's machine, whatever this one's environment
+# says of it (PYTHONDONTWRITEBYTECODE, PYTHONPATH, ...): the build and the
+# tests then do the same here as there.
+unset "${!PYTHON@}"
+
 # What building and running the program needs on Debian (python3 writes the
 # catalogues into the core).
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2 pkgconf

@@ -6,8 +6,9 @@
 # then the tests under AddressSanitizer and UndefinedBehaviorSanitizer, then
 # as released; then the web edition in node and Chromium, built twice to the
 # same bytes; then, as root, builds the Debian package, installs it and
-# starts it. Ends with one line a phase and one that says whether all passed
-# or which phase failed.
+# starts it; last it checks that none of it wrote into the source tree.
+# Ends with one line a phase and one that says whether all passed or which
+# phase failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -29,7 +30,7 @@ passed() { # what the phase's summary line says [, what the last line says]
 
 summarize() {
     local status=$?
-    rm -f "$log"
+    rm -f "$log" "$tree_before"
     phase "Summary"
     [ ${#finished[@]} -eq 0 ] || printf '%s\n' "${finished[@]}"
     if [ -n "$running" ]; then
@@ -41,6 +42,7 @@ summarize() {
     fi
 }
 log=$(mktemp)
+tree_before=$(mktemp)
 trap summarize EXIT
 
 # Runs a build folder's tests (further arguments go to ctest) and sets tally
@@ -60,6 +62,7 @@ ensure_installed --locale "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TES
     "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" $(npm_package)
 echo "all installed"
 passed "all installed"
+tests/e2e/tst_clean_tree.sh record . "$tree_before"
 
 begin checks "Checks of the source tree: licences, desktop file, AppStream, set-up advice, catalogues"
 configure_tree test -DCOMPARTICA_WERROR=ON
@@ -109,3 +112,7 @@ if [ "$(id -u)" -eq 0 ]; then
 else
     passed "built, not installed (not root)" "package built"
 fi
+
+begin tree "The source tree: as it was before the build and the tests"
+tests/e2e/tst_clean_tree.sh compare . "$tree_before"
+passed "nothing written into it" "source tree untouched"

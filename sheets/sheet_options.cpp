@@ -20,14 +20,6 @@ ParsedOptions failure(QString message) {
             usageError};
 }
 
-// The codes of the languages there are catalogues for: "en, de, es".
-QString languageCodes() {
-    QStringList codes;
-    for (const Language& language : Language::all())
-        codes.append(QString::fromLatin1(language.code()));
-    return codes.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 ParsedOptions parseSheetOptions(const QStringList& arguments) {
@@ -71,7 +63,7 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
         QStringLiteral("lang"),
         QStringLiteral("Language of the sheets and the key: %1 (default: as the desktop's, "
                        "from LANGUAGE, LC_ALL, LC_MESSAGES or LANG; else en).")
-            .arg(languageCodes()),
+            .arg(QString::fromStdString(languageCodes())),
         QStringLiteral("CODE"));
     QCommandLineOption draws(QStringLiteral("draws"), QStringLiteral("Scripted draws."),
                              QStringLiteral("LIST"));
@@ -132,7 +124,7 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
                                              : Language::fromEnvironment();
     if (!language)
         return failure(QStringLiteral("the language '%1' is not one of %2")
-                           .arg(parser.value(lang), languageCodes()));
+                           .arg(parser.value(lang), QString::fromStdString(languageCodes())));
     choice.language = *language;
     if (parser.isSet(draws)) {
         const auto listed = parseDraws(parser.value(draws).toStdString());

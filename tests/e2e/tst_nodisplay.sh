@@ -6,7 +6,10 @@
 # platform failed and what to do, the toolkit's own words where a plugin is
 # missing, in the language asked for. Qt's own options count as the
 # environment does. Off X11 it starts
-# as anywhere else; --version and --help need no display.
+# as anywhere else; --version and --help need no display. An option it
+# does not know, an argument, or --lang without a code is refused with one
+# line and status 2, display or not; a language it does not have is
+# warned of, and the program goes on in English.
 # Usage: tst_nodisplay.sh PATH-TO-COMPARTICA VERSION
 set -uo pipefail
 APP=$1 VERSION=$2
@@ -20,12 +23,30 @@ check() { # description, pattern the message must match, then the environment
     shift 2
     env -i PATH="$PATH" HOME="$WORK" "$@" timeout 10 "${PROGRAM:-$APP}" ${ARGUMENTS:-} \
         >"$WORK/out" 2>"$WORK/err" || status=$?
-    [ "$status" -eq 1 ] || { echo "FAIL: $what: exit status $status, not 1"; cat "$WORK/err"; exit 1; }
+    [ "$status" -eq "${STATUS:-1}" ] ||
+        { echo "FAIL: $what: exit status $status, not ${STATUS:-1}"; cat "$WORK/err"; exit 1; }
     [ "$(wc -l <"$WORK/err")" -eq 1 ] || { echo "FAIL: $what: stderr is not one line:"; cat "$WORK/err"; exit 1; }
     grep -Eq "$pattern" "$WORK/err" || { echo "FAIL: $what: message does not match '$pattern'"; cat "$WORK/err"; exit 1; }
     [ ! -s "$WORK/out" ] || { echo "FAIL: $what: wrote to stdout"; exit 1; }
     echo "ok: $what: $(cat "$WORK/err")"
 }
+
+# Refused before the toolkit starts, with or without a display to open.
+refused() { # arguments, the reason
+    ARGUMENTS=$1 STATUS=2 check "$1 refused" "^compartica: $2 \(see compartica --help\)$" DISPLAY=:9999
+}
+refused "--colour" "unknown option '--colour'"
+refused "-colour" "unknown option '-colour'"
+refused "--practice --platform=xcb" "unknown option '--platform=xcb'"
+refused "cases.pdf" "unexpected argument 'cases.pdf'"
+refused "--lang" "--lang needs a language code: one of en, de, es"
+refused "--lang= --practice" "--lang needs a language code: one of en, de, es"
+refused "--lang --practice" "--lang needs a language code: one of en, de, es"
+env -i PATH="$PATH" HOME="$WORK" DISPLAY=:9999 LANG=de_DE.UTF-8 "$APP" --lang fr >"$WORK/out" 2>"$WORK/err"
+[ "$(sed -n 1p "$WORK/err")" = "compartica: the language 'fr' is not one of en, de, es: the window is in English" ] &&
+    [ "$(wc -l <"$WORK/err")" -eq 2 ] && grep -q '^compartica: cannot open the X display :9999' "$WORK/err" ||
+    { echo "FAIL: --lang fr: not a warning, then English:"; cat "$WORK/err"; exit 1; }
+echo "ok: --lang fr: $(sed -n 1p "$WORK/err"), then English"
 
 check "no display named" '^compartica: no X display to show the window on \(DISPLAY is not set\)$'
 check "an X display that cannot be reached" '^compartica: cannot open the X display :9999 ' DISPLAY=:9999
@@ -68,7 +89,9 @@ quietly_runs() { # expected status, then arguments and environment for env
 }
 quietly_runs 124 QT_QPA_PLATFORM=offscreen timeout 2 "$APP"
 quietly_runs 124 timeout 2 "$APP" -platform offscreen
-echo "ok: off X11 (offscreen, by environment or -platform) the program runs until it is closed"
+quietly_runs 124 timeout 2 "$APP" --platform offscreen -style=Fusion -reverse --practice --lang=de
+echo "ok: off X11 (offscreen, by environment or -platform) the program runs until it is closed," \
+    "with Qt's options beside its own"
 quietly_runs 0 "$APP" --version
 [ "$(cat "$WORK/out")" = "compartica $VERSION" ] || { echo "FAIL: --version: $(cat "$WORK/out")"; exit 1; }
 quietly_runs 0 "$APP" --help

@@ -1,20 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every file of the source tree carries its licence and copyright (REUSE).
-# The tree may be a git checkout or an unpacked copy without one: the files
-# to check are those the tree's .gitignore keeps, listed by git against a
-# scratch repository, so build folders and node_modules are never read.
-# reuse lints a copy of exactly those files.
+# Every file of the source tree carries its licence and copyright (REUSE):
+# reuse lints a copy of exactly the files the tree's .gitignore keeps.
 # Usage: tst_reuse.sh SOURCE-TREE
 set -euo pipefail
 tree=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-git init --quiet "$work/scratch"
+source "$(dirname "$0")/source_files.sh"
 mkdir "$work/copy"
-GIT_DIR="$work/scratch/.git" GIT_WORK_TREE="$tree" git -C "$tree" ls-files -z --others \
-    --exclude-standard | tar -C "$tree" --null --files-from=- -cf - | tar -C "$work/copy" -xf -
+source_files "$tree" | tar -C "$tree" --null --files-from=- -cf - | tar -C "$work/copy" -xf -
 echo "# $(find "$work/copy" -type f | wc -l) files"
 # Without a repository of its own reuse warns that it found none and reads
 # every file of the copy, which is what is wanted here.
