@@ -33,6 +33,25 @@ bool isPageAddress(const std::string& text) {
            text.find('#') == std::string::npos;
 }
 
+// The host of an http or https address, lower-case, without the user
+// before it or the port after it ("[::1]" keeps its brackets).
+std::string hostOf(const std::string& address) {
+    const std::size_t start = address.find("://") + 3;
+    std::string host = address.substr(start, address.find_first_of("/?", start) - start);
+    host = host.substr(host.rfind('@') == std::string::npos ? 0 : host.rfind('@') + 1);
+    const std::size_t port = host.find(':', host.starts_with('[') ? host.find(']') : 0);
+    return lowered(host.substr(0, port));
+}
+
+// Loopback: the names that resolve to this computer, 127.0.0.0/8 written
+// as numbers, IPv6's ::1, and the address of no host in particular.
+bool isThisComputer(const std::string& host) {
+    const bool numbers = host.find_first_not_of("0123456789.") == std::string::npos;
+    return host == "localhost" || host.ends_with(".localhost") ||
+           (numbers && host.starts_with("127.")) || host == "0.0.0.0" || host == "[::1]" ||
+           host == "[::]";
+}
+
 } // namespace
 
 Checked<int> checkCount(const std::string& text, const Language& language) {
@@ -76,6 +95,13 @@ std::string linkProblem(const std::string& address, const Language& language) {
                        {{"length", std::to_string(address.size())},
                         {"longest", std::to_string(longestLink())}});
     return {};
+}
+
+std::string linkWarning(const std::string& address, const Language& language) {
+    if (!isPageAddress(address) || !isThisComputer(hostOf(address)))
+        return {};
+    return language.text(N_("Students' phones cannot open this address, which leads to this "
+                            "computer alone. Give the address where the exercise is published."));
 }
 
 std::string oneCaseProblem(const Language& language) {

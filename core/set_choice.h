@@ -41,6 +41,12 @@ Checked<Paper> checkPaper(const std::string& text, const Language& language = {}
 // makes a code that scans from a sheet. Empty where it is all that.
 std::string linkProblem(const std::string& address, const Language& language = {});
 
+// Where a link's host is this computer alone (localhost, 127.x.x.x, [::1],
+// 0.0.0.0), as when the site is served for a try-out: the line that says
+// no student's phone opens it. Empty for any other address. Such a link is
+// taken; only its sheets' addresses and codes lead nowhere else.
+std::string linkWarning(const std::string& address, const Language& language = {});
+
 // A seed "S-i" makes case i alone: any other count is refused.
 std::string oneCaseProblem(const Language& language = {});
 

@@ -142,7 +142,9 @@ var Module = (() => {
 
   const call = (name, types, args) => Module.ccall(name, 'string', types, args);
 
-  // Each refused choice's one line beside its field; true where all are taken.
+  // Each refused choice's one line beside its field, and beside the link a
+  // warning where it is taken but leads only to this computer; true where
+  // all are taken.
   function checkChoices(chosen) {
     state.problems = JSON.parse(call('compartica_set_problems', Array(5).fill('string'),
       [chosen.count, chosen.seed, chosen.paper, chosen.link, state.language]));
@@ -150,6 +152,7 @@ var Module = (() => {
       element(`${name}-problem`).textContent = state.problems[name];
       element(name).setAttribute('aria-invalid', String(!!state.problems[name]));
     }
+    element('link-warning').textContent = state.problems.linkWarning;
     return checkedFields.every((name) => !state.problems[name]);
   }
 
@@ -287,6 +290,26 @@ var Module = (() => {
     else window.addEventListener('load', keepOffline, { once: true });
   }
 
+  // Opened from a file, the browser loads none of the page's parts: in
+  // place of the form, the page says how to serve it, as the exercise page
+  // does, and goes no further.
+  function servedOnly() {
+    state.language = chooseLanguage();
+    translatePage();
+    for (const id of ['choices', 'sheets', 'key']) element(id).hidden = true;
+    // TRANSLATORS: {command} is a command to type, {address} the address
+    // it serves the page at.
+    const served = N_('This page must be opened from a web server, not as a file: a browser ' +
+      'does not let a page opened from a file load its parts. In the folder that holds it, run ' +
+      '{command} and open {address} in the browser, or copy the folder to any web server.');
+    const values = { command: Object.assign(document.createElement('code'),
+                                            { textContent: 'python3 -m http.server 8080' }),
+                     address: 'http://127.0.0.1:8080/teacher.html' };
+    element('status').replaceChildren(
+      ...served.split(/\{(\w+)\}/).map((part, n) => (n % 2 ? values[part] : part)));
+    return {};
+  }
+
   const unloaded = () => {
     element('status').textContent = N_('Compartica could not load all of its parts. Reload the ' +
       'page; if it still does not start, tell whoever looks after this site.');
@@ -302,5 +325,6 @@ var Module = (() => {
     }],
     onRuntimeInitialized: () => { start().catch(unloaded); },
     onAbort: unloaded,
+    ...(window.location.protocol === 'file:' ? { instantiateWasm: servedOnly } : {}),
   };
 })();

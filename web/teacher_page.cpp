@@ -55,8 +55,9 @@ extern "C" {
 
 // A teacher's choices for a class set, as typed, checked: a JSON object of
 // the one-line reason each of "count", "seed", "paper" and "link" is
-// refused, in the language `lang`, or empty where it is taken. An empty
-// link is no link.
+// refused, in the language `lang`, or empty where it is taken, and
+// "linkWarning", why a link that is taken leads no student anywhere (or
+// empty). An empty link is no link.
 EMSCRIPTEN_KEEPALIVE const char* compartica_set_problems(const char* count, const char* seed,
                                                          const char* paper, const char* link,
                                                          const char* lang) {
@@ -70,6 +71,7 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_set_problems(const char* count, cons
                         .text("seed", ref.problem)
                         .text("paper", checkPaper(paper, language).problem)
                         .text("link", *link ? linkProblem(link, language) : "")
+                        .text("linkWarning", linkWarning(link, language))
                         .object());
 }
 

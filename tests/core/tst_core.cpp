@@ -164,8 +164,9 @@ void caseRefs() {
 }
 
 // A teacher's choices for a set, as the command line and the teacher's page
-// take them: each accepted as its value, or refused with its one line; and
-// the QR code that holds a case's link, a version for every 4 modules.
+// take them: each accepted as its value, or refused with its one line; a
+// link only this computer opens, warned of; and the QR code that holds a
+// case's link, a version for every 4 modules.
 void setChoices() {
     const std::string link = "https://example.org/compartica/";
     const struct {
@@ -200,7 +201,24 @@ void setChoices() {
          "die Anzahl '0' ist keine ganze Zahl von 1 bis 500"},
         {"link of a scheme alone", linkProblem("https://"),
          "the link 'https://' is not an http or https address without '#'"},
+        {"link to a server on the web", linkWarning(link), ""},
+        {"link to a host named like this computer", linkWarning("http://localhost.example.org/"),
+         ""},
+        {"link to a host of 127", linkWarning("https://127.example.org/"), ""},
+        {"link refused, so not warned of", linkWarning("ftp://127.0.0.1/"), ""},
     };
+    const char* warning = "Students' phones cannot open this address, which leads to this "
+                          "computer alone. Give the address where the exercise is published.";
+    for (const char* local :
+         {"http://127.0.0.1:8080/", "http://LOCALHOST/compartica/", "https://localhost",
+          "http://127.1.2.3/?page=1", "http://student@localhost:8080/", "http://[::1]:8080/",
+          "http://0.0.0.0:8000/", "http://compartica.localhost/"})
+        CHECK_EQ(linkWarning(local), std::string(warning), local);
+    CHECK_EQ(linkWarning("http://127.0.0.1:8080/", Language::named("es")),
+             std::string("Los móviles de los estudiantes no pueden abrir esta dirección, que solo "
+                         "lleva a este ordenador. Indica la dirección donde está publicado el "
+                         "ejercicio."),
+             "a link to this computer, in Spanish");
     for (const auto& row : rows)
         CHECK_EQ(row.problem, std::string(row.expected), row.what);
     CHECK_EQ(checkCount("500").value.value_or(0), 500, "count 500");

@@ -279,6 +279,8 @@ const problemsShown = () => ['count', 'seed', 'paper', 'link'].map((name) =>
 async function checkTeachersPage() {
   const link = 'https://example.org/compartica/';
   let page = await openTeachers(`?count=3&seed=4242&paper=a4&link=${encodeURIComponent(link)}`);
+  const warned = () => page.$eval('#link-warning', (line) => line.offsetHeight > 0 && line.textContent);
+  check(await warned() === false, `a link to ${link}: no warning beside it`);
   await printTeachers(page, 'sheets', 'sheets-3.pdf');
   await printTeachers(page, 'key', 'key-3.pdf');
   await checkAxe(page, "the teacher's page");
@@ -287,6 +289,9 @@ async function checkTeachersPage() {
   page = await openTeachers('?count=30&seed=4242&paper=letter');
   const own = await page.$eval('#link', (field) => field.value);
   check(own === base, `the teacher's page links the sheets to this site (${own})`);
+  check(await warned() === "Students' phones cannot open this address, which leads to this " +
+        'computer alone. Give the address where the exercise is published.',
+        `beside ${own}, a loopback address, a warning: ${await warned()}`);
   await printTeachers(page, 'key', 'key-30-letter.pdf');
   await page.close();
 
@@ -905,11 +910,19 @@ try {
 
   await checkTeachersPage();
 
-  // Opened from a file, the page says it must be served, and how.
+  // Opened from a file, each page says it must be served, and how; the
+  // teacher's page shows no form that could not work.
   page = await browser.newPage();
   await page.goto(`file://${resolve(siteDir, 'index.html')}`);
   const served = await page.$eval('#served', (note) => !note.hidden && note.textContent);
   check(served && served.includes('http.server'), 'from a file, the page says how to serve it');
+  await page.goto(`file://${resolve(siteDir, 'teacher.html')}`);
+  await page.waitForFunction(() => document.getElementById('status').textContent !== 'Loading…');
+  const teachers = await page.evaluate(() => [document.getElementById('status').textContent,
+                                              document.getElementById('choices').offsetHeight]);
+  check(teachers[0].includes('python3 -m http.server 8080') &&
+        teachers[0].includes('http://127.0.0.1:8080/teacher.html') && teachers[1] === 0,
+        `from a file, the teacher's page says how to serve it, without its form: ${teachers[0]}`);
   await page.close();
 } finally {
   await browser.close();
