@@ -17,8 +17,13 @@ constexpr std::string_view toolkitOptionsWithEquals = " style stylesheet qmljsde
 constexpr std::string_view toolkitFlags = " reverse widgetcount nograb dograb sync testability ";
 
 bool among(std::string_view names, std::string_view name) {
-    return !name.empty() && name.find(' ') == std::string_view::npos &&
-           names.find(" " + std::string(name) + " ") != std::string_view::npos;
+    if (name.empty() || name.find(' ') != std::string_view::npos)
+        return false;
+    for (std::size_t at = names.find(name); at != std::string_view::npos;
+         at = names.find(name, at + 1))
+        if (names[at - 1] == ' ' && names[at + name.size()] == ' ')
+            return true;
+    return false;
 }
 
 CommandLine refused(std::string message) {
