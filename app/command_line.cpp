@@ -33,10 +33,6 @@ CommandLine refused(std::string message) {
     return line;
 }
 
-std::string codeMissing() {
-    return "--lang needs a language code: one of " + languageCodes();
-}
-
 // --lang's code: English, with a warning, where there is no catalogue for it.
 void chooseLanguage(CommandLine& line, std::string_view code) {
     line.language = Language::withCode(code);
@@ -53,7 +49,6 @@ CommandLine readCommandLine(int argc, const char* const argv[]) {
     CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        const bool valueFollows = i + 1 < argc && argv[i + 1][0] != '-';
         if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::help;
             return line;
@@ -64,14 +59,14 @@ CommandLine readCommandLine(int argc, const char* const argv[]) {
         }
         if (argument == "--practice") {
             line.practice = true;
-        } else if (argument == "--lang") {
-            if (!valueFollows)
-                return refused(codeMissing());
-            chooseLanguage(line, argv[++i]);
-        } else if (argument.starts_with("--lang=")) {
-            if (argument.size() == 7)
-                return refused(codeMissing());
-            chooseLanguage(line, argument.substr(7));
+        } else if (argument == "--lang" || argument.starts_with("--lang=")) {
+            // The code is the next argument, or what follows "=".
+            const std::string_view code = argument.size() > 6 ? argument.substr(7)
+                                          : i + 1 < argc      ? argv[++i]
+                                                              : "";
+            if (code.empty() || code[0] == '-')
+                return refused("--lang needs a language code: one of " + languageCodes());
+            chooseLanguage(line, code);
         } else if (argument.size() > 1 && argument[0] == '-') {
             const std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
             const std::size_t equals = name.find('=');
