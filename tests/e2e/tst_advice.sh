@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/test.sh run by a user who is not root, with three packages (one of
 # them needed twice) and the comma locale missing: it prints one block of
-# commands for root that installs exactly what is missing, and stops.
+# commands for root that installs exactly what is missing, and stops; npm
+# without its registry is told in one line; Python's variables are unset.
 # Usage: tst_advice.sh SOURCE-TREE
 set -uo pipefail
 tree=$1
@@ -62,3 +63,10 @@ cp "$tree/tests/web/package.json" "$tree/tests/web/package-lock.json" "$WORK/npm
 [ "$(wc -l <"$WORK/out")" -eq 1 ] && grep -q "registry.*certificate" "$WORK/out" ||
     fail "npm without a registry: $(cat "$WORK/out")"
 echo "ok: $(cat "$WORK/out")"
+
+# The scripts run Python as a newcomer's machine does, whatever this one's
+# environment sets.
+left=$(PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$WORK" PYTHONSAFEPATH=1 bash -c \
+    "source '$tree/scripts/setup.sh' && env" | grep '^PYTHON')
+[ -z "$left" ] || fail "the scripts keep Python's variables: $left"
+echo "ok: the scripts unset PYTHONDONTWRITEBYTECODE, PYTHONPATH and PYTHONSAFEPATH"
