@@ -210,9 +210,9 @@ void setChoices() {
     const char* warning = "Students' phones cannot open this address, which leads to this "
                           "computer alone. Give the address where the exercise is published.";
     for (const char* local :
-         {"http://127.0.0.1:8080/", "http://LOCALHOST/compartica/", "https://localhost",
-          "http://127.1.2.3/?page=1", "http://student@localhost:8080/", "http://[::1]:8080/",
-          "http://0.0.0.0:8000/", "http://compartica.localhost/"})
+         {"http://127.0.0.1:8080/", "http://LOCALHOST/compartica/", "http://127.1.2.3/?page=1",
+          "http://student@localhost:8080/", "http://[::1]:8080/", "http://0.0.0.0:8000/",
+          "http://compartica.localhost/"})
         CHECK_EQ(linkWarning(local), std::string(warning), local);
     CHECK_EQ(linkWarning("http://127.0.0.1:8080/", Language::named("es")),
              std::string("Los móviles de los estudiantes no pueden abrir esta dirección, que solo "
