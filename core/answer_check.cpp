@@ -161,10 +161,12 @@ std::optional<Quantity> otherValueIn(const CaseState& state, Quantity quantity, 
     return std::nullopt;
 }
 
+// Without the spaces around it; a tab or a newline is no space a student
+// types in a field, and leaves the text unreadable.
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+    while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
     return text;
 }

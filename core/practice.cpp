@@ -9,13 +9,21 @@
 
 namespace {
 
-// What a record keeps of one typed text: none of its separator, and no
-// more than a field can sensibly hold, cut between two UTF-8 characters.
+// What a record keeps of one typed text: none of its separator, no
+// control character (each is U+FFFD, as unreadable a number: a course's
+// database may refuse a NUL), and no more than a field can sensibly hold,
+// cut between two UTF-8 characters.
 constexpr char recordSeparator = '|';
 constexpr std::size_t longestKeptText = 24;
 
-std::string keptText(std::string text) {
-    text.erase(std::remove(text.begin(), text.end(), recordSeparator), text.end());
+std::string keptText(const std::string& typed) {
+    std::string text;
+    for (const char c : typed) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            text += "\xef\xbf\xbd";
+        else if (c != recordSeparator)
+            text += c;
+    }
     std::size_t end = std::min(text.size(), longestKeptText);
     while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
         --end;
@@ -42,7 +50,7 @@ std::vector<Interaction> Practice::check(const CaseState& state, int question, b
     for (const Quantity quantity : quantitiesOf(question)) {
         Entry& entry = entries_[static_cast<std::size_t>(quantity)];
         const auto& value = values[static_cast<std::size_t>(quantity)];
-        const bool empty = entry.typed.find_first_not_of(" \t") == std::string::npos;
+        const bool empty = entry.typed.find_first_not_of(' ') == std::string::npos;
         if (empty && skipEmpty)
             continue;
         if (!value) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/utf8.h"
 
+#include <cstdio>
+
 namespace {
 
 int sequenceLength(unsigned char lead) {
@@ -14,6 +16,26 @@ int sequenceLength(unsigned char lead) {
     if ((lead & 0xF8) == 0xF0)
         return 4;
     return 0;
+}
+
+std::string escape(char32_t c) {
+    switch (c) {
+    case U'\n':
+        return "\\n";
+    case U'\t':
+        return "\\t";
+    case U'\r':
+        return "\\r";
+    default:
+        char written[8];
+        std::snprintf(written, sizeof written, c < 0x80 ? "\\x%02x" : "\\u%04x",
+                      static_cast<unsigned>(c));
+        return written;
+    }
+}
+
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
 }
 
 } // namespace
@@ -61,5 +83,12 @@ std::string toUtf8(const std::u32string& text) {
             out += static_cast<char>(0x80 | (c & 0x3F));
         }
     }
+    return out;
+}
+
+std::string escapedControls(const std::string& text) {
+    std::string out;
+    for (const char32_t c : fromUtf8(text))
+        out += isControl(c) ? escape(c) : toUtf8(std::u32string(1, c));
     return out;
 }

@@ -8,3 +8,8 @@
 // bytes, so text is handled as code points where it is placed by column.
 std::u32string fromUtf8(const std::string& text);
 std::string toUtf8(const std::u32string& text);
+
+// The text with each control character written as an escape ("\n", "\t",
+// "\x00", "\u009b" for C1's), so that a value echoed in a message stays
+// on its one line and sends a terminal nothing it would act on.
+std::string escapedControls(const std::string& text);

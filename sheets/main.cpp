@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // compartica-sheets: printable cases for a class and their answer key.
+#include "core/utf8.h"
 #include "sheets/class_set.h"
 #include "sheets/output_files.h"
 #include "sheets/sheet_options.h"
@@ -9,8 +10,10 @@
 #include <QBuffer>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -23,8 +26,21 @@ void toolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fprintf(stderr, "compartica-sheets: %s\n", qPrintable(message));
 }
 
+constexpr int cannotSay = 1;
+
+// Prints a result on standard output, or a refusal on standard error as
+// one line: a control character in an echoed value is shown escaped. A
+// result that cannot be written (a full disk, a closed pipe) is an error.
 int say(const QString& message, int status) {
-    std::fprintf(status == 0 ? stdout : stderr, "%s\n", qPrintable(message));
+    if (status != 0) {
+        std::fprintf(stderr, "%s\n", escapedControls(message.toStdString()).c_str());
+        return status;
+    }
+    if (std::fprintf(stdout, "%s\n", qPrintable(message)) < 0 || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "compartica-sheets: cannot write to standard output: %s\n",
+                     std::strerror(errno));
+        return cannotSay;
+    }
     return status;
 }
 
@@ -68,6 +84,6 @@ int main(int argc, char* argv[]) {
     const int status = makeClassSet(options);
     // A seed from the clock is told only for a set that was made.
     if (status == 0 && !options.seedGiven)
-        say(QStringLiteral("seed %1").arg(options.choice.first.setSeed), 0);
+        return say(QStringLiteral("seed %1").arg(options.choice.first.setSeed), 0);
     return status;
 }

@@ -83,26 +83,24 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
         return failure(
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
 
+    for (const QCommandLineOption* option :
+         std::initializer_list<const QCommandLineOption*>{&output, &key, &lang, &draws})
+        if (const qsizetype times = parser.values(*option).size(); times > 1)
+            return failure(QString::fromStdString(
+                givenTwiceProblem(option->names().first().toStdString(), std::size_t(times))));
+    GivenChoices given;
+    for (const QCommandLineOption* option : {&count, &seed, &paper, &link})
+        for (const QString& value : parser.values(*option))
+            given.emplace_back(option->names().first().toStdString(), value.toStdString());
+    const SetReading reading = readSetChoice(given);
+    if (const std::string problem = reading.problem(); !problem.empty())
+        return failure(QString::fromStdString(problem));
     SheetOptions options;
+    options.choice = reading.choice;
+    options.seedGiven = reading.seedGiven;
     SetChoice& choice = options.choice;
-    if (parser.isSet(seed)) {
-        const Checked<CaseRef> ref = checkSeed(parser.value(seed).toStdString());
-        if (!ref.value)
-            return failure(QString::fromStdString(ref.problem));
-        choice.first = *ref.value;
-        options.seedGiven = true;
-    }
-    const bool oneCase = options.seedGiven && !choice.first.setOnly;
-    if (parser.isSet(count)) {
-        const Checked<int> counted = checkCount(parser.value(count).toStdString());
-        if (!counted.value)
-            return failure(QString::fromStdString(counted.problem));
-        if (oneCase && *counted.value != 1)
-            return failure(QStringLiteral("a seed S-i makes one case: leave out --count"));
-        choice.count = *counted.value;
-    } else if (!oneCase) {
+    if (!reading.countGiven && !(reading.seedGiven && !choice.first.setOnly))
         return failure(QStringLiteral("--count is missing"));
-    }
     if (!parser.isSet(output))
         return failure(QStringLiteral("--output is missing"));
     options.output = parser.value(output);
@@ -110,15 +108,6 @@ ParsedOptions parseSheetOptions(const QStringList& arguments) {
     for (const QCommandLineOption* file : {&output, &key})
         if (parser.isSet(*file) && parser.value(*file).isEmpty())
             return failure(QStringLiteral("--%1 names no file").arg(file->names().first()));
-    const Checked<Paper> size = checkPaper(parser.value(paper).toStdString());
-    if (!size.value)
-        return failure(QString::fromStdString(size.problem));
-    choice.paper = *size.value;
-    if (parser.isSet(link)) {
-        choice.link = parser.value(link).toStdString();
-        if (const std::string problem = linkProblem(choice.link); !problem.empty())
-            return failure(QString::fromStdString(problem));
-    }
     choice.keyPerPage = parser.isSet(keyPerPage);
     const auto language = parser.isSet(lang) ? Language::withCode(parser.value(lang).toStdString())
                                              : Language::fromEnvironment();
