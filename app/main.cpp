@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Compartica developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
+#include "app/scale_factor.h"
 #include "app/startup_failure.h"
 #include "case/random_source.h"
 #include "window/form1.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -57,17 +59,17 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     std::_Exit(1);
 }
 
-// Qt's painter applies a device's pixel ratio only where it enlarges, so at
-// a scale factor below 1 widgets are drawn at full size and cut off. Such a
-// factor is taken from Qt before it starts, and the window draws its whole
-// layout that much smaller itself.
-double takeSmallScaleFactor() {
-    bool number = false;
-    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&number);
-    if (!number || factor <= 0 || factor >= 1)
-        return 1.0;
-    qputenv("QT_SCALE_FACTOR", "1");
-    return factor;
+// The scale factor, read and set before Qt starts. Qt's painter applies a
+// device's pixel ratio only where it enlarges, so at a factor below 1
+// widgets would be drawn at full size and cut off: Qt is given 1, and the
+// window draws its whole layout that much smaller itself.
+double takeScaleFactor() {
+    const ScaleFactor scale = readScaleFactor(environment("QT_SCALE_FACTOR"));
+    if (!scale.warning.empty())
+        std::fprintf(stderr, "compartica: %s\n", scale.warning.c_str());
+    if (scale.given)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(std::max(scale.factor, 1.0)));
+    return std::min(scale.factor, 1.0);
 }
 
 constexpr const char* help =
@@ -119,7 +121,7 @@ int main(int argc, char* argv[]) {
         if (!asked.message.empty())
             std::fprintf(stderr, "compartica: %s\n", asked.message.c_str());
     }
-    const double scale = takeSmallScaleFactor();
+    const double scale = takeScaleFactor();
     startupSetting = startupSettingOf(argc, argv);
     startupLanguage = asked.language.value_or(Language::fromEnvironment());
     const QtMessageHandler toolkitMessages = qInstallMessageHandler(startupMessages);

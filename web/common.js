@@ -15,6 +15,28 @@ Module.firstLanguage = (codes) => {
   return 'en';
 };
 
+// Calls the module's function `name` with `args`, each text given whole:
+// as its UTF-8 bytes in the module's memory and their length, so that the
+// core reads every character of it, a NUL too (a C string would end at
+// the first, and a NUL pasted into a field would cut what it holds short).
+// Numbers and booleans pass as numbers.
+Module.callWhole = (name, returns, args = []) => {
+  const held = [];
+  const passed = args.flatMap((arg) => {
+    if (typeof arg !== 'string') return [Number(arg)];
+    const bytes = new TextEncoder().encode(arg);
+    const at = Module._malloc(bytes.length + 1);
+    Module.HEAPU8.set(bytes, at);
+    held.push(at);
+    return [at, bytes.length];
+  });
+  try {
+    return Module.ccall(name, returns, passed.map(() => 'number'), passed);
+  } finally {
+    held.forEach((at) => Module._free(at));
+  }
+};
+
 // What Qt reads from the page's font at `size` pixels: the average
 // character width, the ascent and the height (ascent plus descent), each
 // rounded to whole pixels by `rounding`: outwards (Math.ceil) as FreeType

@@ -7,6 +7,7 @@
 
 #include "core/form_layout.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,17 @@ public:
         json_ += quoted(value);
         return *this;
     }
+    static std::string controlEscape(char c) {
+        const char* hex = "0123456789abcdef";
+        return std::string("\\u00") + hex[(c >> 4) & 0xF] + hex[c & 0xF];
+    }
     static std::string quoted(const std::string& value) {
         std::string json = "\"";
         for (const char c : value) {
             if (c == '"' || c == '\\')
                 json += '\\';
             if (static_cast<unsigned char>(c) < 0x20)
-                json += ' ';
+                json += controlEscape(c); // a typed text's NUL too, kept as typed
             else
                 json += c;
         }
@@ -78,6 +83,14 @@ template <typename Texts> std::string strings(const Texts& texts) {
     return listOf(quoted);
 }
 
+// A text the page gave, whole: its UTF-8 bytes and their length (the page's
+// Module.callWhole passes every text so), NULs and all, for the core to
+// read or refuse; a C string would end at its first NUL.
+inline std::string givenText(const char* bytes, int length) {
+    return std::string(bytes, static_cast<std::size_t>(std::max(length, 0)));
+}
+
+// A text for the page: it stays until the next is handed over.
 inline const char* handOver(std::string text) {
     static std::string returned;
     returned = std::move(text);

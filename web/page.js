@@ -262,13 +262,11 @@ Module.compartica = Module.sheets ? null : (() => {
     state.lines[panel] = [];
   }
 
-  function call(name, returns, types, args) {
-    return Module.ccall(name, returns, types || [], args || []);
-  }
+  const call = (name, returns, args) => Module.callWhole(name, returns, args);
 
   // The core's layout table: the form's line, then one line a control.
   function layoutTable() {
-    const rows = call('compartica_layout', 'string', ['string'], [state.language]).trim().split('\n').map((line) => line.split('\t'));
+    const rows = call('compartica_layout', 'string', [state.language]).trim().split('\n').map((line) => line.split('\t'));
     const [, width, height, fontSize, title] = rows.find((row) => row[0] === 'form');
     const controls = rows.filter((row) => row[0] === 'control').map(
       ([, index, name, kind, left, top, width, height, caption, accessibleName]) => (
@@ -382,7 +380,7 @@ Module.compartica = Module.sheets ? null : (() => {
     const room = flowing ? { width: Math.min(400, Math.max(200, Math.floor((figure.clientWidth - 24) / 1.25))),
                              height: 2000 }
       : { width: state.picture.width, height: Number(figure.style.getPropertyValue('--height')) };
-    const json = call('compartica_picture', 'string', ['number', 'number'], [room.width, room.height]);
+    const json = call('compartica_picture', 'string', [room.width, room.height]);
     const picture = JSON.parse(json);
     const drawing = Module.pictureSvg(picture, state.metrics.ascent,
                                       { role: 'img', 'aria-label': picture.summary });
@@ -406,7 +404,7 @@ Module.compartica = Module.sheets ? null : (() => {
       id, type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false, maxLength: 24 });
     input.setAttribute('aria-describedby', `${id}-verdict`);
     input.addEventListener('input', () =>
-      call('compartica_type', null, ['number', 'string'], [field.quantity, input.value]));
+      call('compartica_type', null, [field.quantity, input.value]));
     input.addEventListener('keydown', (event) => {
       if (event.key !== 'Enter') return;
       event.preventDefault();
@@ -491,7 +489,7 @@ Module.compartica = Module.sheets ? null : (() => {
     root.classList.replace('flow', 'window') || root.classList.add('window');
     const above = document.getElementById('form1').getBoundingClientRect().top + window.scrollY;
     const height = Math.floor((window.innerHeight - above) / unit);
-    const fitted = call('compartica_fit', 'string', ['number', 'number', 'number'],
+    const fitted = call('compartica_fit', 'string',
                         [height, state.metrics.lineHeight, state.practice]).split('\t').map(Number);
     const wide = !window.matchMedia('print, (pointer: coarse)').matches && fitted.length > 1 &&
       window.innerWidth >= state.form.width * unit;
@@ -646,7 +644,7 @@ Module.compartica = Module.sheets ? null : (() => {
     if (event.detail > 0 && settling()) return;
     state.steppedAt = performance.now();
     state.stepped = true;
-    call('compartica_click', null, ['number'], [index]);
+    call('compartica_click', null, [index]);
   }
 
   // One key press makes at most one step: auto-repeated presses do nothing.
@@ -713,8 +711,6 @@ Module.compartica = Module.sheets ? null : (() => {
     root.classList.toggle('practising', state.practice);
     if (state.metrics) chooseLayout();
     call('compartica_start', null,
-         ['number', 'number', 'string', 'string', 'number', 'number', 'number', 'number', 'string',
-          'number', 'string'],
          [state.metrics.columnWidth, state.metrics.lineHeight, from.draws || '', state.from.case,
           state.from.linked, !!from.resumed, !!from.course, from.step || 0, state.language,
           state.practice, String(from.record || '').slice(0, 500)]);
@@ -818,8 +814,7 @@ Module.compartica = Module.sheets ? null : (() => {
   Module.onAbort = unloaded;
   Module.onRuntimeInitialized = () => {
     start().catch((error) =>
-      finish(call('compartica_start_failed', 'string', ['string', 'string'],
-                  [state.language, error.message]), ''));
+      finish(call('compartica_start_failed', 'string', [state.language, String(error.message)]), ''));
   };
   // Until the module has started, the page's notes speak the language of
   // the link or the browser.

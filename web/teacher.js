@@ -15,7 +15,7 @@ var Module = (() => {
   const element = (id) => document.getElementById(id);
   const languageKey = 'compartica-language';
   const checkedFields = ['count', 'seed', 'paper', 'link'];
-  const state = { language: 'en', titles: null, timer: 0, problems: {},
+  const state = { language: 'en', titles: null, timer: 0, problems: {}, given: {},
                   languageKept: new URLSearchParams(window.location.search).has('lang') };
   // The fonts in units of 1/1200 inch: the sheets' 9 points, the key's 8
   // and the labels' 7, each at its size rounded to a whole unit, as the
@@ -108,14 +108,19 @@ var Module = (() => {
   }
 
   // The choices from the address, the rest as they stand: a new seed, and a
-  // link to the exercise beside this page. A paper the select does not
-  // offer stays chosen, to be refused beside it.
+  // link to the exercise beside this page. A field shows the first of its
+  // choice's texts, but until it is changed the texts are checked as the
+  // address gave them (all of them, with what a field cannot hold, such as
+  // a newline), so that the page takes or refuses them as
+  // compartica-sheets does. A paper the select does not offer stays
+  // chosen, to be refused beside it.
   function fromAddress() {
     const query = new URLSearchParams(window.location.search);
+    for (const name of checkedFields) if (query.has(name)) state.given[name] = query.getAll(name);
     const given = (name, fallback) => (query.has(name) ? query.get(name) : fallback);
     element('count').value = given('count', element('count').value);
     element('seed').value = given('seed', freshSeed());
-    element('link').value = given('link', new URL('./', window.location.href).href);
+    element('link').value = given('link', siteLink());
     element('key-per-page').checked = query.get('key-per-page') === '1';
     const paper = element('paper');
     const asked = given('paper', 'a4');
@@ -124,30 +129,43 @@ var Module = (() => {
     paper.value = asked;
   }
 
+  const siteLink = () => new URL('./', window.location.href).href;
+
+  // Each choice's texts: the address's, or once its field has changed, the
+  // field's.
   function choices() {
-    return { count: element('count').value.trim(), seed: element('seed').value.trim(),
-             paper: element('paper').value, link: element('link').value.trim(),
-             keyPerPage: element('key-per-page').checked };
+    const texts = {};
+    for (const name of checkedFields) texts[name] = state.given[name] || [element(name).value];
+    return { texts, keyPerPage: element('key-per-page').checked };
+  }
+
+  // The choices as an address's query, for the core and for a bookmark.
+  function query(chosen, { bookmark = false } = {}) {
+    const pairs = new URLSearchParams();
+    for (const name of checkedFields) {
+      const texts = chosen.texts[name];
+      if (bookmark && name === 'link' && texts.length === 1 && texts[0] === siteLink()) continue;
+      for (const text of texts) pairs.append(name, text);
+    }
+    return pairs;
   }
 
   // The address of the set, for a bookmark; the link only where it is not
   // this site's own, the language where the address or the teacher chose it.
   function keepInAddress(chosen) {
-    const query = new URLSearchParams({ count: chosen.count, seed: chosen.seed, paper: chosen.paper });
-    if (chosen.link !== new URL('./', window.location.href).href) query.set('link', chosen.link);
-    if (chosen.keyPerPage) query.set('key-per-page', '1');
-    if (state.languageKept) query.set('lang', state.language);
-    window.history.replaceState(null, '', `?${query}`);
+    const kept = query(chosen, { bookmark: true });
+    if (chosen.keyPerPage) kept.set('key-per-page', '1');
+    if (state.languageKept) kept.set('lang', state.language);
+    window.history.replaceState(null, '', `?${kept}`);
   }
 
-  const call = (name, types, args) => Module.ccall(name, 'string', types, args);
+  const call = (name, args) => Module.callWhole(name, 'string', args);
 
   // Each refused choice's one line beside its field, and beside the link a
   // warning where it is taken but leads only to this computer; true where
   // all are taken.
   function checkChoices(chosen) {
-    state.problems = JSON.parse(call('compartica_set_problems', Array(5).fill('string'),
-      [chosen.count, chosen.seed, chosen.paper, chosen.link, state.language]));
+    state.problems = JSON.parse(call('compartica_set_problems', [query(chosen).toString(), state.language]));
     for (const name of checkedFields) {
       element(`${name}-problem`).textContent = state.problems[name];
       element(name).setAttribute('aria-invalid', String(!!state.problems[name]));
@@ -207,10 +225,10 @@ var Module = (() => {
   }
 
   // One document's pages, in its font: the sheets' or the key's.
-  function showDocument(id, pages, font, set, paper) {
+  function showDocument(id, pages, font, set) {
     const section = element(id);
     const shown = metrics(fontSizes[font]);
-    section.classList.toggle('letter', paper === 'letter');
+    section.classList.toggle('letter', set.paper === 'letter');
     for (const [name, value] of Object.entries({ 'page-width': set.width, 'page-height': set.height,
                                                  font: fontSizes[font], line: shown.lineHeight,
                                                  stroke: `${shown.lineHeight / 16}px` }))
@@ -228,13 +246,10 @@ var Module = (() => {
     if (!checkChoices(chosen)) return;
     const [sheet, key, labels] = fontSizes.map(metrics);
     const set = JSON.parse(call('compartica_class_set',
-      ['string', 'string', 'string', 'string', 'number', 'string', 'number', 'number', 'number',
-       'number', 'number'],
-      [chosen.count, chosen.seed, chosen.paper, chosen.link, chosen.keyPerPage ? 1 : 0,
-       state.language, sheet.columnWidth, sheet.lineHeight, key.columnWidth, key.lineHeight,
-       labels.lineHeight]));
-    showDocument('sheets', set.sheets, 0, set, chosen.paper);
-    showDocument('key', set.key, 1, set, chosen.paper);
+      [query(chosen).toString(), chosen.keyPerPage, state.language, sheet.columnWidth,
+       sheet.lineHeight, key.columnWidth, key.lineHeight, labels.lineHeight]));
+    showDocument('sheets', set.sheets, 0, set);
+    showDocument('key', set.key, 1, set);
     state.titles = { sheets: set.sheetsTitle, key: set.keyTitle };
     element('summary').textContent = filled(N_('Pages to print: {sheets} of sheets, {key} of key.'),
       { sheets: set.sheets.length, key: set.key.length });
@@ -268,12 +283,17 @@ var Module = (() => {
     await document.fonts.load(`bold ${fontSizes[0]}px "Compartica Sans"`);
     fromAddress();
     const form = element('choices');
+    // A changed field's own text replaces what the address gave for it.
+    const changed = (event) => delete state.given[event.target.name];
+    form.addEventListener('input', changed);
+    form.addEventListener('change', changed);
     form.addEventListener('input', () => {
       window.clearTimeout(state.timer);
       state.timer = window.setTimeout(update, 300);
     });
     form.addEventListener('change', update);
     element('new-seed').addEventListener('click', () => {
+      delete state.given.seed;
       element('seed').value = freshSeed();
       update();
     });

@@ -53,44 +53,39 @@ std::string pagesJson(const std::vector<PaperPage>& pages) {
 
 extern "C" {
 
-// A teacher's choices for a class set, as typed, checked: a JSON object of
-// the one-line reason each of "count", "seed", "paper" and "link" is
-// refused, in the language `lang`, or empty where it is taken, and
-// "linkWarning", why a link that is taken leads no student anywhere (or
-// empty). An empty link is no link.
-EMSCRIPTEN_KEEPALIVE const char* compartica_set_problems(const char* count, const char* seed,
-                                                         const char* paper, const char* link,
-                                                         const char* lang) {
-    const Language language = Language::named(lang);
-    const Checked<CaseRef> ref = checkSeed(seed, language);
-    Checked<int> counted = checkCount(count, language);
-    if (counted.value && ref.value && !ref.value->setOnly && *counted.value != 1)
-        counted.problem = oneCaseProblem(language);
+// A teacher's choices for a class set, as typed, checked: `query` holds
+// them as an address's query ("count=30&seed=4242&paper=a4&link=..."),
+// each as the teacher gave it. A JSON object of the one-line reason each
+// of "count", "seed", "paper" and "link" is refused, in the language
+// `lang`, or empty where it is taken, and "linkWarning", why a link that
+// is taken leads no student anywhere (or empty). An empty link is no link.
+EMSCRIPTEN_KEEPALIVE const char* compartica_set_problems(const char* query, int queryLength,
+                                                         const char* lang, int langLength) {
+    const SetReading reading = readSetChoice(queryPairs(givenText(query, queryLength)),
+                                             Language::named(givenText(lang, langLength)));
     return handOver(Json()
-                        .text("count", counted.problem)
-                        .text("seed", ref.problem)
-                        .text("paper", checkPaper(paper, language).problem)
-                        .text("link", *link ? linkProblem(link, language) : "")
-                        .text("linkWarning", linkWarning(link, language))
+                        .text("count", reading.count)
+                        .text("seed", reading.seed)
+                        .text("paper", reading.paper)
+                        .text("link", reading.link)
+                        .text("linkWarning", reading.linkWarning)
                         .object());
 }
 
-// The sheets and the key of a class set whose choices were checked, laid
-// out in the fonts the page measures (columns and lines of the sheets' and
-// the key's, the labels' lines), as JSON: the titles, the printable area
-// and the pages (see pagesJson).
-EMSCRIPTEN_KEEPALIVE const char* compartica_class_set(const char* count, const char* seed,
-                                                      const char* paper, const char* link,
+// The sheets and the key of a class set whose choices (as for
+// compartica_set_problems) were checked, laid out in the fonts the page
+// measures (columns and lines of the sheets' and the key's, the labels'
+// lines), as JSON: the titles, the paper ("a4" or "letter"), the printable
+// area and the pages (see pagesJson).
+EMSCRIPTEN_KEEPALIVE const char* compartica_class_set(const char* query, int queryLength,
                                                       int keyPerPage, const char* lang,
-                                                      int sheetColumn, int sheetLine, int keyColumn,
-                                                      int keyLine, int labelLine) {
-    SetChoice choice;
-    choice.count = checkCount(count).value.value_or(1);
-    choice.first = checkSeed(seed).value.value_or(CaseRef{});
-    choice.paper = checkPaper(paper).value.value_or(Paper::a4);
-    choice.link = link;
+                                                      int langLength, int sheetColumn,
+                                                      int sheetLine, int keyColumn, int keyLine,
+                                                      int labelLine) {
+    SetChoice choice = readSetChoice(queryPairs(givenText(query, queryLength)),
+                                     Language::named(givenText(lang, langLength)))
+                           .choice;
     choice.keyPerPage = keyPerPage != 0;
-    choice.language = Language::named(lang);
     const auto measured = [](int font) {
         return [font](const std::string& text) { return sheet_text_width(font, text.c_str()); };
     };
@@ -101,6 +96,7 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_class_set(const char* count, const c
     return handOver(Json()
                         .text("sheetsTitle", set.sheetsTitle)
                         .text("keyTitle", set.keyTitle)
+                        .text("paper", choice.paper == Paper::letter ? "letter" : "a4")
                         .number("width", area.width)
                         .number("height", area.height)
                         .raw("sheets", pagesJson(set.sheets))

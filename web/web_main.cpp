@@ -215,16 +215,17 @@ extern "C" {
 // before its worked answer; `record`: what was typed and checked before,
 // as the stage's record gave it.
 EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws,
-                                           const char* name, int linked, int resumed, int course,
-                                           int steps, const char* lang, int practice,
-                                           const char* record) {
-    const Language language = Language::named(lang);
+                                           int drawsLength, const char* name, int nameLength,
+                                           int linked, int resumed, int course, int steps,
+                                           const char* lang, int langLength, int practice,
+                                           const char* record, int recordLength) {
+    const Language language = Language::named(givenText(lang, langLength));
     std::unique_ptr<RandomSource> source;
-    if (const auto listed = parseDraws(draws)) {
+    if (const auto listed = parseDraws(givenText(draws, drawsLength))) {
         source = std::make_unique<ListedRandomSource>(*listed);
         page_case("", "", "");
     } else {
-        const auto named = parseCaseRef(name);
+        const auto named = parseCaseRef(givenText(name, nameLength));
         const CaseRef ref =
             named.value_or(CaseRef{static_cast<std::uint64_t>(page_fresh_seed()), 1, true});
         source = std::make_unique<SeededRandomSource>(ref.seed());
@@ -238,7 +239,7 @@ EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, cons
     page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0, language,
                                   practice != 0);
     page->exercise.Form_Load();
-    page->exercise.restorePractice(record);
+    page->exercise.restorePractice(givenText(record, recordLength));
     page->exercise.stepOn(steps);
 }
 
@@ -248,9 +249,9 @@ EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
 
 // Practice: the text of field `quantity` as typed, and a check of the
 // fields shown.
-EMSCRIPTEN_KEEPALIVE void compartica_type(int quantity, const char* text) {
+EMSCRIPTEN_KEEPALIVE void compartica_type(int quantity, const char* text, int length) {
     if (quantity >= 0 && quantity < int(quantityCount))
-        page->exercise.type(static_cast<Quantity>(quantity), text);
+        page->exercise.type(static_cast<Quantity>(quantity), givenText(text, length));
 }
 
 EMSCRIPTEN_KEEPALIVE void compartica_check() {
@@ -258,8 +259,8 @@ EMSCRIPTEN_KEEPALIVE void compartica_check() {
 }
 
 // The layout table with the captions and names in the language `lang`.
-EMSCRIPTEN_KEEPALIVE const char* compartica_layout(const char* lang) {
-    return handOver(layoutTable(Language::named(lang)));
+EMSCRIPTEN_KEEPALIVE const char* compartica_layout(const char* lang, int langLength) {
+    return handOver(layoutTable(Language::named(givenText(lang, langLength))));
 }
 
 // The window's layout in a viewport `height` pixels tall at full size:
@@ -290,8 +291,10 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_picture(int width, int height) {
                                 height, page->lineHeight));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* lang, const char* reason) {
-    return handOver(startFailedMessage(Language::named(lang), reason));
+EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* lang, int langLength,
+                                                         const char* reason, int reasonLength) {
+    return handOver(startFailedMessage(Language::named(givenText(lang, langLength)),
+                                       givenText(reason, reasonLength)));
 }
 
 } // extern "C"

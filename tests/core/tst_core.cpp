@@ -201,6 +201,31 @@ void setChoices() {
          "die Anzahl '0' ist keine ganze Zahl von 1 bis 500"},
         {"link of a scheme alone", linkProblem("https://"),
          "the link 'https://' is not an http or https address without '#'"},
+        {"link with a port, a user, a query and escapes",
+         linkProblem("http://me@example.org:8080/a%20b/?c=d&e=(f)"), ""},
+        {"link to an IPv6 address", linkProblem("http://[2001:db8::1]:8080/"), ""},
+        {"link with quotes and brackets", linkProblem("https://example.org/\"><script>"),
+         "the link 'https://example.org/\"><script>' is not an http or https address without "
+         "'#'"},
+        {"link with an apostrophe", linkProblem("https://example.org/it's"),
+         "the link 'https://example.org/it's' is not an http or https address without '#'"},
+        {"link without a host", linkProblem("http://:8080/"),
+         "the link 'http://:8080/' is not an http or https address without '#'"},
+        {"link with an empty label", linkProblem("https://example..org/"),
+         "the link 'https://example..org/' is not an http or https address without '#'"},
+        {"link with a port of letters", linkProblem("https://example.org:http/"),
+         "the link 'https://example.org:http/' is not an http or https address without '#'"},
+        {"link with a broken escape", linkProblem("https://example.org/%2"),
+         "the link 'https://example.org/%2' is not an http or https address without '#'"},
+        {"link with a backslash", linkProblem("https://example.org\\evil.org/"),
+         "the link 'https://example.org\\evil.org/' is not an http or https address without "
+         "'#'"},
+        {"a newline, echoed escaped", checkCount("5\n").problem,
+         "the count '5\\n' is not a whole number from 1 to 500"},
+        {"a terminal's escape, and C1's", checkPaper("\x1b[31m\xc2\x9b").problem,
+         "the paper '\\x1b[31m\\u009b' is neither a4 nor letter"},
+        {"a NUL, echoed escaped", checkSeed(std::string("42\0x", 4)).problem,
+         "the seed '42\\x00x' is not a whole number (or S-i, i from 1 to 500)"},
         {"link to a server on the web", linkWarning(link), ""},
         {"link to a host named like this computer", linkWarning("http://localhost.example.org/"),
          ""},
@@ -227,6 +252,60 @@ void setChoices() {
     for (const auto& [bytes, width] :
          {std::pair<std::size_t, int>{14, 21}, {15, 25}, {213, 57}, {214, 0}})
         CHECK_EQ(printedCodeWidth(bytes), width, std::to_string(bytes) + " bytes");
+}
+
+// An address's query as the teacher's page hands it over, decoded as a
+// browser decodes it, and the choices read from it: defaults for those not
+// given, each taken once, refused given twice.
+void readingSetChoices() {
+    const auto pairs = [](const GivenChoices& given) {
+        std::string shown;
+        for (const auto& [name, value] : given)
+            shown += '[' + escapedControls(name) + '=' + escapedControls(value) + ']';
+        return shown;
+    };
+    const std::pair<const char*, const char*> queries[] = {
+        {"?count=5&seed=42", "[count=5][seed=42]"},
+        {"count=+5%20&link=a%2Fb%26c%3Dd", "[count= 5 ][link=a/b&c=d]"},
+        {"seed=4242%00x&paper=%0A", "[seed=4242\\x00x][paper=\\n]"},
+        {"count=%zz&seed=%4&link=%", "[count=%zz][seed=%4][link=%]"},
+        {"&&count&paper=a=b", "[count=][paper=a=b]"},
+        {"", ""},
+    };
+    for (const auto& [query, decoded] : queries)
+        CHECK_EQ(pairs(queryPairs(query)), std::string(decoded), query);
+
+    const SetReading defaults = readSetChoice({});
+    CHECK_EQ(defaults.problem() + (defaults.countGiven || defaults.seedGiven ? "given" : ""),
+             std::string(), "nothing given: no problem");
+    CHECK_EQ(defaults.choice.count == 1 && defaults.choice.paper == Paper::a4 &&
+                 defaults.choice.link.empty(),
+             true, "nothing given: 1 case on A4 without a link");
+    const SetReading read = readSetChoice({{"count", " 7 "},
+                                           {"seed", "99"},
+                                           {"paper", "LETTER"},
+                                           {"link", " https://example.org/c/ "},
+                                           {"lang", "de"}});
+    CHECK_EQ(read.problem(), std::string(), "every choice taken");
+    CHECK_EQ(read.choice.count == 7 && read.choice.first.setSeed == 99 &&
+                 read.choice.first.setOnly && read.choice.paper == Paper::letter &&
+                 read.choice.link == "https://example.org/c/" && read.countGiven && read.seedGiven,
+             true, "7 cases of set 99 on Letter, linked without the spaces around");
+    const SetReading twice = readSetChoice({{"count", "5"},
+                                            {"count", "5"},
+                                            {"link", "https://a.org/"},
+                                            {"link", "https://b.org/"},
+                                            {"link", "https://c.org/"}},
+                                           Language::named("de"));
+    CHECK_EQ(
+        twice.count + "|" + twice.link + "|" + twice.choice.link,
+        std::string("count wird 2-mal angegeben: nur einmal angeben|link wird 3-mal angegeben: "
+                    "nur einmal angeben|"),
+        "given twice, in German");
+    const SetReading oneCase = readSetChoice({{"seed", "4242-2"}, {"count", "30"}});
+    CHECK_EQ(oneCase.problem(), std::string("a seed S-i makes one case: set the count to 1"),
+             "a seed S-i beside 30 cases");
+    CHECK_EQ(readSetChoice({{"seed", "4242-2"}}).problem(), std::string(), "a seed S-i alone");
 }
 
 // Names printed on sheets, in QR codes and in courses' records keep their
@@ -541,8 +620,13 @@ void typedAnswers() {
         CHECK_EQ(int(verdict.finding), int(row.finding), row.name);
         CHECK_EQ(verdict.question, row.question, std::string(row.name) + ": question");
     }
-    for (const char* unreadable : {"", "4 3", "1,234.5", "abc", "5 %"})
-        CHECK_EQ(readTypedNumber(unreadable, Q::totalbodywater).has_value(), false, unreadable);
+    // A NUL or another control character makes a text unreadable wherever
+    // it stands, as a field shows it.
+    using namespace std::string_literals;
+    for (const std::string& unreadable : {""s, "4 3"s, "1,234.5"s, "abc"s, "5 %"s, "43.47\0junk"s,
+                                          "\0"s + "43.47", "43.47\n"s, "\t43.47"s, "43.47 L\r"s})
+        CHECK_EQ(readTypedNumber(unreadable, Q::totalbodywater).has_value(), false,
+                 escapedControls(unreadable));
 }
 
 // Practice through the exercise: the fields while a question is posed,
@@ -613,6 +697,11 @@ void practice() {
     kept.restore(workedExampleCase(), "+" + std::string(23, 'x') + "\xc3\xa4|-5|+|.|garbage");
     CHECK_EQ(kept.record(), "+" + std::string(23, 'x') + "|-5|+|.|.arbage|.|.",
              "a record cut between characters, a flag it does not know");
+    // A course's record holds no control character (a database may refuse
+    // a NUL): each is kept as U+FFFD, which reads as unreadably as it did.
+    kept.type(Quantity::totalbodywater, std::string("43.47\0x\n", 8));
+    CHECK_EQ(kept.record().substr(0, 13), std::string("+43.47\xef\xbf\xbdx\xef\xbf\xbd"),
+             "a NUL and a newline typed, as the record keeps them");
 }
 
 void faultsStopTheExercise() {
@@ -929,6 +1018,7 @@ int main(int argc, char** argv) {
     drawLists();
     caseRefs();
     setChoices();
+    readingSetChoices();
     caseNamesKeepTheirPatients();
     transcripts();
     printedRuns();

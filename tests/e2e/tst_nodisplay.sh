@@ -9,7 +9,8 @@
 # as anywhere else; --version and --help need no display. An option it
 # does not know, an argument, or --lang without a code is refused with one
 # line and status 2, display or not; a language it does not have is
-# warned of, and the program goes on in English.
+# warned of, and the program goes on in English; so is a scale factor it
+# cannot draw at, and the window opens at the nearest it can.
 # Usage: tst_nodisplay.sh PATH-TO-COMPARTICA VERSION
 set -uo pipefail
 APP=$1 VERSION=$2
@@ -21,7 +22,7 @@ trap 'rm -rf "$WORK"' EXIT
 check() { # description, pattern the message must match, then the environment
     local what=$1 pattern=$2 status=0
     shift 2
-    env -i PATH="$PATH" HOME="$WORK" "$@" timeout 10 "${PROGRAM:-$APP}" ${ARGUMENTS:-} \
+    env -i PATH="$PATH" HOME="$WORK" "$@" timeout "${TIMEOUT:-10}" "${PROGRAM:-$APP}" ${ARGUMENTS:-} \
         >"$WORK/out" 2>"$WORK/err" || status=$?
     [ "$status" -eq "${STATUS:-1}" ] ||
         { echo "FAIL: $what: exit status $status, not ${STATUS:-1}"; cat "$WORK/err"; exit 1; }
@@ -92,6 +93,19 @@ quietly_runs 124 timeout 2 "$APP" -platform offscreen
 quietly_runs 124 timeout 2 "$APP" --platform offscreen -style=Fusion -reverse --practice --lang=de
 echo "ok: off X11 (offscreen, by environment or -platform) the program runs until it is closed," \
     "with Qt's options beside its own"
+# A scale factor the window cannot be drawn at: one line, and the window
+# at the nearest it can be drawn at, running (not an invisible window, nor
+# gigabytes asked for).
+for row in "nan 1" "inf 3" "0 0.5" "1e-300 0.5" "100 3" "-2 0.5" "0.3 0.5" "x2 1"; do
+    read -r factor drawn <<<"$row"
+    STATUS=124 TIMEOUT=2 check "QT_SCALE_FACTOR=$factor" \
+        "^compartica: QT_SCALE_FACTOR '$factor' is not a number from 0.5 to 3: the window is drawn at $drawn$" \
+        QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$factor"
+done
+for factor in 0.5 0.75 " 2 " 3; do
+    quietly_runs 124 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$factor" timeout 2 "$APP"
+done
+echo "ok: QT_SCALE_FACTOR from 0.5 to 3 taken without a word"
 quietly_runs 0 "$APP" --version
 [ "$(cat "$WORK/out")" = "compartica $VERSION" ] || { echo "FAIL: --version: $(cat "$WORK/out")"; exit 1; }
 quietly_runs 0 "$APP" --help

@@ -168,13 +168,64 @@ bad "a device" "$device: it is a character device, not a file" --count 1 --outpu
 [ -c "$device" ] || fail "the device was replaced"
 printf 'old sheets' >"$WORK/x.pdf"
 ln -s x.pdf "$WORK/link.pdf"
-for key in "$WORK/x.pdf" "$WORK/./x.pdf" "$WORK/link.pdf"; do
+ln -s . "$WORK/here"
+for key in "$WORK/x.pdf" "$WORK/./x.pdf" "$WORK/here/x.pdf"; do
     bad "--key $key beside --output x.pdf" "the same file" --count 1 --output "$WORK/x.pdf" \
         --key "$key"
 done
-bad "--output through a symlink, --key the file" "the same file" --count 1 \
-    --output "$WORK/link.pdf" --key "$WORK/x.pdf"
+# A link is never written through: it may lead where the teacher did not
+# mean, or where another user aims it.
+bad "--output a symlink" "link.pdf: it is a symbolic link, not a file$" --count 1 \
+    --output "$WORK/link.pdf" --key "$WORK/k.pdf"
+bad "--key a symlink" "link.pdf: it is a symbolic link, not a file$" --count 1 \
+    --output "$WORK/s.pdf" --key "$WORK/link.pdf"
 [ "$(cat "$WORK/x.pdf")" = "old sheets" ] || fail "x.pdf was replaced"
+[ -L "$WORK/link.pdf" ] || fail "the link was replaced"
+# A shared folder that every user may write to, as /tmp: a file someone
+# else owns there is theirs (as root, where it can be given away), and a
+# read-only file is refused in any folder (as a user, since root may write
+# any file).
+mkdir -m 1777 "$WORK/shared"
+printf 'theirs' >"$WORK/shared/theirs.pdf"
+if [ "$(id -u)" -eq 0 ]; then
+    chown 65534 "$WORK/shared/theirs.pdf"
+    bad "another user's file in a shared folder" \
+        "it belongs to another user, in a folder every user may write to$" \
+        --count 1 --output "$WORK/shared/theirs.pdf"
+else
+    chmod 444 "$WORK/shared/theirs.pdf"
+    bad "a read-only file" "theirs.pdf: the file is read-only$" --count 1 \
+        --output "$WORK/shared/theirs.pdf"
+fi
+[ "$(cat "$WORK/shared/theirs.pdf")" = theirs ] || fail "the shared file was replaced"
+# The race: a link planted where the sheets go while the set is rendered
+# (once the process has run 0.15 s, past its first look), aimed at a file
+# only its owner reads and, as root, at a device. Neither is touched.
+printf 'secret' >"$WORK/secret"
+chmod 600 "$WORK/secret"
+victims=("$WORK/secret")
+if [ "$(id -u)" -eq 0 ]; then
+    mknod "$WORK/race-null" c 1 3 && victims+=("$WORK/race-null")
+fi
+ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
+for victim in "${victims[@]}"; do
+    rm -f "$WORK/race.pdf"
+    "$SHEETS" --count 500 --seed 4242 --output "$WORK/race.pdf" >/dev/null 2>"$WORK/err" &
+    pid=$!
+    while kill -0 "$pid" 2>/dev/null && [ "$(ticks "$pid")" -lt 15 ]; do sleep 0.01; done
+    ln -s "$victim" "$WORK/race.pdf"
+    kill -0 "$pid" 2>/dev/null || fail "the race: the set was written before the link was planted"
+    code=0
+    wait "$pid" || code=$?
+    { [ "$code" -eq 2 ] && grep -q 'race.pdf: it is a symbolic link, not a file$' "$WORK/err"; } ||
+        fail "the race for $victim: status $code, $(cat "$WORK/err")"
+    if [ "$victim" = "$WORK/secret" ]; then
+        [ "$(cat "$victim")" = secret ] || fail "the race: the file behind the link was replaced"
+    else
+        [ -c "$victim" ] || fail "the race: the device behind the link was replaced"
+    fi
+    echo "ok: the race: a link planted while 500 cases render leaves $victim untouched"
+done
 # A small disk with room for the sheets but not for the key too (as root,
 # where a tmpfs can be mounted).
 "$SHEETS" --count 20 --seed 4242 --output "$WORK/s.pdf" --key "$WORK/k.pdf" >/dev/null
@@ -191,6 +242,46 @@ if [ "$(id -u)" -eq 0 ] &&
 else
     echo "skipped: a full disk (no tmpfs can be mounted)"
 fi
+
+echo "# the choices as the teacher's page takes them: the same taken, the same refused"
+while IFS=$'\t' read -r query where outcome; do
+    [[ -z $query || $query == \#* || $where == page ]] && continue
+    args=()
+    IFS='&' read -ra pairs <<<"$query"
+    for pair in "${pairs[@]}"; do
+        value=${pair#*=}
+        value=${value//+/ }
+        printf -v value '%b' "${value//%/\\x}"
+        args+=("--${pair%%=*}=$value")
+    done
+    code=0
+    "$SHEETS" "${args[@]}" --output "$WORK/choice.pdf" >/dev/null 2>"$WORK/err" || code=$?
+    if [ "$outcome" = taken ]; then
+        [ "$code" -eq 0 ] || fail "$query: status $code, $(cat "$WORK/err")"
+    else
+        [ "$code" -eq 2 ] &&
+            [ "$(cat "$WORK/err")" = "compartica-sheets: $outcome (see compartica-sheets --help)" ] ||
+            fail "$query: status $code, $(cat "$WORK/err")"
+    fi
+    echo "ok: $query: $outcome"
+done <"$(dirname "$0")/../support/set_choices.tsv"
+
+echo "# messages: one line whatever is echoed; a result that cannot be written is an error"
+bad "a terminal's escape in a language" "language '[\\]x1b\[31mx' is not one of" --count 1 \
+    --lang $'\e[31mx' --output "$WORK/bad/x.pdf"
+bad "a newline in a file's name" "bad/no[\\]nsuch/x.pdf: there is no folder" --count 1 \
+    --output "$WORK/bad/no"$'\n'"such/x.pdf"
+bad "--output twice" "output is given 2 times: give it once" --count 1 \
+    --output "$WORK/bad/x.pdf" --output "$WORK/bad/y.pdf"
+for args in "--help" "--version" "--count 1 --output $WORK/full.pdf"; do
+    code=0
+    # shellcheck disable=SC2086 # the options, split
+    "$SHEETS" $args >/dev/full 2>"$WORK/err" || code=$?
+    [ "$code" -eq 1 ] && [ "$(cat "$WORK/err")" = \
+        "compartica-sheets: cannot write to standard output: No space left on device" ] ||
+        fail "$args to a full disk: status $code, $(cat "$WORK/err")"
+done
+echo "ok: --help, --version and a set's seed to a full disk: status 1 and one line"
 
 echo "# the longest link: wrapped after a '/' beside its QR code, which reads even at 150 dpi"
 "$SHEETS" --seed 18446744073709551615-500 --link "$lms" --output "$WORK/lms.pdf" >/dev/null 2>&1

@@ -338,6 +338,21 @@ async function checkTeachersPage() {
         `printing goes to the first (${focused})`, [...typed, oneCase].join('\n'));
   await page.close();
 
+  // The choices of the table compartica-sheets is given too, from the
+  // address: the same taken, the same refused with the same line.
+  const choicesTable = readFileSync(new URL('../support/set_choices.tsv', import.meta.url), 'utf8');
+  page = await openTeachers('?count=1');
+  for (const [query, , outcome] of choicesTable.split('\n').filter((line) => line && !line.startsWith('#'))
+    .map((line) => line.split('\t'))) {
+    await page.goto(`${base}teacher.html?${query}`);
+    await page.waitForFunction(() => performance.getEntriesByName('compartica-set-shown').length);
+    const shown = await page.evaluate(() => ['count', 'seed', 'paper', 'link']
+      .map((name) => document.getElementById(`${name}-problem`).textContent).filter(Boolean).join(' | ')
+      || `taken, ${document.querySelectorAll('#sheets .page').length} sheets`);
+    check(shown.replace(/, \d+ sheets$/, '') === outcome, `the teacher's page, ?${query}: ${shown}`);
+  }
+  await page.close();
+
   // A phone: one column, nothing wider than the screen, the pages shrunk.
   // In German from its address, which it keeps for a bookmark.
   page = await openTeachers('?count=2&seed=7&lang=de', { width: 360, height: 740, isMobile: true,
@@ -605,7 +620,7 @@ try {
   }
   await page.close();
   // The published page takes no draws from its address either.
-  for (const bad of ['12x', '4242-501', `&draws=${workedDraws}`, '1'.repeat(1400000)]) {
+  for (const bad of ['12x', '4242-501', `&draws=${workedDraws}`, '1'.repeat(1400000), '4242-1%00x']) {
     page = await open({ width: 390, height: 844 }, `${base}#case=${bad}`);
     const [notice, label, patient] = await page.evaluate(() => ['notice', 'case-label', 'Picture1']
       .map((id) => document.getElementById(id).innerText));
@@ -664,6 +679,19 @@ try {
   const layout = await page.evaluate(() => document.documentElement.classList.contains('window'));
   check(slip === 'Esto es una fracción: como porcentaje es 100 veces mayor.' && layout,
         `#practice&lang=es at 1366 x 768, in the window's layout: "${slip}"`);
+  // A text is read whole: a NUL pasted before or after the right value
+  // leaves it unreadable, as the window finds it.
+  for (const typed of ['43.47\u0000junk', '\u000043.47']) {
+    const verdict = await page.evaluate((text) => {
+      const input = document.getElementById('answer1');
+      input.value = text;
+      input.dispatchEvent(new Event('input'));
+      document.getElementById('check').click();
+      return [input.value === text, document.getElementById('answer1-verdict').textContent];
+    }, typed);
+    check(verdict[0] && verdict[1] === 'Escriba un número, con coma o punto decimal.',
+          `practice: ${JSON.stringify(typed)} typed for 43.47 is no number: "${verdict[1]}"`);
+  }
   await checkAxe(page, 'practice, a slip named');
   await page.click('#practise');
   await page.goto(base);

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Compartica developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/scale_factor.h"
+
+#include "core/utf8.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+std::string shown(double factor) {
+    std::ostringstream text;
+    text << factor;
+    return text.str();
+}
+
+} // namespace
+
+ScaleFactor readScaleFactor(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const std::size_t end = text.find_last_not_of(' ') + 1;
+    double asked = NAN;
+    const auto read = std::from_chars(text.data() + first, text.data() + end, asked);
+    const bool number = read.ec == std::errc() && read.ptr == text.data() + end && !std::isnan(asked);
+    const double factor = number ? std::clamp(asked, smallestScale, largestScale) : 1.0;
+    if (number && factor == asked)
+        return {factor, true, {}};
+    return {factor, true,
+            "QT_SCALE_FACTOR '" + escapedControls(text) + "' is not a number from " +
+                shown(smallestScale) + " to " + shown(largestScale) + ": the window is drawn at " +
+                shown(factor)};
+}
