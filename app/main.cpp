@@ -4,6 +4,7 @@
 #include "app/scale_factor.h"
 #include "app/startup_failure.h"
 #include "case/random_source.h"
+#include "core/utf8.h"
 #include "window/form1.h"
 #include "window/window_font.h"
 #include "window/window_manager.h"
@@ -12,8 +13,10 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +62,22 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     std::_Exit(1);
 }
 
+// One line on stderr, whatever the arguments it echoes hold: a control
+// character in them is shown escaped.
+void warn(const std::string& message) {
+    std::fprintf(stderr, "compartica: %s\n", escapedControls(message).c_str());
+}
+
+// Prints a result on stdout; where it cannot be written (a full disk, a
+// closed pipe) that is an error, said in one line: status 1.
+int printed(const std::string& text) {
+    if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        warn(std::string("cannot write to standard output: ") + std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
+
 // The scale factor, read and set before Qt starts. Qt's painter applies a
 // device's pixel ratio only where it enlarges, so at a factor below 1
 // widgets would be drawn at full size and cut off: Qt is given 1, and the
@@ -66,7 +85,7 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 double takeScaleFactor() {
     const ScaleFactor scale = readScaleFactor(environment("QT_SCALE_FACTOR"));
     if (!scale.warning.empty())
-        std::fprintf(stderr, "compartica: %s\n", scale.warning.c_str());
+        warn(scale.warning);
     if (scale.given)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(std::max(scale.factor, 1.0)));
     return std::min(scale.factor, 1.0);
@@ -109,17 +128,15 @@ int main(int argc, char* argv[]) {
     const CommandLine asked = readCommandLine(argc, argv);
     switch (asked.action) {
     case CommandLine::Action::help:
-        std::fputs(help, stdout);
-        return 0;
+        return printed(help);
     case CommandLine::Action::version:
-        std::printf("compartica %s\n", COMPARTICA_VERSION);
-        return 0;
+        return printed(std::string("compartica ") + COMPARTICA_VERSION + "\n");
     case CommandLine::Action::refuse:
-        std::fprintf(stderr, "compartica: %s\n", asked.message.c_str());
+        warn(asked.message);
         return 2;
     case CommandLine::Action::run:
         if (!asked.message.empty())
-            std::fprintf(stderr, "compartica: %s\n", asked.message.c_str());
+            warn(asked.message);
     }
     const double scale = takeScaleFactor();
     startupSetting = startupSettingOf(argc, argv);

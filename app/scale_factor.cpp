@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/scale_factor.h"
 
-#include "core/utf8.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -26,12 +24,12 @@ ScaleFactor readScaleFactor(const std::string& text) {
     const std::size_t end = text.find_last_not_of(' ') + 1;
     double asked = NAN;
     const auto read = std::from_chars(text.data() + first, text.data() + end, asked);
-    const bool number = read.ec == std::errc() && read.ptr == text.data() + end && !std::isnan(asked);
+    const bool number =
+        read.ec == std::errc() && read.ptr == text.data() + end && !std::isnan(asked);
     const double factor = number ? std::clamp(asked, smallestScale, largestScale) : 1.0;
     if (number && factor == asked)
         return {factor, true, {}};
     return {factor, true,
-            "QT_SCALE_FACTOR '" + escapedControls(text) + "' is not a number from " +
-                shown(smallestScale) + " to " + shown(largestScale) + ": the window is drawn at " +
-                shown(factor)};
+            "QT_SCALE_FACTOR '" + text + "' is not a number from " + shown(smallestScale) + " to " +
+                shown(largestScale) + ": the window is drawn at " + shown(factor)};
 }

@@ -40,6 +40,7 @@ refused "--colour" "unknown option '--colour'"
 refused "-colour" "unknown option '-colour'"
 refused "--practice --platform=xcb" "unknown option '--platform=xcb'"
 refused "cases.pdf" "unexpected argument 'cases.pdf'"
+refused $'--co\e[1mlour' "unknown option '--co[\\]x1b\\[1mlour'"
 refused "--lang" "--lang needs a language code: one of en, de, es"
 refused "--lang= --practice" "--lang needs a language code: one of en, de, es"
 refused "--lang --practice" "--lang needs a language code: one of en, de, es"
@@ -112,4 +113,12 @@ quietly_runs 0 "$APP" --help
 grep -q 'compartica-sheets' "$WORK/out" && grep -q -- '--version' "$WORK/out" ||
     { echo "FAIL: --help: $(cat "$WORK/out")"; exit 1; }
 echo "ok: --version and --help print without a display: $(head -n 1 "$WORK/out")"
+for option in --version --help; do
+    status=0
+    "$APP" $option >/dev/full 2>"$WORK/err" || status=$?
+    [ "$status" -eq 1 ] &&
+        [ "$(cat "$WORK/err")" = "compartica: cannot write to standard output: No space left on device" ] ||
+        { echo "FAIL: $option to a full disk: status $status, $(cat "$WORK/err")"; exit 1; }
+done
+echo "ok: --version and --help to a full disk: status 1 and one line"
 exit 0
