@@ -165,7 +165,8 @@ var Module = (() => {
   // warning where it is taken but leads only to this computer; true where
   // all are taken.
   function checkChoices(chosen) {
-    state.problems = JSON.parse(call('compartica_set_problems', [query(chosen).toString(), state.language]));
+    state.problems = JSON.parse(call('compartica_set_problems',
+                                     [query(chosen).toString(), state.language]));
     for (const name of checkedFields) {
       element(`${name}-problem`).textContent = state.problems[name];
       element(name).setAttribute('aria-invalid', String(!!state.problems[name]));
