@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/scale_factor.h"
 
+#include "core/utf8.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -18,14 +20,13 @@ std::string shown(double factor) {
 } // namespace
 
 ScaleFactor readScaleFactor(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
+    const std::string_view digits = withoutSpaces(text);
+    if (digits.empty())
         return {};
-    const std::size_t end = text.find_last_not_of(' ') + 1;
+    const char* end = digits.data() + digits.size();
     double asked = NAN;
-    const auto read = std::from_chars(text.data() + first, text.data() + end, asked);
-    const bool number =
-        read.ec == std::errc() && read.ptr == text.data() + end && !std::isnan(asked);
+    const auto read = std::from_chars(digits.data(), end, asked);
+    const bool number = read.ec == std::errc() && read.ptr == end && !std::isnan(asked);
     const double factor = number ? std::clamp(asked, smallestScale, largestScale) : 1.0;
     if (number && factor == asked)
         return {factor, true, {}};

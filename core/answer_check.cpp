@@ -6,6 +6,7 @@
 #include "case/make_case.h"
 #include "core/message.h"
 #include "core/number_form.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -161,16 +162,6 @@ std::optional<Quantity> otherValueIn(const CaseState& state, Quantity quantity, 
     return std::nullopt;
 }
 
-// Without the spaces around it; a tab or a newline is no space a student
-// types in a field, and leaves the text unreadable.
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 // The value as the program prints it, with its unit: "43.47 L", "57,7 %".
 std::string withUnit(const Language& language, Quantity quantity, float value) {
     return bareNumber(value, language.decimalMark()) + ' ' + fieldUnit(quantity);
@@ -205,10 +196,10 @@ const char* interactionId(Quantity quantity) {
 }
 
 std::optional<double> readTypedNumber(std::string_view typed, Quantity quantity) {
-    std::string_view text = trimmed(typed);
+    std::string_view text = withoutSpaces(typed);
     const char unit = *fieldUnit(quantity);
     if (!text.empty() && std::toupper(static_cast<unsigned char>(text.back())) == unit)
-        text = trimmed(text.substr(0, text.size() - 1));
+        text = withoutSpaces(text.substr(0, text.size() - 1));
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
         text.remove_prefix(1);

@@ -25,13 +25,6 @@ std::string lowered(std::string text) {
     return text;
 }
 
-std::string_view withoutSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
-}
-
 bool isLetterOrDigit(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80;
 }

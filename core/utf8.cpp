@@ -92,3 +92,10 @@ std::string escapedControls(const std::string& text) {
         out += isControl(c) ? escape(c) : toUtf8(std::u32string(1, c));
     return out;
 }
+
+std::string_view withoutSpaces(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
