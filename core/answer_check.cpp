@@ -79,9 +79,13 @@ bool same(double value, double target) {
            std::abs(value - target) <= 1e-6 * std::max(1.0, std::abs(target));
 }
 
+// 1 % of a target, a little more for the rounding of the arithmetic.
+double onePercentOf(double target) {
+    return 0.01 * std::abs(target) * (1 + 1e-9);
+}
+
 bool within1Percent(double value, double target) {
-    return std::isfinite(target) &&
-           std::abs(value - target) <= 0.01 * std::abs(target) * (1 + 1e-9);
+    return std::isfinite(target) && std::abs(value - target) <= onePercentOf(target);
 }
 
 // Powers of ten, each exact in a double, for the decimals of a number.
@@ -160,6 +164,31 @@ std::optional<Quantity> otherValueIn(const CaseState& state, Quantity quantity, 
             return other;
     }
     return std::nullopt;
+}
+
+// A positive value in ten-thousandths as a plain decimal: "42.6152", "5",
+// "0.0312"; no locale's decimal mark.
+std::string tenThousandths(long long value) {
+    std::string fraction = std::to_string(value % 10000);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return std::to_string(value / 10000) + (fraction.empty() ? "" : "." + fraction);
+}
+
+// The value of 4 decimals nearest `edge` that the check takes as right,
+// going inward (`inward`: +1 from below, -1 from above): a step either way
+// from where the rounding put it settles what the check's own tolerance
+// decides at the edge.
+long long innermostRight(const CaseState& state, Quantity quantity, double edge, int inward) {
+    long long units =
+        static_cast<long long>(inward > 0 ? std::ceil(edge * 1e4) : std::floor(edge * 1e4));
+    const auto right = [&](long long at) { return isRight(state, quantity, double(at) / 1e4); };
+    for (int n = 0; n < 3 && right(units - inward); ++n)
+        units -= inward;
+    for (int n = 0; n < 3 && !right(units); ++n)
+        units += inward;
+    return units;
 }
 
 // The value as the program prints it, with its unit: "43.47 L", "57,7 %".
@@ -245,6 +274,16 @@ float printedValue(const CaseState& state, Quantity quantity) {
         break;
     }
     return answer4(state).bloodvolume;
+}
+
+AcceptedRange acceptedRange(const CaseState& state, Quantity quantity) {
+    const double expected = expectedValue(state, quantity);
+    const double rounded = roundedTo(expected, printedDecimals(quantity));
+    const double printed = printedValue(state, quantity);
+    const double low = std::min({expected - onePercentOf(expected), rounded, printed});
+    const double high = std::max({expected + onePercentOf(expected), rounded, printed});
+    return {tenThousandths(innermostRight(state, quantity, low, 1)),
+            tenThousandths(innermostRight(state, quantity, high, -1))};
 }
 
 Verdict checkTyped(const CaseState& state, Quantity quantity, double value,

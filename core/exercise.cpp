@@ -76,7 +76,9 @@ int Exercise::questionAt() const {
 
 int Exercise::questionPosed() const {
     const bool posed = stage_.step % 2 == 0 && stage_.step < 8;
-    return stage_.practice.on && posed && !stage_.ended && !faulted() ? questionAt() : 0;
+    return stage_.practice.on && posed && !stage_.ended && !faulted() && !showingOnly_
+               ? questionAt()
+               : 0;
 }
 
 // In practice the answer panel shows from the start: it holds the fields of
@@ -88,8 +90,10 @@ void Exercise::showPractice(bool posed) {
     show(Control::Picture3);
     const bool answered = stage_.step % 2 == 1;
     shown.fields = practice_.fields(language_, state_, questionAt(), answered);
-    shown.checkShown = !answered;
-    shown.focusField = posed;
+    for (PracticeField& field : shown.fields)
+        field.editable = field.editable && !showingOnly_;
+    shown.checkShown = !answered && !showingOnly_;
+    shown.focusField = posed && !showingOnly_;
     shown.summary = stage_.complete ? practice_.summary(language_) : "";
     shown.score = practice_.score();
 }
@@ -181,6 +185,24 @@ bool Exercise::workAnswer(int n) {
         printEmptyAnswer(Picture3_);
         return true;
     }
+}
+
+void Exercise::resume(std::string_view record, int steps) {
+    practice_.restore(state_, record);
+    const int from = stage_.step;
+    stepOn(steps);
+    if (stage_.step != from)
+        return;
+    showPractice(stage_.step % 2 == 0);
+    reportStage();
+}
+
+std::array<QuestionOutcome, 4> Exercise::outcomes() const {
+    std::array<QuestionOutcome, 4> all;
+    for (int question = 1; question <= 4; ++question)
+        all[question - 1] = {question, stage_.step >= 2 * question - 1,
+                             practice_.checkedOf(question), practice_.questionScore(question)};
+    return all;
 }
 
 // The button that leads on appears and takes the keyboard focus in place of

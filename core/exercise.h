@@ -30,6 +30,16 @@ struct PracticeStage {
     std::vector<Interaction> firstChecks; // made by this step
 };
 
+// How a question stands, for a course's record: whether its worked answer
+// has been shown, and in practice how many of its values have been
+// checked and the share of them right at their first check, 0 to 100.
+struct QuestionOutcome {
+    int question = 1;
+    bool answerShown = false;
+    int checked = 0;
+    int score = 0;
+};
+
 // Where the exercise stands after a step: what a front end mirrors.
 struct Stage {
     std::array<bool, controlCount> visible{};
@@ -81,14 +91,21 @@ public:
     // shown, nor outside practice.
     void type(Quantity quantity, std::string text);
     void check();
-    // What the student typed and checked, for a course to keep, and the
-    // same brought back (before stepOn, which then shows it).
+    // What the student typed and checked, for a course to keep.
     std::string practiceRecord() const { return practice_.record(); }
-    void restorePractice(std::string_view record) { practice_.restore(state_, record); }
+    // A finished attempt shown again: nothing can be typed or checked, and
+    // the fields show what the record holds.
+    void showOnly() { showingOnly_ = true; }
 
     // Presses the button that holds the focus, `steps` times or until none
     // does: a student who comes back finds the exercise where it was left.
     void stepOn(int steps);
+    // Brings back what was typed and checked (as practiceRecord gave it)
+    // and steps on; the stage is reported once more where no step was
+    // taken, so that question 1's fields show the record too.
+    void resume(std::string_view record, int steps);
+
+    std::array<QuestionOutcome, 4> outcomes() const;
 
     const Stage& stage() const { return stage_; }
     const CaseState& caseState() const { return state_; }
@@ -134,6 +151,7 @@ private:
     CaseState state_;
     Stage stage_;
     Practice practice_;
+    bool showingOnly_ = false;
     StageListener listener_;
 };
 

@@ -100,6 +100,25 @@ std::string courseEndedMessage(const Language& language) {
         N_("The exercise has ended: you can close it and go on with your course."));
 }
 
+std::string courseNote(const Language& language, CourseRecording recording) {
+    switch (recording) {
+    case CourseRecording::recorded:
+        break;
+    case CourseRecording::finishedShown:
+        return language.text(N_("This attempt is finished and is shown as it ended: nothing done "
+                                "here is recorded."));
+    case CourseRecording::finished:
+        return language.text(N_("This attempt is finished: nothing done here is recorded. To be "
+                                "marked again, start a new attempt in the course."));
+    case CourseRecording::preview:
+        return language.text(N_("This is a preview: nothing done here is recorded."));
+    case CourseRecording::unrecorded:
+        return language.text(N_("The course is not recording this exercise: nothing done here is "
+                                "recorded."));
+    }
+    return "";
+}
+
 std::string newPatientCaption(const Language& language) {
     return language.text(N_("Start a new patient"));
 }

@@ -40,6 +40,13 @@ std::string startFailedMessage(const Language& language, const std::string& reas
 // The page's line for a link that names no case.
 std::string badCaseLinkMessage(const Language& language);
 
+// Why a course's copy of the page records nothing: an attempt the course
+// holds as finished, shown as it ended or (where the course kept nothing
+// of it) begun again; a preview; no course to record it. Every other
+// launch records, and its line is empty.
+enum class CourseRecording { recorded, finishedShown, finished, preview, unrecorded };
+std::string courseNote(const Language& language, CourseRecording recording);
+
 // Case `index` of the set made from `setSeed`: its label on both papers,
 // "Case i, seed S-i", with which a teacher makes it again; "Case i" alone
 // for a case that no seed makes.

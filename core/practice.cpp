@@ -31,6 +31,11 @@ std::string keptText(const std::string& typed) {
     return text;
 }
 
+// `part` of `whole` as a whole percentage, rounded half up.
+int percentOf(int part, int whole) {
+    return (200 * part + whole) / (2 * whole);
+}
+
 } // namespace
 
 void Practice::type(Quantity quantity, std::string text) {
@@ -62,7 +67,8 @@ std::vector<Interaction> Practice::check(const CaseState& state, int question, b
             continue;
         entry.firstRight = entry.verdict->counts();
         first.push_back({quantity, bareNumber(static_cast<float>(*value)), *entry.firstRight,
-                         bareNumber(printedValue(state, quantity))});
+                         bareNumber(printedValue(state, quantity)),
+                         acceptedRange(state, quantity)});
     }
     return first;
 }
@@ -95,7 +101,22 @@ int Practice::rightAtFirst() const {
 }
 
 int Practice::score() const {
-    return (200 * rightAtFirst() + int(quantityCount)) / (2 * int(quantityCount));
+    return percentOf(rightAtFirst(), int(quantityCount));
+}
+
+int Practice::questionScore(int question) const {
+    const std::vector<Quantity> asked = quantitiesOf(question);
+    const auto right = std::count_if(asked.begin(), asked.end(), [&](Quantity quantity) {
+        return entries_[static_cast<std::size_t>(quantity)].firstRight.value_or(false);
+    });
+    return percentOf(static_cast<int>(right), static_cast<int>(asked.size()));
+}
+
+int Practice::checkedOf(int question) const {
+    const std::vector<Quantity> asked = quantitiesOf(question);
+    return static_cast<int>(std::count_if(asked.begin(), asked.end(), [&](Quantity quantity) {
+        return entries_[static_cast<std::size_t>(quantity)].firstRight.has_value();
+    }));
 }
 
 std::string Practice::summary(const Language& language) const {

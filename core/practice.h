@@ -23,13 +23,15 @@ struct PracticeField {
     bool editable = false; // until the worked answer is shown
 };
 
-// A value's first check, for a course's record: the response as typed
-// (with a decimal point), whether it was right, and the program's value.
+// A value's first check, for a course's record: the number as read (with
+// a decimal point, to single precision), whether it was right, the
+// program's value and the range the check takes as right.
 struct Interaction {
     Quantity quantity;
     std::string response;
     bool correct;
     std::string correctResponse;
+    AcceptedRange accepted;
 };
 
 // What a student has typed and checked in practice: the last text of each
@@ -50,6 +52,10 @@ public:
     // of all seven, 0 to 100.
     int rightAtFirst() const;
     int score() const;
+    // The same for one question's values, and how many of them have been
+    // checked.
+    int questionScore(int question) const;
+    int checkedOf(int question) const;
     std::string summary(const Language& language) const;
 
     // The typed texts and first checks as one short line, for a course to

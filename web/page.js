@@ -7,15 +7,17 @@
 // Where the viewport is as wide as the window, the page lays the controls
 // out as the window does; where it is narrower, the same text flows, with
 // print columns as indents and the buttons in a bar at the foot.
-// It tells whoever listens (a course's adapter) of each step, of the
-// exercise complete and of the page closing ("ended" when "end" closed it),
+// It tells whoever listens (a course's adapter) of each step (with how each
+// question stands: outcomes), of the exercise complete and of the page closing ("ended" when "end" closed it),
 // as window events "compartica:step", "compartica:complete" and
 // "compartica:closing", and in practice of each value's first check
 // ("compartica:checked") and the score ("compartica:score"); before it
 // begins, a "compartica:starting" listener may name the case and step to
 // start from, what was typed and checked before (record) and the language
 // the learner prefers (learnerLanguage), say that the page runs in a
-// course and whether it practises, or (tests) give scripted draws.
+// course and whether it practises, why it records nothing (recording:
+// "finished-shown", "finished", "preview", "unrecorded") and that a
+// finished attempt is only shown (showOnly), or (tests) give scripted draws.
 // Practice is on with "#practice" in the link, or by the student's choice,
 // which the page remembers. Prepended to the WebAssembly module's own
 // script, after the page's own texts in each language (pageCatalogues,
@@ -52,7 +54,7 @@ Module.compartica = Module.sheets ? null : (() => {
                   from: null, complete: false, closed: false, steppedAt: -Infinity,
                   course: false, shown: 0, step: 0, language: 'en', preferred: null,
                   practice: false, record: '', fieldsKey: '', rows: [], posedAt: 0,
-                  picture: null };
+                  picture: null, recording: '' };
   // Where the student's choices of language and of practice are kept.
   const languageKey = 'compartica-language';
   const practiceKey = 'compartica-practice';
@@ -626,7 +628,8 @@ Module.compartica = Module.sheets ? null : (() => {
     if (state.stepped || checking) reveal([...state.fresh, ...practiceShown()]);
     state.fresh.clear();
     state.stepped = false;
-    emit('step', Object.assign({ step: report.step, record: state.record }, state.from));
+    emit('step', Object.assign({ step: report.step, record: state.record, outcomes: report.outcomes },
+                               state.from));
     reportChecks(report.practice);
     const completed = report.complete && !state.complete;
     state.complete = report.complete;
@@ -691,11 +694,12 @@ Module.compartica = Module.sheets ? null : (() => {
     begin(from);
   }
 
-  // from: { draws, case, linked, resumed, course, step, record }, each
-  // optional: scripted draws, the case's name as its worksheet gives it
-  // (linked: it came by a link, and the page shows it; resumed: a course
-  // kept it), that the page runs in a course, the step to go on to, and in
-  // practice what was typed and checked.
+  // from: { draws, case, linked, resumed, course, step, record, showOnly },
+  // each optional: scripted draws, the case's name as its worksheet gives
+  // it (linked: it came by a link, and the page shows it; resumed: a course
+  // kept it), that the page runs in a course, the step to go on to, in
+  // practice what was typed and checked, and that it is a finished attempt
+  // shown as it ended, in which nothing can be typed or checked.
   function begin(from) {
     state.panels.forEach((panel, index) => clear(index));
     setStatus('');
@@ -704,28 +708,42 @@ Module.compartica = Module.sheets ? null : (() => {
     window.scrollTo(0, 0);
     state.from = { case: String(from.case || '').slice(0, longestCaseName + 1),
                    linked: !!from.linked };
-    state.begun = { draws: from.draws, course: from.course };
+    state.begun = { draws: from.draws, course: from.course, showOnly: from.showOnly };
     state.complete = false;
     showPicture();
     state.fieldsKey = '';
     root.classList.toggle('practising', state.practice);
+    showCourseNote();
     if (state.metrics) chooseLayout();
     call('compartica_start', null,
          [state.metrics.columnWidth, state.metrics.lineHeight, from.draws || '', state.from.case,
-          state.from.linked, !!from.resumed, !!from.course, from.step || 0, state.language,
-          state.practice, String(from.record || '').slice(0, 500)]);
+          state.from.linked, !!from.resumed, !!from.course, state.language, state.practice]);
+    call('compartica_resume', null, [from.step || 0, String(from.record || '').slice(0, 500),
+                                     !!from.showOnly]);
+  }
+
+  // Where a course's copy records nothing, the line that says so.
+  function showCourseNote() {
+    const note = document.getElementById('course-note');
+    note.textContent = call('compartica_course_note', 'string', [state.recording, state.language]);
+    note.hidden = !note.textContent;
   }
 
   // A new build of the page has taken over from the one on screen (a
   // returning visitor sees the cached build first): the page says so and
-  // offers to load it. In a course the next launch loads it.
+  // offers to load it. A course's copy registers no worker: it needs the
+  // network to record anyway, and an LMS serves each new package from a
+  // new address, where each worker would stay behind.
   function watchForUpdates() {
     if (!('serviceWorker' in navigator)) return;
+    if (state.course) {
+      removeWorker();
+      return;
+    }
     const replacing = !!navigator.serviceWorker.controller;
     navigator.serviceWorker.addEventListener('controllerchange', () => {
       if (!replacing) return;
       document.getElementById('update').hidden = false;
-      document.getElementById('reload').hidden = !!state.course;
       chooseLayout();
     });
     document.getElementById('reload').addEventListener('click', () => window.location.reload());
@@ -737,10 +755,24 @@ Module.compartica = Module.sheets ? null : (() => {
     else window.addEventListener('load', register, { once: true });
   }
 
+  // A worker an earlier build of a course's copy registered at this
+  // address, and the caches it kept (named for this address), removed;
+  // other copies on the same host keep theirs.
+  async function removeWorker() {
+    const scope = new URL('./', window.location.href).href;
+    const registration = await navigator.serviceWorker.getRegistration(scope).catch(() => null);
+    if (registration && registration.scope === scope) await registration.unregister().catch(() => {});
+    if (!('caches' in window)) return;
+    const names = await caches.keys().catch(() => []);
+    await Promise.all(names.filter((name) => name.startsWith(`compartica ${scope} `))
+      .map((name) => caches.delete(name).catch(() => {})));
+  }
+
   async function start() {
     const from = fromAddress();
     emit('starting', from);
     state.course = !!from.course;
+    state.recording = from.recording || '';
     // A course's copy of the page has no teacher's page beside it.
     document.getElementById('teachers').hidden = state.course;
     state.preferred = from.learnerLanguage || null;

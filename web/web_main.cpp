@@ -39,11 +39,13 @@ EM_JS(void, page_clear, (int panel), {
     Module.compartica.clear(panel);
 });
 EM_JS(void, page_stage, (int shown, int focus, int step, int complete, const char* message,
-                         const char* restart, const char* spoken, const char* practice), {
+                         const char* restart, const char* spoken, const char* practice,
+                         const char* outcomes), {
     Module.compartica.stage({ shown, focus, step, complete: complete !== 0,
                               message: UTF8ToString(message), restart: UTF8ToString(restart),
                               spoken: UTF8ToString(spoken),
-                              practice: JSON.parse(UTF8ToString(practice)) });
+                              practice: JSON.parse(UTF8ToString(practice)),
+                              outcomes: JSON.parse(UTF8ToString(outcomes)) });
 });
 EM_JS(void, page_case, (const char* ref, const char* label, const char* notice), {
     Module.compartica.caseShown(UTF8ToString(ref), UTF8ToString(label), UTF8ToString(notice));
@@ -111,6 +113,9 @@ std::string practiceJson(const Stage& stage, const Language& language, const std
                              .text("response", check.response)
                              .flag("correct", check.correct)
                              .text("correctResponse", check.correctResponse)
+                             .text("acceptedLow", check.accepted.low)
+                             .text("acceptedHigh", check.accepted.high)
+                             .text("description", fieldLabel(language, check.quantity))
                              .object());
     return Json()
         .number("question", question)
@@ -126,6 +131,21 @@ std::string practiceJson(const Stage& stage, const Language& language, const std
         .text("record", record)
         .raw("firstChecks", listOf(checks))
         .object();
+}
+
+// How each question stands, as JSON for a course's objectives: its id
+// ("q1" to "q4"), whether its answer has been shown and, in practice, how
+// many of its values were checked and its score.
+std::string outcomesJson(const Exercise& exercise) {
+    std::vector<std::string> all;
+    for (const QuestionOutcome& outcome : exercise.outcomes())
+        all.push_back(Json()
+                          .text("id", "q" + std::to_string(outcome.question))
+                          .flag("answerShown", outcome.answerShown)
+                          .number("checked", outcome.checked)
+                          .number("score", outcome.score)
+                          .object());
+    return listOf(all);
 }
 
 // The picture of the body water laid out for `width` x `height` pixels, in
@@ -154,6 +174,7 @@ std::string pictureJson(const BodyWater& water, const Language& language, int wi
 struct Page {
     Language language;
     bool inCourse;
+    bool named; // a case named or scripted, not a new patient drawn afresh
     std::unique_ptr<RandomSource> random;
     PageSurface questionText{0};
     PageSurface answerText{1};
@@ -164,8 +185,8 @@ struct Page {
     int lineHeight;
 
     Page(std::unique_ptr<RandomSource> source, int columnWidth, int lineHeight, bool course,
-         Language shownIn, bool practice)
-        : language(shownIn), inCourse(course), random(std::move(source)),
+         Language shownIn, bool practice, bool caseNamed)
+        : language(shownIn), inCourse(course), named(caseNamed), random(std::move(source)),
           questions(questionText.metrics(columnWidth, lineHeight), questionText),
           answers(answerText.metrics(columnWidth, lineHeight), answerText),
           exercise(*random, questions, answers, language, practice), lineHeight(lineHeight) {
@@ -193,7 +214,7 @@ struct Page {
             practiceJson(stage, language, exercise.practiceRecord(), lineHeight);
         page_stage(shown, static_cast<int>(stage.focus), stage.step, stage.complete,
                    message.c_str(), restarts ? newPatientCaption(language).c_str() : "",
-                   spoken.c_str(), practice.c_str());
+                   spoken.c_str(), practice.c_str(), outcomesJson(exercise).c_str());
     }
 };
 
@@ -203,44 +224,49 @@ std::unique_ptr<Page> page;
 
 extern "C" {
 
-// Makes a case and prints it, in place of any before, and takes `steps`
-// steps along the exercise. draws: a comma-separated list of draws (for
-// tests), or empty. Otherwise the case `name` ("S-i" or "S", as a
-// worksheet names it), or a new patient at its start for an empty or
-// malformed name. The page is told the case's name and, for a name that
-// came by a link (`linked`), the label it shows or, for a malformed one
-// from the page's address (not `resumed` from a course's record), the line
-// it shows instead. `course`: the page runs in a course. `lang`: the code
-// of the language the page shows. `practice`: the student types each value
-// before its worked answer; `record`: what was typed and checked before,
-// as the stage's record gave it.
+// Makes a case and prints it, in place of any before. draws: a
+// comma-separated list of draws (for tests), or empty. Otherwise the case
+// `name` ("S-i" or "S", as a worksheet names it), or a new patient at its
+// start for an empty or malformed name. The page is told the case's name
+// and, for a name that came by a link (`linked`), the label it shows or,
+// for a malformed one from the page's address (not `resumed` from a
+// course's record), the line it shows instead. `course`: the page runs in
+// a course. `lang`: the code of the language the page shows. `practice`:
+// the student types each value before its worked answer.
 EMSCRIPTEN_KEEPALIVE void compartica_start(int columnWidth, int lineHeight, const char* draws,
                                            int drawsLength, const char* name, int nameLength,
-                                           int linked, int resumed, int course, int steps,
-                                           const char* lang, int langLength, int practice,
-                                           const char* record, int recordLength) {
+                                           int linked, int resumed, int course, const char* lang,
+                                           int langLength, int practice) {
     const Language language = Language::named(givenText(lang, langLength));
     std::unique_ptr<RandomSource> source;
+    bool named = true;
     if (const auto listed = parseDraws(givenText(draws, drawsLength))) {
         source = std::make_unique<ListedRandomSource>(*listed);
         page_case("", "", "");
     } else {
-        const auto named = parseCaseRef(givenText(name, nameLength));
-        const CaseRef ref =
-            named.value_or(CaseRef{static_cast<std::uint64_t>(page_fresh_seed()), 1, true});
-        source = std::make_unique<SeededRandomSource>(ref.seed());
-        const bool labelled = linked && named;
-        page_case(ref.text().c_str(),
-                  labelled ? caseLabel(language, ref.setSeed, ref.index).c_str() : "",
-                  linked && !resumed && !named ? badCaseLinkMessage(language).c_str() : "");
-        if (!named)
-            steps = 0;
+        const auto ref = parseCaseRef(givenText(name, nameLength));
+        const CaseRef shown =
+            ref.value_or(CaseRef{static_cast<std::uint64_t>(page_fresh_seed()), 1, true});
+        source = std::make_unique<SeededRandomSource>(shown.seed());
+        page_case(shown.text().c_str(),
+                  linked && ref ? caseLabel(language, shown.setSeed, shown.index).c_str() : "",
+                  linked && !resumed && !ref ? badCaseLinkMessage(language).c_str() : "");
+        named = ref.has_value();
     }
     page = std::make_unique<Page>(std::move(source), columnWidth, lineHeight, course != 0, language,
-                                  practice != 0);
+                                  practice != 0, named);
     page->exercise.Form_Load();
-    page->exercise.restorePractice(givenText(record, recordLength));
-    page->exercise.stepOn(steps);
+}
+
+// Goes on from where a course left the case started: `steps` steps along
+// the exercise (none for a new patient), with what was typed and checked
+// (`record`, as the stage's record gave it); `showOnly`: a finished
+// attempt, shown as it ended, in which nothing can be typed or checked.
+EMSCRIPTEN_KEEPALIVE void compartica_resume(int steps, const char* record, int recordLength,
+                                            int showOnly) {
+    if (showOnly)
+        page->exercise.showOnly();
+    page->exercise.resume(givenText(record, recordLength), page->named ? steps : 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void compartica_click(int control) {
@@ -289,6 +315,20 @@ EMSCRIPTEN_KEEPALIVE const char* compartica_picture(int width, int height) {
         return handOver("");
     return handOver(pictureJson(bodyWaterOf(page->exercise.caseState()), page->language, width,
                                 height, page->lineHeight));
+}
+
+// The line a course's copy of the page shows where it records nothing:
+// `recording` is "finished-shown", "finished", "preview" or "unrecorded";
+// anything else (a launch that records) has none.
+EMSCRIPTEN_KEEPALIVE const char* compartica_course_note(const char* recording, int recordingLength,
+                                                        const char* lang, int langLength) {
+    const std::string kind = givenText(recording, recordingLength);
+    const CourseRecording named = kind == "finished-shown" ? CourseRecording::finishedShown
+                                  : kind == "finished"     ? CourseRecording::finished
+                                  : kind == "preview"      ? CourseRecording::preview
+                                  : kind == "unrecorded"   ? CourseRecording::unrecorded
+                                                           : CourseRecording::recorded;
+    return handOver(courseNote(Language::named(givenText(lang, langLength)), named));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* compartica_start_failed(const char* lang, int langLength,

@@ -1,19 +1,20 @@
 # SPDX-FileCopyrightText: 2026 Compartica developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes a SCORM package of the site: the site's files with the course
-# adapter, which the page loads for this SCORM version, a service worker
-# for those files, and imsmanifest.xml listing them all, zipped as
+# adapter, which the page loads for this SCORM version, and
+# imsmanifest.xml listing them all, zipped as
 # compartica-scorm<12|2004>-<version>.zip, where the student types each
 # answer and the LMS records a score, or with -DPLAIN=ON as
 # compartica-scorm<12|2004>-plain-<version>.zip, the worked answers alone.
 # The zip is written by write_zip.py, so that the same site makes the same
 # bytes.
 # The teacher's page (TEACHER, its files) stays out: a course has no use for
-# it.
+# it. So does the service worker: a course needs the network to record,
+# and an LMS serves each new package from a new address, where a worker
+# would stay behind.
 # Usage: cmake -DSITE=site -DOUT=folder -DSCORM=1.2|2004 -DVERSION=x.y.z -DNAME=...
 #              -DDESCRIPTION=... -DWEB=web-source-folder -DPYTHON=python3
-#              "-DLATER=files;the;page;loads;later" "-DTEACHER=its;files"
-#              -P write_scorm_package.cmake
+#              "-DTEACHER=its;files" -P write_scorm_package.cmake
 string(REPLACE "." "" short ${SCORM})
 if(PLAIN)
   set(short ${short}-plain)
@@ -26,10 +27,9 @@ endif()
 set(package ${OUT}/scorm${short})
 file(REMOVE_RECURSE ${package})
 file(COPY ${SITE}/ ${WEB}/scorm.js DESTINATION ${package})
-if(TEACHER)
-  list(TRANSFORM TEACHER PREPEND ${package}/)
-  file(REMOVE ${TEACHER})
-endif()
+list(APPEND TEACHER sw.js)
+list(TRANSFORM TEACHER PREPEND ${package}/)
+file(REMOVE ${TEACHER})
 
 # The page's template marks the adapter's place, before the page's script.
 set(place "<!-- course adapter -->")
@@ -41,10 +41,6 @@ endif()
 string(REPLACE "${place}" "<script src=\"scorm.js\" data-scorm=\"${SCORM}\"${practice}></script>"
        page "${page}")
 file(WRITE ${package}/index.html "${page}")
-
-set(SITE ${package})
-set(TEMPLATE ${WEB}/sw.js.in)
-include(${WEB}/write_service_worker.cmake)
 
 file(GLOB names RELATIVE ${package} ${package}/*)
 list(SORT names)

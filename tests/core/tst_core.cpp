@@ -620,6 +620,36 @@ void typedAnswers() {
         CHECK_EQ(int(verdict.finding), int(row.finding), row.name);
         CHECK_EQ(verdict.question, row.question, std::string(row.name) + ": question");
     }
+    // The range a course is given as the correct response: its ends the
+    // outermost values of 4 decimals the check takes, one step beyond
+    // either end not taken (unless the printed value stands beyond 1 %).
+    struct Range {
+        Q quantity;
+        const char* low;
+        const char* high;
+        bool smallCase = false;
+    };
+    const Range ranges[] = {
+        {Q::totalbodywater, "43.0435", "43.913"}, {Q::tbwpercent, "57.1627", "58.3174"},
+        {Q::ecfvolume, "23.9131", "24.3961"},     {Q::ecfpercent, "55.0001", "56.1111"},
+        {Q::plasmavolume, "2.7732", "2.8291"},    {Q::plasmapercent, "6.3782", "6.507"},
+        {Q::bloodvolume, "5.0421", "5.1438"},     {Q::plasmapercent, "4.9", "5.019", true}};
+    for (const Range& range : ranges) {
+        const CaseState& state = range.smallCase ? small : worked;
+        const std::string name = interactionId(range.quantity);
+        const AcceptedRange accepted = acceptedRange(state, range.quantity);
+        CHECK_EQ(accepted.low + " " + accepted.high, std::string(range.low) + " " + range.high,
+                 name + ": the range accepted");
+        const auto finding = [&](double value) {
+            return checkTyped(state, range.quantity, value, TypedValues{}).finding;
+        };
+        const double low = std::stod(range.low), high = std::stod(range.high);
+        CHECK_EQ(finding(low) == F::right && finding(high) == F::right, true,
+                 name + ": ends right");
+        CHECK_EQ(finding(low - 1e-4) != F::right && finding(high + 1e-4) != F::right, true,
+                 name + ": a step beyond, not");
+    }
+
     // A NUL or another control character makes a text unreadable wherever
     // it stands, as a field shows it.
     using namespace std::string_literals;
@@ -663,16 +693,33 @@ void practice() {
     exercise.type(Quantity::ecfpercent, "55.5");
     exercise.click(Control::seeanswer2); // checks what was typed
     CHECK_EQ(checks.size(), std::size_t(3), "one record a value, at its first check");
-    const Interaction expected[] = {{Quantity::totalbodywater, "43.5", true, "43.47"},
-                                    {Quantity::tbwpercent, "0.577", false, "57.7"},
-                                    {Quantity::ecfpercent, "55.5", true, "55.5"}};
+    const Interaction expected[] = {
+        {Quantity::totalbodywater, "43.5", true, "43.47", {"43.0435", "43.913"}},
+        {Quantity::tbwpercent, "0.577", false, "57.7", {"57.1627", "58.3174"}},
+        {Quantity::ecfpercent, "55.5", true, "55.5", {"55.0001", "56.1111"}}};
     for (std::size_t n = 0; n < checks.size() && n < std::size(expected); ++n)
         CHECK_EQ(checks[n].quantity == expected[n].quantity &&
                      checks[n].response == expected[n].response &&
                      checks[n].correct == expected[n].correct &&
-                     checks[n].correctResponse == expected[n].correctResponse,
+                     checks[n].correctResponse == expected[n].correctResponse &&
+                     checks[n].accepted.low == expected[n].accepted.low &&
+                     checks[n].accepted.high == expected[n].accepted.high,
                  true, "interaction " + std::to_string(n));
+    // How each question stands for a course: answered or not, how many of
+    // its values were checked, and the share right at their first check.
+    const auto outcomes = [&exercise] {
+        std::string text;
+        for (const QuestionOutcome& outcome : exercise.outcomes())
+            text += "q" + std::to_string(outcome.question) +
+                    (outcome.answerShown ? " shown " : " ") + std::to_string(outcome.checked) +
+                    " " + std::to_string(outcome.score) + "; ";
+        return text;
+    };
+    CHECK_EQ(outcomes(), std::string("q1 shown 2 50; q2 shown 1 50; q3 0 0; q4 0 0; "),
+             "outcomes at answer 2");
     exercise.stepOn(5);
+    CHECK_EQ(outcomes(), std::string("q1 shown 2 50; q2 shown 1 50; q3 shown 0 0; q4 shown 0 0; "),
+             "outcomes at answer 4: a value never checked counts as not right");
     CHECK_EQ(exercise.stage().practice.summary,
              std::string("Beim ersten Prüfen richtig: 2 von 7 Werten."), "summary");
     CHECK_EQ(exercise.stage().practice.score, 29, "2 of 7");
@@ -689,6 +736,46 @@ void practice() {
                      last.top + last.height <= panelHeight,
                  true, "answer " + std::to_string(n) + ": the fields below it, in the panel");
     }
+
+    // A course's attempt resumed at question 1 shows what it kept there; a
+    // finished attempt shown again shows its record and takes nothing.
+    WorkedRun first;
+    Exercise resumed(first.random, first.questions, first.answers, Language{}, true);
+    int reports = 0;
+    resumed.onStage([&](const Stage&) { ++reports; });
+    resumed.Form_Load();
+    resumed.resume("-43478|.0,5", 0);
+    const PracticeStage& atOne = resumed.stage().practice;
+    CHECK_EQ(reports == 2 && atOne.fields[0].typed == "43478" && atOne.fields[1].typed == "0,5" &&
+                 atOne.fields[0].editable && atOne.checkShown,
+             true, "resumed at question 1: the kept texts shown");
+    CHECK_EQ(atOne.fields[0].verdict.substr(0, 15), std::string("Check the units"),
+             "and the kept verdict");
+    WorkedRun finished;
+    Exercise shownOnly(finished.random, finished.questions, finished.answers, Language{}, true);
+    shownOnly.showOnly();
+    shownOnly.Form_Load();
+    shownOnly.resume(exercise.practiceRecord(), 7);
+    shownOnly.type(Quantity::bloodvolume, "5.09");
+    shownOnly.check();
+    const PracticeStage& only = shownOnly.stage().practice;
+    CHECK_EQ(shownOnly.stage().step == 7 &&
+                 shownOnly.practiceRecord() == exercise.practiceRecord() && !only.checkShown &&
+                 !only.fields[0].editable &&
+                 only.summary == "Right at the first check: 2 of 7 values.",
+             true, "a finished attempt shown as it ended");
+    WorkedRun review;
+    Exercise atQuestion(review.random, review.questions, review.answers, Language{}, true);
+    atQuestion.showOnly();
+    atQuestion.Form_Load();
+    atQuestion.resume("", 0);
+    atQuestion.type(Quantity::totalbodywater, "43.47");
+    atQuestion.check();
+    CHECK_EQ(!atQuestion.stage().practice.fields[0].editable &&
+                 !atQuestion.stage().practice.checkShown &&
+                 !atQuestion.stage().practice.focusField &&
+                 atQuestion.practiceRecord() == ".|.|.|.|.|.|.",
+             true, "shown at a question: no field to type in, no Check");
 
     Practice kept;
     kept.restore(workedExampleCase(), exercise.practiceRecord());

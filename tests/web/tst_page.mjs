@@ -10,7 +10,7 @@
 // contrast, axe-core's WCAG 2.1 A and AA rules, the security policy; once,
 // the printed page. Then, once each: the keys, "end" and a new patient, an
 // injected script, installability, a first visit that fetches each file
-// once, the site and a package on one host offline, a worker given a file
+// once, the site offline and a package beside it with no worker, a worker given a file
 // cut short, a new build, a module, script or font that fails, a late
 // accessibility tree, worksheets' cases by link, practice (a slip named, the
 // choice kept), both SCORM versions under scorm-again as the LMS (resumed,
@@ -497,30 +497,47 @@ try {
   await page.close();
 
   // First visits to the site and to a course package on the same host:
-  // each file is fetched once (the workers fill their caches from the
-  // browser's), the large icon not at all; then both reload offline from
-  // their own caches.
-  const host = await serveFolder(resolve(siteDir, '..'));
+  // each file is fetched once (the site's worker fills its cache from the
+  // browser's; the earlier worker's script may be fetched again, for the
+  // browser's update check), the large icon not at all. The package registers no
+  // worker, and removes the one an earlier build left at its address with
+  // that worker's cache; the site keeps its own. Then the site reloads
+  // offline from its cache.
+  const earlierWorker = `self.addEventListener('install', (event) => event.waitUntil(
+    caches.open(\`compartica \${self.registration.scope} 0.9\`).then((cache) => cache.put('old', new Response('old')))));`;
+  const host = await serveFolder(resolve(siteDir, '..'), { pages: { '/scorm/scorm12/sw.js': earlierWorker } });
   const at = `http://127.0.0.1:${host.address().port}`;
   page = await open({ width: 390, height: 844 }, `${at}/site/`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const left = await page.evaluate(async (scope) => {
+    const registration = await navigator.serviceWorker.register(`${scope}sw.js`, { scope });
+    const worker = registration.installing || registration.active;
+    while (worker.state !== 'activated')
+      await new Promise((done) => worker.addEventListener('statechange', done, { once: true }));
+    return (await caches.keys()).length;
+  }, '/scorm/scorm12/');
   const packagePage = await open({ width: 390, height: 844 }, `${at}/scorm/scorm12/`);
-  for (const visited of [page, packagePage])
-    await visited.evaluate(() => navigator.serviceWorker.ready);
-  const twice = Object.entries(host.requests).filter(([path, n]) => n > 1 || /icon-512/.test(path));
-  check(!twice.length, `first visits fetch ${Object.keys(host.requests).length} files, each once`,
-        JSON.stringify(twice));
+  await packagePage.waitForFunction(async () =>
+    !(await navigator.serviceWorker.getRegistration('./')) && (await caches.keys()).length === 1);
+  const kept = await packagePage.evaluate(async () => [(await caches.keys()).map((name) => name.split(' ')[1]),
+    (await navigator.serviceWorker.getRegistrations()).map((r) => new URL(r.scope).pathname)]);
+  check(left === 2 && JSON.stringify(kept) === JSON.stringify([[`${at}/site/`], ['/site/']]),
+        `a package removes an earlier build's worker and cache at its address, and registers none; ` +
+        `the site keeps its own (${JSON.stringify(kept)})`);
+  const twice = Object.entries(host.requests).filter(([path, n]) =>
+    n > 1 + (path === '/scorm/scorm12/sw.js' ? 1 : 0) || /icon-512/.test(path));
+  check(!twice.length, `first visits fetch ${Object.keys(host.requests).length} files, each once`, JSON.stringify(twice));
+  await packagePage.close();
   const session = await page.target().createCDPSession();
   const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
   check(!installabilityErrors.length, 'installable', JSON.stringify(installabilityErrors));
   host.closeAllConnections();
   await new Promise((done) => host.close(done));
-  for (const [which, shown] of [['the site', page], ['a package beside it', packagePage]]) {
-    await shown.reload();
-    await shown.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
-    check((await shown.$eval('#Picture1', (e) => e.innerText)).includes('The patient is a'),
-          `with the server gone, ${which} reloads from its own cache`);
-    await shown.close();
-  }
+  await page.reload();
+  await page.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
+  check((await page.$eval('#Picture1', (e) => e.innerText)).includes('The patient is a'),
+        'with the server gone, the site reloads from its own cache');
+  await page.close();
 
   // A worker that is given a file cut short caches nothing and does not
   // take over; the page goes on from the server. A new build that takes
