@@ -191,7 +191,7 @@ void Exercise::resume(std::string_view record, int steps) {
     practice_.restore(state_, record);
     const int from = stage_.step;
     stepOn(steps);
-    if (stage_.step != from)
+    if (stage_.step != from || record.empty())
         return;
     showPractice(stage_.step % 2 == 0);
     reportStage();

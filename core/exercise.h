@@ -102,7 +102,7 @@ public:
     void stepOn(int steps);
     // Brings back what was typed and checked (as practiceRecord gave it)
     // and steps on; the stage is reported once more where no step was
-    // taken, so that question 1's fields show the record too.
+    // taken and there is a record, so that question 1's fields show it too.
     void resume(std::string_view record, int steps);
 
     std::array<QuestionOutcome, 4> outcomes() const;

@@ -533,10 +533,12 @@ Module.compartica = Module.sheets ? null : (() => {
     if (by) window.scrollBy({ top: by, behavior: 'instant' });
   }
 
-  // What a step printed, its lines in order, said once by a screen reader.
+  // What a step printed, its lines in order, said once by a screen reader;
+  // a stage that printed nothing (a course's record brought back) leaves
+  // what was said.
   function announce(text) {
-    document.getElementById('spoken').textContent =
-      text.split('\n').map((line) => line.trim()).filter(Boolean).join('\n');
+    const lines = text.split('\n').map((line) => line.trim()).filter(Boolean).join('\n');
+    if (lines) document.getElementById('spoken').textContent = lines;
   }
 
   function setStatus(message) {

@@ -733,7 +733,17 @@ try {
              resumed: (status, data) => ({ core: { entry: 'resume', lesson_status: status },
                                            suspend_data: data }),
              reopened: (status) => ({ core: { entry: '', lesson_status: status },
-                                      student_preference: { language: 'de' } }) },
+                                      student_preference: { language: 'de' } }),
+             // Kept at a status no later launch may lower.
+             kept: { core: { lesson_status: 'failed' } },
+             review: (data) => ({ core: { entry: '', lesson_mode: 'review', credit: 'no-credit',
+                                          lesson_status: 'completed', score: { raw: '57' } },
+                                  suspend_data: data }),
+             browse: { core: { entry: 'ab-initio', lesson_mode: 'browse', credit: 'no-credit' } },
+             mastery: (score) => ({ student_data: { mastery_score: score } }),
+             passed: { core: { entry: '', lesson_status: 'passed', score: { raw: '57' } },
+                       student_data: { mastery_score: '50' } },
+             refusal: ['cmi.interactions.2.student_response', '405'] },
     2004: { api: 'API_1484_11', methods: ['Initialize', 'GetValue', 'SetValue', 'Commit',
                                           'Terminate'], error: 'GetLastError',
             script: moduleText('scorm-again/scorm2004/min'), constructor: 'Scorm2004API',
@@ -743,18 +753,29 @@ try {
             resumed: (status, data) => ({ entry: 'resume', completion_status: status,
                                           suspend_data: data }),
             reopened: (status) => ({ entry: '', completion_status: status,
-                                     learner_preference: { language: 'de-DE' } }) },
+                                     learner_preference: { language: 'de-DE' } }),
+            kept: { success_status: 'failed' },
+            review: (data) => ({ entry: data ? 'resume' : 'ab-initio', mode: 'review', credit: 'no-credit',
+                                 completion_status: data ? 'completed' : 'unknown',
+                                 score: data ? { raw: '57' } : {}, suspend_data: data }),
+            browse: { entry: 'ab-initio', mode: 'browse', credit: 'no-credit' },
+            mastery: (score) => ({ scaled_passing_score: String(score / 100) }),
+            passed: { entry: '', completion_status: 'completed', success_status: 'passed',
+                      score: { raw: '57', scaled: '0.57' }, scaled_passing_score: '0.5' },
+            refusal: ['cmi.interactions.2.learner_response', '406'] },
   };
 
   // Opens the package's page in a frame below an LMS page whose API records
-  // every call, each value set and each error code a call leaves. api:
-  // 'failing' for an LMS that takes the session and then throws at every
-  // call or reports an error. refuse: how many times the LMS refuses to be
-  // told "completed"; slow: milliseconds each call takes; clockBack: the
-  // computer's clock is stepped back a minute at every look. A refusal is
-  // a call that throws.
+  // every call, each value set and each error code a call leaves, and what
+  // it held before the page opened (held). api: 'failing' for an LMS that
+  // takes the session and then throws at every call or reports an error.
+  // refuse: how many times the LMS refuses to be told "completed" (a call
+  // that throws); refuseValue: names matching it are refused with error
+  // code refuseCode; slow: milliseconds each call takes; clockBack: the
+  // computer's clock is stepped back a minute at every look.
   async function launch(version, { cmi = null, api = 'scorm-again', draws = null, refuse = 0,
-                                   slow = 0, clockBack = false } = {}) {
+                                   slow = 0, clockBack = false, refuseValue = null,
+                                   refuseCode = '', plain = false } = {}) {
     const run = runTimes[version];
     const lmsPage = await browser.newPage();
     lmsPage.on('pageerror', (error) => check(false, `no script error (${error.message})`));
@@ -765,10 +786,11 @@ try {
     });
     await lmsPage.goto(`http://127.0.0.1:${lms.address().port}/lms.html`);
     await lmsPage.addScriptTag({ content: run.script });
-    await lmsPage.evaluate((run, cmi, api, src, refuse, slow) => {
+    await lmsPage.evaluate((run, cmi, api, src, refuse, slow, refuseValue, refuseCode) => {
       window.calls = [];
       window.errors = [];
       window.values = {};
+      window.refused = [];
       if (api === 'failing') {
         let asked = 0;
         window[run.api] = Object.fromEntries(run.methods.map((method, n) => [method, () => {
@@ -778,19 +800,31 @@ try {
       } else {
         const lmsApi = new window[run.constructor]({ logLevel: 5 });
         if (cmi) lmsApi.loadFromJSON(cmi);
+        window.held = JSON.stringify(lmsApi.renderCMIToJSONObject());
+        const lastError = lmsApi[run.error].bind(lmsApi);
+        let forced = null;
+        lmsApi[run.error] = () => forced ?? lastError();
         for (const method of run.methods) {
           const original = lmsApi[method].bind(lmsApi);
           lmsApi[method] = (...args) => {
+            forced = null;
             for (const until = performance.now() + slow; performance.now() < until;);
             if (method === run.methods[2] && args[1] === 'completed' && refuse-- > 0) {
               calls.push(`${method} refused`);
               throw new Error('refused');
             }
+            if (method === run.methods[2] && refuseValue && new RegExp(refuseValue).test(args[0])) {
+              refused.push(args[0]);
+              forced = refuseCode;
+              return 'false';
+            }
             const result = original(...args);
-            const code = String(lmsApi[run.error]());
+            const code = String(lastError());
             calls.push(method);
             if (method === run.methods[2]) values[args[0]] = args[1];
-            if (code !== '0') errors.push(`${method}(${args.join(', ')}): ${code}`);
+            // 2004's answer for a value the LMS has none of (a mastery score) is 403.
+            const unset = run.api === 'API_1484_11' && method === run.methods[1] && code === '403';
+            if (code !== '0' && !unset) errors.push(`${method}(${args.join(', ')}): ${code}`);
             return result;
           };
         }
@@ -801,18 +835,22 @@ try {
       frame.src = src;
       document.body.append(frame);
     }, { api: run.api, methods: run.methods, error: run.error, constructor: run.constructor },
-    cmi, api, `scorm${version.replace('.', '')}/index.html`, refuse, slow);
+    cmi, api, `scorm${version.replace('.', '')}${plain ? '-plain' : ''}/index.html`, refuse, slow,
+    refuseValue, refuseCode);
     const frame = await (await lmsPage.waitForSelector('iframe')).contentFrame();
     await frame.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
     // What the LMS was last given of the status, session time, exit and suspend data.
     const record = () => lmsPage.evaluate((fields) => fields.map((field) => values[field]),
                                           run.fields);
+    // Everything the LMS holds now, and as it held it before the launch.
+    const stored = () => lmsPage.evaluate((api) => [JSON.stringify(window[api].renderCMIToJSONObject()),
+                                                    window.held], run.api);
     // The page leaves (suspending the attempt where it is open) before the LMS closes.
     const close = async () => {
       await frame.goto('about:blank');
       await lmsPage.close();
     };
-    return { lmsPage, frame, run, record, close };
+    return { lmsPage, frame, run, record, stored, close };
   }
   const walk = async (frame, steps) => {
     for (let n = 0; n < steps; n++) await frame.$eval(`#${await frame.evaluate(leading)}`, (b) => b.click());
@@ -825,6 +863,17 @@ try {
     const first = await launch(version);
     await walk(first.frame, 3);
     const left = await panelTexts(first.frame);
+    // Steps alone commit nothing; a page hidden (a phone switching away)
+    // commits what it has.
+    const commitsOf = (calls) => calls.filter((name) => name === first.run.methods[3]).length;
+    const stepped = commitsOf(await first.lmsPage.evaluate(() => calls));
+    await first.frame.evaluate(() => {
+      Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    });
+    const hidden = commitsOf(await first.lmsPage.evaluate(() => calls));
+    check(stepped === 0 && hidden === 1,
+          `SCORM ${version}: three steps commit ${stepped} times, the page hidden once more (${hidden})`);
     await first.frame.goto('about:blank');
     const [status, , exit, data] = await first.record();
     const firstCalls = await first.lmsPage.evaluate(() => [calls, errors]);
@@ -855,31 +904,90 @@ try {
           `SCORM ${version}: "end" finishes the attempt (exit "${ended}") and says "${over[0]}"`);
     const errors = [...firstCalls[1], ...secondCalls[1]];
     check(!errors.length, `SCORM ${version}: no call left an error code`, errors.join('\n'));
+    // The package's frame reloaded after its session has finished: still
+    // the course's exercise, and it says nothing is recorded.
+    const callsBefore = (await second.lmsPage.evaluate(() => calls)).length;
+    await second.frame.evaluate(() => window.location.reload());
+    await second.frame.waitForFunction(() => performance.getEntriesByName('compartica-case-drawn').length);
+    await walk(second.frame, 1);
+    const reloaded = await second.frame.evaluate(() => [document.getElementById('course-note').textContent,
+      document.getElementById('practise-choice').hidden, document.getElementById('teachers').hidden,
+      !!document.getElementById('answer1')]);
+    const callsAfter = (await second.lmsPage.evaluate(() => calls)).slice(callsBefore);
+    check(JSON.stringify(reloaded) === JSON.stringify([
+      'The course is not recording this exercise: nothing done here is recorded.', true, true, true]) &&
+          !callsAfter.some((c) => /Set|Commit/.test(c)),
+          `SCORM ${version}: reloaded after "end", the course's exercise, recording nothing ` +
+          `(${JSON.stringify(reloaded)}; ${callsAfter.join(' ')})`);
     await second.close();
 
-    // A launch that is not a resume, over an attempt already complete,
-    // leaves its status as it was; the learner's language is the page's.
-    const again = await launch(version, { cmi: run.reopened('completed') });
+    // A launch that is not a resume, over an attempt already complete (and
+    // failed), leaves its status as it was; the learner's language is the
+    // page's.
+    const again = await launch(version, { cmi: Object.assign(run.reopened('completed'), run.kept) });
     await walk(again.frame, 1);
     await again.frame.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 50))));
     const reopened = await again.record();
+    const success = await again.lmsPage.evaluate(() => values['cmi.success_status']);
     const [lang, caption] = await again.frame.evaluate(() => [document.documentElement.lang,
       document.getElementById('end').textContent]);
-    check(reopened[0] == null && lang === 'de' && caption === 'Ende',
-          `SCORM ${version}: a new launch over "completed" leaves it so (${reopened[0]}), ` +
-          `in the learner's language (lang="${lang}", "${caption}")`);
+    check(reopened[0] == null && success == null && lang === 'de' && caption === 'Ende',
+          `SCORM ${version}: a new launch over "completed", "failed" leaves them so (${reopened[0]}, ` +
+          `${success}), in the learner's language (lang="${lang}", "${caption}")`);
     await again.close();
+
+    // The plain package: completed at answer 4, one objective a question
+    // completed, and neither a score nor an interaction.
+    const plain = await launch(version, { plain: true });
+    await walk(plain.frame, 7);
+    await plain.frame.$eval('#end', (button) => button.click());
+    const plainCmi = await plain.lmsPage.evaluate((api) => window[api].renderCMIToJSONObject().cmi, run.api);
+    const plainObjectives = Object.values(plainCmi.objectives).filter((item) => item && item.id)
+      .map((item) => `${item.id} ${version === '1.2' ? item.status : item.completion_status}`);
+    const plainScore = (version === '1.2' ? plainCmi.core.score : plainCmi.score).raw;
+    check(JSON.stringify(plainObjectives) === JSON.stringify(['q1', 'q2', 'q3', 'q4'].map((q) => `${q} completed`)) &&
+          (version === '1.2' ? plainCmi.core.lesson_status : plainCmi.completion_status) === 'completed' &&
+          !plainScore && !Object.values(plainCmi.interactions).some((item) => item && item.id),
+          `SCORM ${version} plain: completed, objectives ${JSON.stringify(plainObjectives)}, no score ("${plainScore}")`);
+    await plain.close();
+
+    // A preview records nothing, and says so.
+    const preview = await launch(version, { cmi: run.browse });
+    await preview.frame.$eval('#answer1', (input) => {
+      input.value = '43.47';
+      input.dispatchEvent(new Event('input'));
+    });
+    await preview.frame.$eval('#check', (button) => button.click());
+    await walk(preview.frame, 2);
+    const previewNote = await preview.frame.$eval('#course-note', (note) => !note.hidden && note.textContent);
+    await preview.frame.goto('about:blank');
+    // (SCORM 1.2's LMS marks a previewed attempt "browsed" itself.)
+    const [previewStored, previewHeld] = await preview.stored();
+    const previewCalls = await preview.lmsPage.evaluate(() => calls);
+    check(previewStored.replace('"lesson_status":"browsed"', '"lesson_status":"not attempted"') ===
+          previewHeld && !previewCalls.some((c) => /Set|Commit/.test(c)) &&
+          previewNote === 'This is a preview: nothing done here is recorded.',
+          `SCORM ${version}: a preview records nothing ("${previewNote}"; ${previewCalls.join(' ')})`);
+    await preview.lmsPage.close();
   }
 
-  // Practice, as a course assigns it, for the worked example: two slips
-  // at question 1 (mended after the first check, which the score keeps),
-  // four values right, one left empty; what scorm-again then holds.
+  // Practice, as a course assigns it with a mastery score of 50, for the
+  // worked example: two slips at question 1 (mended after the first check,
+  // which the score keeps), four values right, one far out, one left
+  // empty; the LMS refuses one response for its form. What scorm-again
+  // then holds, and how often the page committed.
   const slips = [['#answer1', '43478'], ['#answer2', '0.577'], 'check', ['#answer1', '43.47'], 'check',
     'step', 'step', ['#answer3', '24,15'], ['#answer4', '55.5'], 'step', 'step', ['#answer5', '2.8'],
-    'step', 'step', ['#answer7', '5.09'], 'step'];
+    ['#answer6', '100000'], 'step', 'step', ['#answer7', '5.09'], 'step'];
+  const labels = ['Total body water', 'Percentage of body weight', 'Extracellular fluid volume',
+    'Percentage of total body water', 'Plasma volume', 'Percentage of total body water',
+    'Total blood volume'];
   for (const version of Object.keys(runTimes)) {
     const run = runTimes[version];
-    const course = await launch(version, { draws: workedDraws });
+    const v12 = version === '1.2';
+    const course = await launch(version, { draws: workedDraws, cmi: run.mastery(50),
+                                           refuseValue: `^${run.refusal[0].replace(/\./g, '\\.')}$`,
+                                           refuseCode: run.refusal[1] });
     let verdicts = null;
     for (const action of slips) {
       if (action === 'step') await walk(course.frame, 1);
@@ -895,29 +1003,50 @@ try {
     check(verdicts[0].startsWith('Check the units') && verdicts[1].startsWith('This is a fraction') &&
           choiceHidden, `SCORM ${version} practice: the slips named (${JSON.stringify(verdicts)}), ` +
           'and the course, not the student, chooses practice');
-    await course.frame.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 50))));
-    const [cmi, lmsErrors] = await course.lmsPage.evaluate((api) =>
-      [window[api].renderCMIToJSONObject().cmi, errors], run.api);
-    const score = version === '1.2' ? cmi.core.score : cmi.score;
-    const interactions = Object.values(cmi.interactions).filter((item) => item && item.id);
-    const responses = version === '1.2' ? 'student_response' : 'learner_response';
-    const stored = interactions.map((item) => [item.id, item[responses], item.result,
-                                              item.correct_responses[0].pattern]);
-    const wrong = version === '1.2' ? 'wrong' : 'incorrect';
-    const want = [['q1-total-body-water-L', '43478', wrong, '43.47'],
-                  ['q1-total-body-water-percent', '0.577', wrong, '57.7'],
-                  ['q2-extracellular-fluid-L', '24.15', 'correct', '24.15'],
-                  ['q2-extracellular-fluid-percent', '55.5', 'correct', '55.5'],
-                  ['q3-plasma-volume-L', '2.8', 'correct', '2.8'],
-                  ['q4-total-blood-volume-L', '5.09', 'correct', '5.09']]
-      .map(([id, response, result, pattern]) =>
-        [id, response, result, version === '1.2' ? pattern : `${pattern}[:]${pattern}`]);
-    check(JSON.stringify(stored) === JSON.stringify(want) && score.raw === '57' && score.min === '0' &&
-          score.max === '100' && (version === '1.2' || score.scaled === '0.57') && !lmsErrors.length,
-          `SCORM ${version} practice: score ${JSON.stringify(score)}, interactions ${JSON.stringify(stored)}`,
-          `${JSON.stringify(stored)}\n${JSON.stringify(want)}\n${lmsErrors.join('\n')}`);
     const data = (await course.record())[3];
-    await course.close();
+    await course.frame.goto('about:blank');
+    const [cmi, lmsErrors, lmsCalls, refused] = await course.lmsPage.evaluate((api) =>
+      [window[api].renderCMIToJSONObject().cmi, errors, calls, refused], run.api);
+    await course.lmsPage.close();
+    const score = v12 ? cmi.core.score : cmi.score;
+    const interactions = Object.values(cmi.interactions).filter((item) => item && item.id);
+    const responses = v12 ? 'student_response' : 'learner_response';
+    const stored = interactions.map((item) => [item.id, item[responses], item.result,
+                                              item.correct_responses[0].pattern, item.weighting]
+      .concat(v12 ? [] : [item.description]));
+    const wrong = v12 ? 'wrong' : 'incorrect';
+    // The response the LMS refused, and (2004) one of six whole digits, are
+    // left out; 1.2's pattern is the worked value, 2004's the range taken.
+    const want = [['q1-total-body-water-L', '43478', wrong, '43.47', '43.0435[:]43.913'],
+                  ['q1-total-body-water-percent', '0.577', wrong, '57.7', '57.1627[:]58.3174'],
+                  ['q2-extracellular-fluid-L', '', 'correct', '24.15', '23.9131[:]24.3961'],
+                  ['q2-extracellular-fluid-percent', '55.5', 'correct', '55.5', '55.0001[:]56.1111'],
+                  ['q3-plasma-volume-L', '2.8', 'correct', '2.8', '2.7732[:]2.8291'],
+                  ['q3-plasma-volume-percent', v12 ? '100000' : '', wrong, '6.4', '6.3782[:]6.507'],
+                  ['q4-total-blood-volume-L', '5.09', 'correct', '5.09', '5.0421[:]5.1438']]
+      .map(([id, response, result, value, range], n) =>
+        [id, response, result, v12 ? value : range, '1'].concat(v12 ? [] : [labels[n]]));
+    check(JSON.stringify(stored) === JSON.stringify(want) && score.raw === '57' && score.min === '0' &&
+          score.max === '100' && (v12 || score.scaled === '0.57') && !lmsErrors.length &&
+          refused.length === 1,
+          `SCORM ${version} practice: score ${JSON.stringify(score)}, interactions ${JSON.stringify(stored)}, ` +
+          `a response refused for its form offered ${refused.length} time(s)`,
+          `${JSON.stringify(stored)}\n${JSON.stringify(want)}\n${lmsErrors.join('\n')}`);
+    const objectives = Object.values(cmi.objectives).filter((item) => item && item.id).map((item) =>
+      (v12 ? [item.id, item.status, item.score.raw]
+        : [item.id, item.completion_status, item.success_status, item.score.raw, item.score.scaled]));
+    const wantObjectives = [['q1', 'failed', '0', '0'], ['q2', 'passed', '100', '1'],
+                            ['q3', 'failed', '50', '0.5'], ['q4', 'passed', '100', '1']]
+      .map(([id, status, raw, scaled]) => (v12 ? [id, status, raw] : [id, 'completed', status, raw, scaled]));
+    const status = v12 ? [cmi.core.lesson_status] : [cmi.completion_status, cmi.success_status];
+    const commits = lmsCalls.filter((name) => name === run.methods[3]).length;
+    check(JSON.stringify(objectives) === JSON.stringify(wantObjectives) &&
+          JSON.stringify(status) === JSON.stringify(v12 ? ['passed'] : ['completed', 'passed']) &&
+          commits <= 6,
+          `SCORM ${version} practice: one objective a question ${JSON.stringify(objectives)}, ` +
+          `${status.join(', ')} by a mastery score of 50, ${commits} commits`,
+          JSON.stringify(wantObjectives));
+
     // Resumed, the attempt shows what was typed and checked.
     const resumed = await launch(version, { cmi: run.resumed('incomplete', data), draws: workedDraws });
     const kept = await resumed.frame.evaluate(() => [document.getElementById('answer7').value,
@@ -927,6 +1056,56 @@ try {
           `SCORM ${version} practice: resumed from ${data.length} characters of suspend data, ` +
           `the checks are shown (${JSON.stringify(kept)})`);
     await resumed.close();
+
+    // Opened again for review: shown as it ended (what the LMS kept, else
+    // a new patient), nothing can be typed or checked, and not one value
+    // the LMS holds changes.
+    for (const keptData of v12 ? [data] : [data, '']) {
+      const review = await launch(version, { cmi: run.review(keptData), draws: workedDraws });
+      const shown = await review.frame.evaluate(() => {
+        const field = document.getElementById('answer7') || document.getElementById('answer1');
+        return [field.value, field.readOnly, document.getElementById('check').hidden,
+                document.getElementById('course-note').textContent];
+      });
+      const wantShown = keptData ? ['5.09', true, true,
+        'This attempt is finished and is shown as it ended: nothing done here is recorded.']
+        : ['', false, false, 'This attempt is finished: nothing done here is recorded. To be marked again, ' +
+           'start a new attempt in the course.'];
+      if (!keptData) {
+        await review.frame.$eval('#answer1', (input) => {
+          input.value = '1';
+          input.dispatchEvent(new Event('input'));
+        });
+        await review.frame.$eval('#check', (button) => button.click());
+        await walk(review.frame, 2);
+      }
+      await review.frame.$eval('#end', (button) => button.click());
+      await review.frame.goto('about:blank');
+      const [after, before] = await review.stored();
+      const reviewCalls = await review.lmsPage.evaluate(() => calls);
+      check(JSON.stringify(shown) === JSON.stringify(wantShown) && after === before &&
+            !reviewCalls.some((c) => /Set|Commit/.test(c)),
+            `SCORM ${version} review${keptData ? '' : ', nothing kept'}: ${JSON.stringify(shown)}, ` +
+            `the record unchanged (${reviewCalls.join(' ')})`, `${before}\n${after}`);
+      await review.lmsPage.close();
+    }
+
+    // A later launch over a passed attempt (an LMS that gives no review
+    // mode): a new patient's wrong check lowers neither the pass nor the score.
+    const later = await launch(version, { cmi: run.passed });
+    await later.frame.$eval('#answer1', (input) => {
+      input.value = '1';
+      input.dispatchEvent(new Event('input'));
+    });
+    await later.frame.$eval('#check', (button) => button.click());
+    await walk(later.frame, 7);
+    await later.frame.$eval('#end', (button) => button.click());
+    const laterCmi = await later.lmsPage.evaluate((api) => window[api].renderCMIToJSONObject().cmi, run.api);
+    const kept2 = v12 ? [laterCmi.core.lesson_status, laterCmi.core.score.raw]
+      : [laterCmi.success_status, laterCmi.completion_status, laterCmi.score.raw];
+    check(JSON.stringify(kept2) === JSON.stringify(v12 ? ['passed', '57'] : ['passed', 'completed', '57']),
+          `SCORM ${version}: a later launch's score of 0 leaves a pass and its score (${kept2.join(', ')})`);
+    await later.close();
   }
 
   // A slow course (300 ms a call) that kept a case that names none: a new
