@@ -297,7 +297,7 @@
   // A page hidden (a phone's tab switched away) may never come back: what
   // it has is committed.
   document.addEventListener('visibilitychange', () => {
-    if (document.visibilityState !== 'hidden' || !unsent.size) return;
+    if (document.visibilityState !== 'hidden' || (!unsent.size && !uncommitted.size)) return;
     commitWanted = true;
     flush();
   });
