@@ -74,7 +74,7 @@ float printedValue(const CaseState& state, Quantity quantity);
 
 // The least and the greatest value of 4 decimals a check takes as right
 // (within 1 % of the value, or the printed value or its rounding), each a
-// plain decimal with a point: "43.0435", "43.9130". A course's record
+// plain decimal with a point: "43.0435", "43.913". A course's record
 // gives it as the correct response's range.
 struct AcceptedRange {
     std::string low, high;

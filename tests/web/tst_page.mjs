@@ -855,6 +855,15 @@ try {
   const walk = async (frame, steps) => {
     for (let n = 0; n < steps; n++) await frame.$eval(`#${await frame.evaluate(leading)}`, (b) => b.click());
   };
+  // Types a text into a practice field as the student does, and (check)
+  // presses Check.
+  const typeInto = async (frame, field, text, check = false) => {
+    await frame.$eval(field, (input, typed) => {
+      input.value = typed;
+      input.dispatchEvent(new Event('input'));
+    }, text);
+    if (check) await frame.$eval('#check', (button) => button.click());
+  };
   const panelTexts = (frame) => frame.evaluate(() => ['Picture1', 'Picture3']
     .map((id) => document.getElementById(id).innerText));
 
@@ -953,11 +962,7 @@ try {
 
     // A preview records nothing, and says so.
     const preview = await launch(version, { cmi: run.browse });
-    await preview.frame.$eval('#answer1', (input) => {
-      input.value = '43.47';
-      input.dispatchEvent(new Event('input'));
-    });
-    await preview.frame.$eval('#check', (button) => button.click());
+    await typeInto(preview.frame, '#answer1', '43.47', true);
     await walk(preview.frame, 2);
     const previewNote = await preview.frame.$eval('#course-note', (note) => !note.hidden && note.textContent);
     await preview.frame.goto('about:blank');
@@ -992,10 +997,7 @@ try {
     for (const action of slips) {
       if (action === 'step') await walk(course.frame, 1);
       else if (action === 'check') await course.frame.$eval('#check', (button) => button.click());
-      else await course.frame.$eval(action[0], (input, text) => {
-        input.value = text;
-        input.dispatchEvent(new Event('input'));
-      }, action[1]);
+      else await typeInto(course.frame, ...action);
       if (action === 'check' && !verdicts)
         verdicts = await course.frame.$$eval('#practice .verdict', (all) => all.map((p) => p.textContent));
     }
@@ -1072,11 +1074,7 @@ try {
         : ['', false, false, 'This attempt is finished: nothing done here is recorded. To be marked again, ' +
            'start a new attempt in the course.'];
       if (!keptData) {
-        await review.frame.$eval('#answer1', (input) => {
-          input.value = '1';
-          input.dispatchEvent(new Event('input'));
-        });
-        await review.frame.$eval('#check', (button) => button.click());
+        await typeInto(review.frame, '#answer1', '1', true);
         await walk(review.frame, 2);
       }
       await review.frame.$eval('#end', (button) => button.click());
@@ -1093,11 +1091,7 @@ try {
     // A later launch over a passed attempt (an LMS that gives no review
     // mode): a new patient's wrong check lowers neither the pass nor the score.
     const later = await launch(version, { cmi: run.passed });
-    await later.frame.$eval('#answer1', (input) => {
-      input.value = '1';
-      input.dispatchEvent(new Event('input'));
-    });
-    await later.frame.$eval('#check', (button) => button.click());
+    await typeInto(later.frame, '#answer1', '1', true);
     await walk(later.frame, 7);
     await later.frame.$eval('#end', (button) => button.click());
     const laterCmi = await later.lmsPage.evaluate((api) => window[api].renderCMIToJSONObject().cmi, run.api);
